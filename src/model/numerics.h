@@ -1,0 +1,55 @@
+// Number rules shared by every step.
+//
+// Values are IEEE single precision. A quantity is evaluated as one formula in
+// double (float operands widened) and rounded to float once, where it is
+// stored: Sng() is that one rounding. Conversions to whole numbers take a half
+// to the even neighbour and fail cleanly when out of range.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace footmark {
+
+// Rounds a double to single precision; a finite value beyond the float range
+// is an overflow (RuntimeFailure), as is NaN.
+float Sng(double x);
+
+// Nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
+double RoundHalfEven(double x);
+
+// Checked whole-number conversions, halves to even.
+std::int16_t ToInt16(double x);
+std::int32_t ToInt32(double x);
+
+// Rounds the single's exact value to k decimals, halves to even:
+// 2.345f is 2.3450000286, so it gives 2.35.
+float RoundDecimals(float x, int k);
+
+// a / b with a zero divisor caught before the division.
+double Divide(double a, double b);
+
+// The lenient leading-value rule: leading blanks skipped, blanks (space, tab,
+// line feed, carriage return) inside the number ignored, an optional sign,
+// digits, one decimal point and an exponent (E or D followed by digits); the
+// first other character ends the number. No number gives 0.
+double LeadingValue(std::string_view text);
+
+// The general is-numeric test: optional blanks, a sign, digits with at most
+// one decimal point, an optional exponent, optional blanks.
+bool IsNumeric(std::string_view text);
+
+// The strict conversion: the value of a text that passes IsNumeric, nothing
+// otherwise.
+std::optional<double> StrictNumber(std::string_view text);
+
+// Shortest general decimal form with at most 7 significant digits, as C's
+// "%.7G" writes it (0.45, 12, 1.234568E+07); zero is "0", never "-0".
+std::string NumText(double x);
+
+// A whole number as plain decimal text.
+std::string IntText(std::int64_t n);
+
+}  // namespace footmark

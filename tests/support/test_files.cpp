@@ -1,0 +1,44 @@
+#include "support/test_files.h"
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace footmark::testing {
+
+namespace fs = std::filesystem;
+
+ScratchDir::ScratchDir() {
+  static std::atomic<int> counter{0};
+  const fs::path p = fs::temp_directory_path() /
+                     ("footmark-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  fs::create_directories(p);
+  path_ = p.string();
+}
+
+ScratchDir::~ScratchDir() {
+  std::error_code ec;
+  fs::remove_all(path_, ec);
+}
+
+std::string ScratchDir::Write(const std::string& name, const std::string& content) const {
+  const std::string full = (fs::path(path_) / name).string();
+  std::ofstream out(full, std::ios::binary);
+  out << content;
+  return full;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream buf;
+  buf << in.rdbuf();
+  return buf.str();
+}
+
+std::string SourcePath(const std::string& relative) {
+  return (fs::path(FOOTMARK_SOURCE_DIR) / relative).string();
+}
+
+}  // namespace footmark::testing

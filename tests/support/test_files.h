@@ -1,0 +1,42 @@
+// Helpers shared by the tests: scratch files and a recording message layer.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "model/messages.h"
+
+namespace footmark::testing {
+
+// A fresh folder below the system's temporary folder, removed with the object.
+class ScratchDir {
+ public:
+  ScratchDir();
+  ~ScratchDir();
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+  const std::string& path() const { return path_; }
+  // Writes content to a file in the folder and returns its full path.
+  std::string Write(const std::string& name, const std::string& content) const;
+
+ private:
+  std::string path_;
+};
+
+std::string ReadFile(const std::string& path);
+
+// Path of a file below the source tree (examples, test data).
+std::string SourcePath(const std::string& relative);
+
+// Records every message and caption, in order.
+class RecordingMessages : public UserMessages {
+ public:
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  void SetCaption(StatusLabel label, const std::string& text) override { captions[label] = text; }
+
+  std::vector<std::string> messages;
+  std::map<StatusLabel, std::string> captions;
+};
+
+}  // namespace footmark::testing
