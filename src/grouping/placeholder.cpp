@@ -1,1 +1,0 @@
-int placeholder_grouping = 0;
