@@ -1,5 +1,7 @@
 #include "grouping/tie_area.h"
 
+#include <cmath>
+
 #include "model/failure.h"
 #include "model/numerics.h"
 
@@ -12,7 +14,9 @@ float TieArea(const Model& model, int16 row) {
   const long double dia = model.ColumnDesigns(row, 6);
   if (spacing == 0) throw RuntimeFailure("division by zero: tie spacing 0 in design row " + IntText(row));
   const long double area = 1000.0L / spacing * dia * dia * 22.0L / 28.0L;
-  return Sng(static_cast<double>(area));
+  const float f = static_cast<float>(area);
+  if (std::isinf(f)) throw RuntimeFailure("overflow: tie steel of design row " + IntText(row));
+  return f;
 }
 
 }  // namespace footmark
