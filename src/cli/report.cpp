@@ -1,0 +1,183 @@
+#include "cli/report.h"
+
+#include <algorithm>
+
+#include "cli/json.h"
+#include "design/schedules.h"
+#include "grouping/bar_sets.h"
+#include "model/line_rules.h"
+#include "model/numerics.h"
+
+namespace footmark::cli {
+
+namespace {
+
+// Prints rows under a header, each column as wide as its widest cell.
+void WriteTable(std::ostream& out, const std::vector<std::vector<std::string>>& rows) {
+  std::vector<std::size_t> width;
+  for (const auto& row : rows)
+    for (std::size_t c = 0; c < row.size(); ++c) {
+      if (width.size() <= c) width.push_back(0);
+      width[c] = std::max(width[c], row[c].size());
+    }
+  for (const auto& row : rows) {
+    std::string line;
+    for (std::size_t c = 0; c < row.size(); ++c) {
+      line += "  " + row[c];
+      if (c + 1 < row.size()) line += std::string(width[c] - row[c].size(), ' ');
+    }
+    out << line << '\n';
+  }
+}
+
+// The trial side of every support, from the (sorted) trial size table.
+std::vector<float> TrialSides(const Model& model) {
+  std::vector<float> trial(static_cast<std::size_t>(model.NumSupports) + 1, 0.0f);
+  const int n = ToInt16(model.FootingSizes(0, 0));
+  for (int k = 1; k <= n; ++k) {
+    const int s = ToInt16(model.FootingSizes(k, 0));
+    if (s >= 1 && s <= model.NumSupports) trial[static_cast<std::size_t>(s)] = model.FootingSizes(k, 1);
+  }
+  return trial;
+}
+
+std::string Section(const FootingRecord& f) { return NumText(f.ColWidth) + " X " + NumText(f.ColDepth); }
+
+std::string Ties(const Model& model, int row) {
+  return NumText(model.ColumnDesigns(row, 6)) + " - " + NumText(model.ColumnDesigns(row, 7));
+}
+
+void WriteDesign(std::ostream& out, const Model& model) {
+  out << "\nDesign at SBC " << NumText(model.SBC) << " kN/m2: " << model.ClassCount << " size classes, "
+      << model.FootGroupCount << " footing groups, " << model.TypeBarSet[0] << " column types\n";
+
+  out << "\nSupports\n";
+  const std::vector<float> trial = TrialSides(model);
+  std::vector<std::vector<std::string>> rows{{"support", "joint", "X (m)", "Y (m)", "column", "section (mm)",
+                                              "trial (m)", "side (m)", "mark"}};
+  for (int s = 1; s <= model.NumSupports; ++s) {
+    const FootingRecord& f = model.Footings[s];
+    rows.push_back({IntText(s), f.JointNo, NumText(f.PosX), NumText(f.PosY), f.ColumnNo, Section(f),
+                    NumText(trial[static_cast<std::size_t>(s)]), NumText(f.FootSize), FootingMark(model, s)});
+  }
+  WriteTable(out, rows);
+
+  out << "\nFooting schedule\n";
+  rows = {{"mark", "size (m)", "pedestal (m)", "depth (m)", "bar dia (mm)", "bars"}};
+  for (const FootingRow& r : FootingScheduleRows(model)) rows.emplace_back(r.begin(), r.end());
+  WriteTable(out, rows);
+
+  out << "\nColumn schedule\n";
+  rows = {{"mark", "section (mm)", "pedestal (m)", "bars", "ties (mm)"}};
+  for (const ColumnRow& r : ColumnScheduleRows(model)) rows.emplace_back(r.begin(), r.end());
+  WriteTable(out, rows);
+}
+
+}  // namespace
+
+void WriteTextReport(std::ostream& out, const Model& model, const RunRecord& run) {
+  for (StatusLabel l : {StatusLabel::LabNoSrea, StatusLabel::LabLoadCases, StatusLabel::LabFckFe}) {
+    const auto it = run.captions.find(l);
+    if (it != run.captions.end()) out << it->second << '\n';
+  }
+  out << "\nRead: " << model.NumSupports << " supports, " << model.NumLoadCases << " load cases, "
+      << model.NumJoints << " joints, " << model.NumMembers << " members, " << model.BetaMembers[0]
+      << " BETA entries, " << model.NumColumnDesigns << " column designs\n";
+  if (run.designed) WriteDesign(out, model);
+}
+
+namespace {
+
+void JsonDesign(Json& j, const Model& model) {
+  const std::vector<float> trial = TrialSides(model);
+  j.Key("footings").BeginArray();
+  for (int s = 1; s <= model.NumSupports; ++s) {
+    const FootingRecord& f = model.Footings[s];
+    j.BeginObject()
+        .Field("support", s)
+        .Field("joint", f.JointNo)
+        .Field("pos_x", f.PosX)
+        .Field("pos_y", f.PosY)
+        .Field("column", f.ColumnNo)
+        .Field("col_width", f.ColWidth)
+        .Field("col_depth", f.ColDepth)
+        .Field("trial_side", trial[static_cast<std::size_t>(s)])
+        .Field("side", f.FootSize)
+        .Field("group", f.FootGroupNo)
+        .Field("col_type", f.ColType)
+        .Field("max_col_steel", f.MaxColSteel)
+        .Field("tie_row", f.TieRow)
+        .EndObject();
+  }
+  j.EndArray();
+
+  j.Key("size_classes").BeginArray();
+  for (int k = 1; k <= model.ClassCount; ++k) j.Float(model.ClassSize[k]);
+  j.EndArray();
+
+  j.Key("footing_groups").BeginArray();
+  for (int g = 1; g <= model.FootGroupCount; ++g) {
+    const FootGroup& fg = model.FootGroups[g];
+    j.BeginObject().Field("mark", "F" + IntText(g)).Key("supports").BeginArray();
+    for (const std::string& piece : SplitFields(fg.Supports)) j.Int(ToInt16(LeadingValue(piece)));
+    j.EndArray()
+        .Field("size", fg.Size)
+        .Field("pressure", fg.Pressure)
+        .Field("load_case", fg.LoadCase)
+        .Field("gov_support", fg.GovSupport)
+        .Field("col_size", fg.ColSize)
+        .Field("pedestal", fg.Pedestal)
+        .Field("ped_type", fg.PedType)
+        .Field("depth", fg.Depth)
+        .Field("steel_area", fg.SteelArea)
+        .Field("bar_dia", fg.BarDia)
+        .Field("bar_text", fg.BarText)
+        .EndObject();
+  }
+  j.EndArray();
+
+  j.Key("column_types").BeginArray();
+  for (int t = 1; t <= model.TypeBarSet[0]; ++t) {
+    j.BeginObject()
+        .Field("mark", "C" + IntText(t))
+        .Field("bar_set", model.TypeBarSet[t])
+        .Field("bar_label", BarSetLabel(model, model.TypeBarSet[t]))
+        .Field("tie_row", model.TypeTieRow[t])
+        .Field("ties", Ties(model, model.TypeTieRow[t]))
+        .EndObject();
+  }
+  j.EndArray();
+}
+
+}  // namespace
+
+std::string JsonReport(const Model& model, const RunRecord& run) {
+  Json j;
+  j.BeginObject();
+  if (run.failure) {
+    j.Field("failure", *run.failure);
+  } else {
+    j.Key("captions").BeginArray();
+    for (const auto& [label, text] : run.captions) j.String(text);
+    j.EndArray();
+    j.Field("supports", model.NumSupports)
+        .Field("load_cases", model.NumLoadCases)
+        .Field("joints", model.NumJoints)
+        .Field("members", model.NumMembers)
+        .Field("beta_entries", ToInt16(LeadingValue(model.BetaMembers[0])))
+        .Field("column_designs", model.NumColumnDesigns)
+        .Field("fck", model.Fck)
+        .Field("fe", model.Fe);
+    if (run.designed) {
+      j.Field("sbc", model.SBC);
+      JsonDesign(j, model);
+    }
+  }
+  j.Key("messages").BeginArray();
+  for (const std::string& m : run.messages) j.String(m);
+  j.EndArray();
+  j.EndObject();
+  return j.str() + "\n";
+}
+
+}  // namespace footmark::cli

@@ -1,0 +1,28 @@
+# The two entry points of the README.
+#   make demo  - set up, build and run the design on the shipped example
+#   make test  - set up, build and run every test (release and sanitizer builds)
+EXAMPLE ?= examples/frame-4x3-2storey.ANL
+SBC ?= 200
+
+.PHONY: demo test setup release asan bench
+
+setup:
+	@scripts/setup
+
+release: setup
+	cmake --preset release
+	cmake --build --preset release
+
+asan: setup
+	cmake --preset debug-asan
+	cmake --build --preset debug-asan
+
+demo: release
+	build/release/footmark-cli $(EXAMPLE) --sbc $(SBC)
+
+test: release asan
+	ctest --preset release
+	ctest --preset debug-asan
+
+bench: release
+	build/release/bench/footmark-bench

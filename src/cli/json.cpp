@@ -1,0 +1,113 @@
+#include "cli/json.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace footmark::cli {
+
+void Json::Separate() {
+  if (afterKey_) {
+    afterKey_ = false;
+    return;
+  }
+  if (!first_.empty()) {
+    if (!first_.back()) out_ += ',';
+    first_.back() = false;
+  }
+}
+
+Json& Json::BeginObject() {
+  Separate();
+  out_ += '{';
+  first_.push_back(true);
+  return *this;
+}
+Json& Json::EndObject() {
+  out_ += '}';
+  first_.pop_back();
+  return *this;
+}
+Json& Json::BeginArray() {
+  Separate();
+  out_ += '[';
+  first_.push_back(true);
+  return *this;
+}
+Json& Json::EndArray() {
+  out_ += ']';
+  first_.pop_back();
+  return *this;
+}
+Json& Json::Key(std::string_view key) {
+  String(key);
+  out_ += ':';
+  afterKey_ = true;
+  return *this;
+}
+
+Json& Json::String(std::string_view s) {
+  Separate();
+  out_ += '"';
+  for (unsigned char c : s) {
+    switch (c) {
+      case '"': out_ += "\\\""; break;
+      case '\\': out_ += "\\\\"; break;
+      case '\n': out_ += "\\n"; break;
+      case '\r': out_ += "\\r"; break;
+      case '\t': out_ += "\\t"; break;
+      default:
+        if (c < 0x20) {
+          char buf[8];
+          std::snprintf(buf, sizeof buf, "\\u%04x", c);
+          out_ += buf;
+        } else if (c >= 0x80) {
+          // Analysis files are single-byte text: bytes above 127 are Latin-1.
+          out_ += static_cast<char>(0xC0 | (c >> 6));
+          out_ += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+          out_ += static_cast<char>(c);
+        }
+    }
+  }
+  out_ += '"';
+  return *this;
+}
+
+Json& Json::Int(std::int64_t v) {
+  Separate();
+  out_ += std::to_string(v);
+  return *this;
+}
+
+Json& Json::Float(float v) {
+  Separate();
+  if (!std::isfinite(v)) {
+    out_ += "null";
+    return *this;
+  }
+  char buf[32];
+  const auto r = std::to_chars(buf, buf + sizeof buf, v);
+  out_.append(buf, r.ptr);
+  return *this;
+}
+
+Json& Json::Double(double v) {
+  Separate();
+  if (!std::isfinite(v)) {
+    out_ += "null";
+    return *this;
+  }
+  char buf[32];
+  const auto r = std::to_chars(buf, buf + sizeof buf, v);
+  out_.append(buf, r.ptr);
+  return *this;
+}
+
+Json& Json::Bool(bool b) {
+  Separate();
+  out_ += b ? "true" : "false";
+  return *this;
+}
+
+}  // namespace footmark::cli

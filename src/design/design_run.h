@@ -1,0 +1,36 @@
+// The two runs of the tool, in their fixed order. The window and the batch
+// front end both call these; neither knows the order of the steps.
+#pragma once
+
+#include <string>
+
+#include "model/messages.h"
+#include "model/model.h"
+
+namespace footmark {
+
+// The on-screen steps of the design run. The batch front end has none.
+class PlanWindowSteps {
+ public:
+  virtual ~PlanWindowSteps() = default;
+  virtual void FramePlan(Model& model) = 0;     // size and scale the plan box
+  virtual void LoadColLab(Model& model) = 0;    // one column marker per support
+  virtual void ShowColumnMarkers(Model& model) = 0;
+  virtual void loadGrid(Model& model) = 0;      // grid lines and plan
+};
+
+// The SBC as the list holds it: a text that is not a number ends the program
+// (ProgramEnd, silent in the window); the value is rounded to a 16-bit whole
+// number, halves to even (beyond 16 bits is an overflow).
+int16 SbcFromText(const std::string& text);
+
+// The design run started by the SBC choice: joint grid, support records,
+// column stacks and groups, shear table, trial sizes, plan grid lines, size
+// classes and sub-groups. `window` may be null.
+void RunDesign(Model& model, int16 sbc, UserMessages& ui, PlanWindowSteps* window = nullptr);
+
+// The detailed design: footing design groups, their depth, pedestal and bars,
+// pedestal types and the column types of the schedule.
+void RunDetailedDesign(Model& model);
+
+}  // namespace footmark
