@@ -5,6 +5,7 @@
 // line), 3 a run-time failure.
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
