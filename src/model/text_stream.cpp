@@ -10,24 +10,16 @@
 
 namespace footmark {
 
-TextStream::TextStream(const std::string& content) {
-  std::string line;
-  for (std::size_t i = 0; i < content.size(); ++i) {
-    const char c = content[i];
-    if (c == '\r' || c == '\n') {
-      lines_.push_back(std::move(line));
-      line.clear();
-      if (c == '\r' && i + 1 < content.size() && content[i + 1] == '\n') ++i;
-    } else {
-      line += c;
-    }
-  }
-  if (!line.empty()) lines_.push_back(std::move(line));
-}
-
 std::string TextStream::readline() {
   if (AtEndOfStream()) throw ProgramEnd("Input past end of file", LineNumber());
-  return lines_[next_++];
+  const std::string& text = *content_;
+  std::size_t end = pos_;
+  while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+  std::string line(text, pos_, end - pos_);
+  pos_ = end + 1;
+  if (end < text.size() && text[end] == '\r' && pos_ < text.size() && text[pos_] == '\n') ++pos_;
+  ++line_;
+  return line;
 }
 
 TextStream FileSystem::OpenTextFile(const std::string& path) const {

@@ -4,24 +4,27 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
-#include <vector>
 
 namespace footmark {
 
 class TextStream {
  public:
-  explicit TextStream(const std::string& content);
+  explicit TextStream(std::string content)
+      : TextStream(std::make_shared<const std::string>(std::move(content))) {}
+  explicit TextStream(std::shared_ptr<const std::string> content) : content_(std::move(content)) {}
   // The next line. Reading past the end is a fault of the caller.
   std::string readline();
-  bool AtEndOfStream() const { return next_ >= lines_.size(); }
+  bool AtEndOfStream() const { return pos_ >= content_->size(); }
   // 1-based number of the last line read (0 before the first).
-  int LineNumber() const { return static_cast<int>(next_); }
-  void Close() { next_ = lines_.size(); }
+  int LineNumber() const { return line_; }
+  void Close() { pos_ = content_->size(); }
 
  private:
-  std::vector<std::string> lines_;
-  std::size_t next_ = 0;
+  std::shared_ptr<const std::string> content_;
+  std::size_t pos_ = 0;
+  int line_ = 0;
 };
 
 class FileSystem {
@@ -35,11 +38,13 @@ class FileSystem {
 // Files held in memory, for tests and the fuzzer.
 class MemoryFileSystem : public FileSystem {
  public:
-  void Add(const std::string& path, std::string content) { files_[path] = std::move(content); }
+  void Add(const std::string& path, std::string content) {
+    files_[path] = std::make_shared<const std::string>(std::move(content));
+  }
   TextStream OpenTextFile(const std::string& path) const override;
 
  private:
-  std::map<std::string, std::string> files_;
+  std::map<std::string, std::shared_ptr<const std::string>> files_;
 };
 
 }  // namespace footmark
