@@ -2,13 +2,14 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace footmark::bench {
 
 namespace {
 
 constexpr int kColumns = 200;     // one support under each
-constexpr int kLevels = 12;       // 2400 joints
+constexpr int kLevels = 11;       // 2200 column joints
 constexpr int kLoadCases = 35;
 constexpr int kDesignBlocks = 3000;
 constexpr int kSections = 4;
@@ -26,6 +27,11 @@ struct Echo {
 // Column k stands at plan indices spread over 99 lines in each direction.
 int XIndex(int k) { return k % 99; }
 int ZIndex(int k) { return (k * 37 + k / 99) % 99; }
+// Besides the 11 floor levels, 218 joints of roof structures (stair and lift
+// rooms, water tanks) stand
+// at 88 heights above the roof where no column stands: 99 levels in all.
+constexpr int kExtraJoints = 218;
+constexpr int kExtraHeights = 88;
 
 }  // namespace
 
@@ -40,13 +46,24 @@ std::string CapacityAnalysisFile() {
     std::string line;
     for (int k = 0; k < kColumns; ++k) {
       const int joint = l * kColumns + k + 1;
-      std::snprintf(buf, sizeof buf, "%d %.2f %.1f %.2f;", joint, XIndex(k) * 3.25, l * 3.2, ZIndex(k) * 2.75);
+      std::snprintf(buf, sizeof buf, "%d %.2f %.2f %.2f;", joint, XIndex(k) * 3.25, l * 3.2, ZIndex(k) * 2.75);
       line += buf;
       if (k % 4 == 3) {
         e.Add(line);
         line.clear();
       }
     }
+  }
+  std::vector<bool> taken(99 * 99, false);
+  for (int k = 0; k < kColumns; ++k) taken[static_cast<std::size_t>(XIndex(k) * 99 + ZIndex(k))] = true;
+  for (int i = 0, extra = 0; extra < kExtraJoints; ++i) {
+    const int x = (i * 7) % 99, z = (i * 13 + i / 99 + 50) % 99;
+    if (taken[static_cast<std::size_t>(x * 99 + z)]) continue;
+    taken[static_cast<std::size_t>(x * 99 + z)] = true;
+    std::snprintf(buf, sizeof buf, "%d %.2f %.3f %.2f", kLevels * kColumns + extra + 1, x * 3.25,
+                  33.013 + (extra % kExtraHeights) * 0.37, z * 2.75);
+    e.Add(buf);
+    ++extra;
   }
   e.Add("MEMBER INCIDENCES");
   int member = 0;
