@@ -1,0 +1,133 @@
+// The batch front end as a user runs it: exit status, messages on standard
+// error, the report and the JSON, on the shipped example and on bad input.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <sys/wait.h>
+
+#include "support/test_files.h"
+
+namespace footmark {
+namespace {
+
+using testing::ReadFile;
+using testing::ScratchDir;
+using testing::SourcePath;
+
+struct CliResult {
+  int status = -1;
+  std::string out, err;
+};
+
+CliResult RunCli(const ScratchDir& dir, const std::string& args) {
+  const std::string out = dir.path() + "/stdout", err = dir.path() + "/stderr";
+  const std::string cmd = std::string(FOOTMARK_CLI) + " " + args + " >" + out + " 2>" + err;
+  const int raw = std::system(cmd.c_str());
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
+}
+
+const std::string kExample = SourcePath("examples/frame-4x3-2storey.ANL");
+
+bool Has(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
+
+TEST(Cli, ReadsTheExampleAndPrintsCaptionsAndCounts) {
+  ScratchDir dir;
+  const CliResult r = RunCli(dir, kExample);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(Has(r.out, "SUPPORT REACTIONS :   12\nLOAD CASES :   3\nFck 25     Fe 415 N/mm2\n"));
+  EXPECT_TRUE(Has(r.out, "12 supports, 3 load cases, 36 joints, 58 members, 8 BETA entries, 24 column designs"));
+  EXPECT_EQ(r.err, "");
+}
+
+// Values worked out by hand from the example's reactions and design report,
+// not from this code: support 12 alone needs 1.06 m (class 1.1, 211.04 kN/m2
+// under case 3); its 450 mm column gives a 0.60 m pedestal, the minimum depth
+// 0.19 + 0.06 and the minimum steel 0.2 % of 1.1 x 0.19 m, 418 mm2 = eight
+// 8 mm bars at 140 mm. Supports 6 and 7 (400 x 400 columns) need 1.82 and
+// 1.86 m: class 1.9, 216.97 kN/m2 from support 7, depth 0.40, 1292 mm2 =
+// eleven 12 mm bars at 178 mm. In the 300 x 450 columns, support 8 needs
+// 1226 mm2 (4-16 + 4-12), supports 2 and 10 about 1300 mm2 (12-12) and the
+// rest 8-16; column 18 above support 6 has its ties at 190 mm.
+TEST(Cli, DesignsTheExampleAsWorkedByHand) {
+  ScratchDir dir;
+  const CliResult r = RunCli(dir, kExample + " --sbc 200 --json " + dir.path() + "/design.json");
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string json = ReadFile(dir.path() + "/design.json");
+  EXPECT_TRUE(Has(json, R"j("mark":"F1","supports":[12],"size":1.1,"pressure":211.04433,"load_case":3,)j"
+                        R"j("gov_support":12,"col_size":450,"pedestal":0.6,"ped_type":1,"depth":0.25,)j"
+                        R"j("steel_area":418.00003,"bar_dia":8,"bar_text":"8   ( 140 mm ))j"));
+  EXPECT_TRUE(Has(json, R"j("mark":"F5","supports":[6,7],"size":1.9,"pressure":216.97421,"load_case":3,)j"
+                        R"j("gov_support":7,"col_size":400,"pedestal":0.6,"ped_type":1,"depth":0.40000004,)j"
+                        R"j("steel_area":1292.0001,"bar_dia":12,"bar_text":"11   ( 178 mm ))j"));
+  EXPECT_TRUE(Has(json, R"j("size_classes":[1.1,1.2,1.4,1.5,1.9])j"));
+  EXPECT_TRUE(Has(json, R"j("support":12,"joint":"12","pos_x":12.5,"pos_y":9.5,"column":"12","col_width":300,)j"
+                        R"j("col_depth":450,"trial_side":1.06,"side":1.1,"group":1,"col_type":4)j"));
+  // Support 5 carries a BETA column: 300 x 450 turned to 450 x 300.
+  EXPECT_TRUE(Has(json, R"j("support":5,"joint":"5","pos_x":0,"pos_y":5,"column":"5","col_width":450,)j"
+                        R"j("col_depth":300)j"));
+
+  const CliResult text = RunCli(dir, kExample + " --sbc 200");
+  ASSERT_EQ(text.status, 0);
+  EXPECT_TRUE(Has(text.out, "C1    400 X 400     0.6             8-16          8 - 190"));
+  EXPECT_TRUE(Has(text.out, "C2    300 X 450     0.6             4-16  4-12    8 - 255"));
+  EXPECT_TRUE(Has(text.out, "C3    300 X 450     0.6             12-12         8 - 255"));
+  EXPECT_TRUE(Has(text.out, "C4    300 X 450     0.6             8-16          8 - 255"));
+  EXPECT_TRUE(Has(text.out, "F5    1.9       0.6           0.4        12            11   ( 178 mm )"));
+}
+
+TEST(Cli, UpliftIsReportedOncePerSupportOnStandardError) {
+  ScratchDir dir;
+  const CliResult r = RunCli(dir, SourcePath("examples/frame-6x5-4storey.ANL") + " --sbc 250 --json -");
+  ASSERT_EQ(r.status, 0) << r.err;
+  // Joint 5 lifts under the seismic case 4 and the combination 10.
+  EXPECT_TRUE(Has(r.err, "Check JOINT : 5\n LOAD : 4    FORCE-Y = -164.82\n LOAD : 10    FORCE-Y = -13.01\n"));
+  EXPECT_TRUE(Has(r.out, R"j("Check JOINT : 5\r LOAD : 4    FORCE-Y = -164.82\r LOAD : 10    FORCE-Y = -13.01")j"));
+  EXPECT_TRUE(Has(r.out, R"j("sbc":250)j"));
+}
+
+TEST(Cli, InputThatEndsTheProgramGivesStatusTwoAndItsMessage) {
+  ScratchDir dir;
+  const std::string noReactions = dir.Write("none.ANL", "    1. STAAD SPACE\r\n    2. FINISH\r\n");
+  CliResult r = RunCli(dir, noReactions);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, " NO SUPPORT REACTIONS\n");
+
+  r = RunCli(dir, noReactions + " --json -");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.out, "{\"failure\":\" NO SUPPORT REACTIONS\",\"messages\":[\" NO SUPPORT REACTIONS\"]}\n");
+
+  r = RunCli(dir, kExample + " --sbc abc");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(Has(r.err, "abc")) << r.err;
+
+  r = RunCli(dir, dir.path() + "/missing.ANL");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(Has(r.err, "missing.ANL")) << r.err;
+
+  r = RunCli(dir, dir.path());
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(Has(r.err, "folder")) << r.err;
+
+  r = RunCli(dir, kExample + " --sbc");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(Has(r.err, "usage:"));
+}
+
+TEST(Cli, RuntimeFailureGivesStatusThree) {
+  ScratchDir dir;
+  std::string text = ReadFile(kExample);
+  // A tie spacing of 0 makes the tie steel per metre a division by zero.
+  const std::string tie = "rectangular ties @ 255 mm";
+  text.replace(text.find(tie), tie.size(), "rectangular ties @   0 mm");
+  const std::string file = dir.Write("zero-tie.ANL", text);
+  EXPECT_EQ(RunCli(dir, file).status, 0);  // reading alone is fine
+  const CliResult r = RunCli(dir, file + " --sbc 200 --json -");
+  EXPECT_EQ(r.status, 3);
+  EXPECT_TRUE(Has(r.out, R"j({"failure":"Run-time error: division by zero)j")) << r.out;
+  // An SBC beyond 16 bits overflows.
+  EXPECT_EQ(RunCli(dir, kExample + " --sbc 40000").status, 3);
+}
+
+}  // namespace
+}  // namespace footmark
