@@ -1,8 +1,9 @@
 # The two entry points of the README.
-#   make demo  - set up, build and run the design on the shipped example
+#   make demo  - set up, build, design the shipped example and write its drawing
 #   make test  - set up, build and run every test (release and sanitizer builds)
 EXAMPLE ?= examples/frame-4x3-2storey.ANL
 SBC ?= 200
+DRAWING ?= build/demo/$(basename $(notdir $(EXAMPLE))).dxf
 
 .PHONY: demo test setup release asan bench
 
@@ -18,7 +19,8 @@ asan: setup
 	cmake --build --preset debug-asan
 
 demo: release
-	build/release/footmark-cli $(EXAMPLE) --sbc $(SBC)
+	@mkdir -p $(dir $(DRAWING))
+	build/release/footmark-cli $(EXAMPLE) --sbc $(SBC) --dxf $(DRAWING)
 
 test: release asan
 	ctest --preset release

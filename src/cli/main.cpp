@@ -1,8 +1,10 @@
 // footmark-cli: the batch front end. Reads an analysis file, optionally runs
-// the design for a chosen SBC, and prints a report (or JSON).
+// the design for a chosen SBC and writes its drawing, and prints a report (or
+// JSON).
 //
 // Exit status: 0 success, 2 the input ends the program (or a bad command
-// line), 3 a run-time failure.
+// line, such as an --offset for a support the file does not have), 3 a
+// run-time failure (a drawing that cannot be written among them).
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -12,8 +14,10 @@
 #include "cli/options.h"
 #include "cli/report.h"
 #include "design/design_run.h"
+#include "dxf/drawing_export.h"
 #include "model/analysis_reader.h"
 #include "model/column_design_reader.h"
+#include "model/column_offsets.h"
 #include "model/failure.h"
 #include "model/model.h"
 #include "model/text_stream.h"
@@ -39,6 +43,17 @@ class CliMessages : public UserMessages {
  private:
   cli::RunRecord& run_;
 };
+
+// The sides chosen on the command line, as drags in the window would set them.
+void ApplyOffsets(Model& model, const std::vector<cli::OffsetOption>& offsets) {
+  for (const cli::OffsetOption& o : offsets) {
+    if (o.support < 1 || o.support > model.NumSupports)
+      throw ProgramEnd("--offset " + std::to_string(o.support) + ":" + std::to_string(o.x) + ":" +
+                       std::to_string(o.y) + ": there is no support " + std::to_string(o.support) +
+                       " (the file has supports 1 to " + std::to_string(model.NumSupports) + ")");
+    SetColumnOffset(model, o.support, static_cast<int16>(o.x), static_cast<int16>(o.y));
+  }
+}
 
 bool WriteJson(const std::string& target, const std::string& json) {
   if (target == "-") {
@@ -69,6 +84,11 @@ int Run(const cli::Options& options) {
       RunDesign(*model, sbc, ui);
       RunDetailedDesign(*model);
       run.designed = true;
+      if (options.dxfFile) {
+        ApplyOffsets(*model, options.offsets);
+        SaveDrawingDxf(*model, *options.dxfFile);
+        run.drawingFile = *options.dxfFile;
+      }
     }
   } catch (const ProgramEnd& e) {
     run.failure = e.what();
@@ -94,7 +114,6 @@ int main(int argc, char** argv) {
   cli::Options options;
   try {
     options = cli::ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
-    if (options.dxfFile) throw std::invalid_argument("--dxf: the drawing export is not available yet");
   } catch (const std::invalid_argument& e) {
     std::cerr << "footmark-cli: " << e.what() << '\n' << cli::kUsage;
     return 2;

@@ -84,6 +84,7 @@ void WriteTextReport(std::ostream& out, const Model& model, const RunRecord& run
       << model.NumJoints << " joints, " << model.NumMembers << " members, " << model.BetaMembers[0]
       << " BETA entries, " << model.NumColumnDesigns << " column designs\n";
   if (run.designed) WriteDesign(out, model);
+  if (run.drawingFile) out << "\nDrawing written to " << *run.drawingFile << '\n';
 }
 
 namespace {
@@ -172,6 +173,7 @@ std::string JsonReport(const Model& model, const RunRecord& run) {
       j.Field("sbc", model.SBC);
       JsonDesign(j, model);
     }
+    if (run.drawingFile) j.Field("drawing", *run.drawingFile);
   }
   j.Key("messages").BeginArray();
   for (const std::string& m : run.messages) j.String(m);

@@ -16,8 +16,9 @@ namespace footmark::cli {
 // The state of one run as the report shows it.
 struct RunRecord {
   std::map<StatusLabel, std::string> captions;
-  std::vector<std::string> messages;  // texts shown, in order
-  bool designed = false;              // design run and detailed design done
+  std::vector<std::string> messages;       // texts shown, in order
+  bool designed = false;                   // design run and detailed design done
+  std::optional<std::string> drawingFile;  // the DXF drawing written
   std::optional<std::string> failure;
 };
 

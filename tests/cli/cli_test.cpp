@@ -76,6 +76,28 @@ TEST(Cli, DesignsTheExampleAsWorkedByHand) {
   EXPECT_TRUE(Has(text.out, "F5    1.9       0.6           0.4        12            11   ( 178 mm )"));
 }
 
+TEST(Cli, WritesTheDrawingWithTheChosenOffsets) {
+  ScratchDir dir;
+  const std::string dxf = dir.path() + "/plan.dxf";
+  CliResult r = RunCli(dir, kExample + " --sbc 200 --dxf " + dxf + " --offset 1:1:0 --offset 5:0:-1");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(Has(r.out, "\nDrawing written to " + dxf + "\n"));
+  const std::string drawing = ReadFile(dxf);
+  EXPECT_TRUE(drawing.starts_with("  0\r\nSECTION\r\n"));
+  // Support 1 (450 mm along X) stands 0.11 right of grid point A1, 9.5 m
+  // below the highest grid line: its footing of 1.2 m starts at x -0.49.
+  EXPECT_TRUE(Has(drawing, "VERTEX\r\n5\r\n50\r\n8\r\n0\r\n 10\r\n-0.49\r\n 20\r\n8.9\r\n"));
+
+  r = RunCli(dir, kExample + " --sbc 200 --dxf " + dxf + " --offset 13:1:0");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(Has(r.err, "no support 13")) << r.err;
+  EXPECT_EQ(ReadFile(dxf), drawing);
+
+  r = RunCli(dir, kExample + " --sbc 200 --dxf " + dir.path() + "/missing/plan.dxf");
+  EXPECT_EQ(r.status, 3);
+  EXPECT_TRUE(Has(r.err, "missing/plan.dxf")) << r.err;
+}
+
 TEST(Cli, UpliftIsReportedOncePerSupportOnStandardError) {
   ScratchDir dir;
   const CliResult r = RunCli(dir, SourcePath("examples/frame-6x5-4storey.ANL") + " --sbc 250 --json -");

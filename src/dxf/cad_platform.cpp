@@ -1,0 +1,17 @@
+#include <memory>
+
+#include "dxf/cad_application.h"
+#include "dxf/cad_com_windows.h"
+#include "dxf/cad_standin.h"
+
+namespace footmark {
+
+std::unique_ptr<CadAttacher> PlatformCadAttacher() {
+#ifdef _WIN32
+  return std::make_unique<ComCadAttacher>();
+#else
+  return std::make_unique<CadStandIn>();
+#endif
+}
+
+}  // namespace footmark

@@ -1,0 +1,16 @@
+// The drawing export run: the plan, the two schedules and the file.
+#pragma once
+
+#include <string>
+
+#include "model/model.h"
+
+namespace footmark {
+
+// Composes the whole drawing of the designed model in a fresh document (so
+// dimension blocks are numbered from *D0 at every call) and writes it to
+// fileName, replacing an earlier file only when the new one is complete.
+// Failures are RuntimeFailure.
+void SaveDrawingDxf(const Model& model, const std::string& fileName);
+
+}  // namespace footmark
