@@ -4,8 +4,17 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
+#include <filesystem>
+#include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#include <process.h>
+#define footmark_getpid _getpid
+#else
 #include <unistd.h>
+#define footmark_getpid ::getpid
+#endif
 
 #include "model/failure.h"
 
@@ -13,21 +22,19 @@ namespace footmark {
 
 namespace {
 
-[[noreturn]] void Fail(const std::string& fileName, int error) {
-  throw RuntimeFailure("cannot write \"" + fileName + "\": " + std::strerror(error));
+[[noreturn]] void Fail(const std::string& fileName, const std::string& reason) {
+  throw RuntimeFailure("cannot write \"" + fileName + "\": " + reason);
 }
 
-bool WriteAll(int fd, std::string_view content) {
-  while (!content.empty()) {
-    const ssize_t n = ::write(fd, content.data(), content.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      if (n == 0) errno = EIO;
-      return false;
-    }
-    content.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
+// Flushes the stream and asks the system to put the data on the disk, so a
+// rename never publishes a file whose content is still in flight.
+bool FlushToDisk(std::FILE* f) {
+  if (std::fflush(f) != 0) return false;
+#ifdef _WIN32
+  return _commit(_fileno(f)) == 0;
+#else
+  return ::fsync(fileno(f)) == 0;
+#endif
 }
 
 }  // namespace
@@ -36,23 +43,22 @@ void ReplaceFile(const std::string& fileName, std::string_view content) {
   static std::atomic<unsigned> counter{0};
   // Same folder, so the rename cannot cross file systems.
   const std::string temp =
-      fileName + ".part-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) Fail(fileName, errno);
+      fileName + ".part-" + std::to_string(footmark_getpid()) + "-" + std::to_string(counter++);
+  std::FILE* f = std::fopen(temp.c_str(), "wbx");
+  if (!f) Fail(fileName, std::strerror(errno));
 
-  bool ok = WriteAll(fd, content) && ::fsync(fd) == 0;
+  bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size() && FlushToDisk(f);
   int error = ok ? 0 : errno;
-  if (::close(fd) != 0 && ok) {
+  if (std::fclose(f) != 0 && ok) {
     ok = false;
     error = errno;
   }
-  if (ok && std::rename(temp.c_str(), fileName.c_str()) != 0) {
-    ok = false;
-    error = errno;
-  }
-  if (!ok) {
-    ::unlink(temp.c_str());
-    Fail(fileName, error);
+  std::error_code ec;
+  if (ok) std::filesystem::rename(temp, fileName, ec);  // replaces an earlier file
+  if (!ok || ec) {
+    const std::string reason = ok ? ec.message() : std::strerror(error != 0 ? error : EIO);
+    std::filesystem::remove(temp, ec);
+    Fail(fileName, reason);
   }
 }
 
