@@ -1,0 +1,104 @@
+// FrmFoot, the one window: the SBC chooser, three information labels, the
+// plan and the menu bar. It shows, forwards events and calls the core; the
+// plan's work is in src/plan, the design in the core.
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "design/design_run.h"
+#include "model/model.h"
+#include "model/text_stream.h"
+#include "plan/column_drag.h"
+#include "plan/file_open_dialog.h"
+#include "plan/message_box.h"
+#include "plan/picture_box.h"
+#include "plan/plan_view.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+
+namespace footmark {
+
+class CadAttacher;
+
+inline constexpr const char* kWindowCaption = "Footmark";
+
+// Exit statuses: the input ended the program, a run-time failure ended it.
+inline constexpr int kInputEndsStatus = 2;
+inline constexpr int kRuntimeFailureStatus = 3;
+
+// What the window reaches outside itself; tests replace each part.
+struct FormPlatform {
+  FileChooser& Files;
+  MessageBoxes& Boxes;
+  CadAttacher& Cad;
+  std::string ProgramFolder;  // where the hand-off writes its temporary drawings
+};
+
+class FrmFoot : public QMainWindow, public PlanWindowSteps {
+ public:
+  explicit FrmFoot(FormPlatform platform);
+  ~FrmFoot() override;
+
+  // Start-up: caption, the analysis file (chosen in the dialog unless given),
+  // the two readers. A cancelled dialog ends the program.
+  void Form_Load(const std::string& analysisFile = {});
+  // The SBC choice: the design run and the plan. Possible once per run.
+  void combSBC_Click();
+  void sendtoacad_Click();
+  void ex_t_Click();
+  void LabCol_MouseDown(int16 Index, int16 Button, int16 Shift, float X, float Y);
+  void LabCol_MouseMove(int16 Index, int16 Button, int16 Shift, float X, float Y);
+
+  // The design run's steps on screen.
+  void FramePlan(Model& model) override;
+  void LoadColLab(Model& model) override;
+  void ShowColumnMarkers(Model& model) override;
+  void loadGrid(Model& model) override;
+
+  // Whether the program has ended, and its exit status.
+  bool Ended() const { return ended_; }
+  int ExitStatus() const { return exitStatus_; }
+  const Model& model() const { return *model_; }
+
+  // The controls, as the layout names them.
+  QComboBox* combSBC = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* LabNoSrea = nullptr;
+  QLabel* LabLoadCases = nullptr;
+  QLabel* LabFckFe = nullptr;
+  PictureBox* PicFoot = nullptr;
+  std::unique_ptr<PlanControls> Plan;  // LabCol, LineGrd, LineGrdY
+  CommonDialog CommonDialog1;
+  QAction* dezine = nullptr;
+  QAction* Grping = nullptr;
+  QAction* Coffset = nullptr;
+  QAction* sendtoacad = nullptr;
+  QAction* sendtoXL = nullptr;
+  QAction* ex_t = nullptr;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  class LabelMessages;
+  void BuildControls();
+  void BuildMenu();
+  // Runs a handler; a failure it raises is told in a box and ends the program.
+  void Guarded(const std::function<void()>& handler);
+  void End(int status);
+
+  FormPlatform platform_;
+  std::unique_ptr<Model> model_;
+  std::unique_ptr<LabelMessages> messages_;
+  FileSystem files_;
+  DragState drag_;
+  bool ended_ = false;
+  int exitStatus_ = 0;
+};
+
+}  // namespace footmark

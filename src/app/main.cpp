@@ -1,0 +1,98 @@
+// footmark: the window. Without an analysis file on the command line it asks
+// for one in a file dialog.
+//
+//   footmark [ANALYSIS_FILE] [--sbc KN_PER_M2] [--screenshot PNG]
+//
+// --sbc chooses the SBC as if it were picked in the list; --screenshot saves
+// a picture of the window once it is drawn and ends (messages then go to
+// standard error rather than into boxes).
+//
+// Exit status: 0 normal end, 2 the input ended the program or a bad command
+// line, 3 a run-time failure.
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QTimer>
+#include <algorithm>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "app/frm_foot.h"
+#include "dxf/cad_application.h"
+
+namespace {
+
+using namespace footmark;
+
+struct StartOptions {
+  std::string analysisFile;
+  std::optional<QString> sbc;
+  std::optional<QString> screenshot;
+};
+
+// An unattended run (a screenshot) has nobody to close a box: the texts go
+// to standard error instead.
+class PrintedMessages : public MessageBoxes {
+ public:
+  void MsgBox(const std::string& text) override {
+    std::string shown = text;
+    std::replace(shown.begin(), shown.end(), '\r', '\n');  // a carriage return starts a line
+    std::cerr << shown << '\n';
+  }
+};
+
+constexpr const char* kUsage = "usage: footmark [ANALYSIS_FILE] [--sbc KN_PER_M2] [--screenshot PNG]\n";
+
+// Arguments are taken as bytes, so that a file name reaches the file system
+// unchanged.
+std::optional<StartOptions> ParseOptions(int argc, char** argv) {
+  StartOptions options;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if ((arg == "--sbc" || arg == "--screenshot") && i + 1 < argc) {
+      (arg == "--sbc" ? options.sbc : options.screenshot) = QString::fromLocal8Bit(argv[++i]);
+    } else if (arg.starts_with("-") || !options.analysisFile.empty()) {
+      return std::nullopt;
+    } else {
+      options.analysisFile = arg;
+    }
+  }
+  return options;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);  // takes the toolkit's own arguments out of argv
+  QApplication::setApplicationName(kWindowCaption);
+  QApplication::setApplicationDisplayName(kWindowCaption);
+  const std::optional<StartOptions> options = ParseOptions(argc, argv);
+  if (!options) {
+    std::cerr << kUsage;
+    return kInputEndsStatus;
+  }
+
+  DialogFileChooser files;
+  DialogMessageBoxes dialogBoxes;
+  PrintedMessages printedBoxes;
+  MessageBoxes& boxes = options->screenshot ? static_cast<MessageBoxes&>(printedBoxes) : dialogBoxes;
+  const std::unique_ptr<CadAttacher> cad = PlatformCadAttacher();
+  FrmFoot window({files, boxes, *cad, QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()});
+  window.Form_Load(options->analysisFile);
+  if (window.Ended()) return window.ExitStatus();
+  window.show();
+
+  QTimer::singleShot(0, &window, [&] {
+    if (options->sbc) {
+      window.combSBC->setEditText(*options->sbc);
+      window.combSBC_Click();
+    }
+    if (options->screenshot && !window.Ended()) {
+      const bool saved = window.grab().save(*options->screenshot);
+      if (!saved) std::cerr << "footmark: cannot write " << options->screenshot->toStdString() << '\n';
+      QCoreApplication::exit(saved ? 0 : kRuntimeFailureStatus);
+    }
+  });
+  return QApplication::exec();
+}
