@@ -5,7 +5,7 @@ EXAMPLE ?= examples/frame-4x3-2storey.ANL
 SBC ?= 200
 DRAWING ?= build/demo/$(basename $(notdir $(EXAMPLE))).dxf
 
-.PHONY: demo test setup release asan bench
+.PHONY: demo test setup release asan bench screenshot
 
 setup:
 	@scripts/setup
@@ -28,3 +28,6 @@ test: release asan
 
 bench: release
 	build/release/bench/footmark-bench
+
+screenshot: release
+	scripts/screenshot
