@@ -1,8 +1,12 @@
-// Depth, pedestal and bottom steel of isolated footings, checked against
-// designs worked by hand to IS 456:2000.
+// Depth, pedestal and bottom steel of isolated footings, checked against designs worked by hand to
+// IS 456:2000, with the Table 19 shear strengths they use and the pedestal types.
+#include "design/footing_design.h"
+
 #include <gtest/gtest.h>
 
-#include "design/footing_design.h"
+#include <vector>
+
+#include "design/foot_groups.h"
 #include "design/shear_table.h"
 #include "model/failure.h"
 #include "model/numerics.h"
@@ -19,9 +23,7 @@ Model Grades(int16 fck, int16 fy) {
   return m;
 }
 
-struct Result {
-  float D = -1, P = -1, Ast = -1;
-};
+struct Result { float D = -1, P = -1, Ast = -1; };
 
 Result Design(const Model& m, float B, float c, float q) {
   Result r;
@@ -29,96 +31,64 @@ Result Design(const Model& m, float B, float c, float q) {
   return r;
 }
 
-TEST(DesignFooting, HandDesignOneWayShearAndLeastVolume) {
-  // B 2.4 m, 400 mm column, q 190 kN/m2, M20, Fe 415.
-  // Pedestal 0.40 + 0.15 -> 0.60: a = 0.90, Mu = 190 x 1.5 x 2.4 x 0.9^2 / 2
-  // = 277.0 kN m; bending needs d = 0.205 -> 0.24, but one-way shear at d
-  // from the face (tau_c 0.32 at the minimum 0.2 %) needs d = 0.44: D 0.50,
-  // V = 2.4^2 x 0.5 + 0.6^3 = 3.096 m3.
-  // Pedestal 0.75: a = 0.825, Mu = 232.8; d = 0.39 gives tau_v = 297.5 kN /
-  // (2400 x 390) = 0.318 <= 0.32; punching on s = 1.14 m: 1271 kN /
-  // (4 x 1140 x 390) = 0.715 <= 0.25 sqrt(20) = 1.118. D 0.45, V = 3.014.
-  // Pedestal 0.90: d 0.365, D 0.425, V = 3.177 > 3.014, so 0.75 stands with
-  // Ast = 0.2 % x 2400 x 390 = 1872 mm2.
-  const Model m = Grades(20, 415);
-  const Result r = Design(m, 2.4f, 400, 190);
-  EXPECT_EQ(r.P, 0.75f);
-  EXPECT_EQ(r.D, 0.45000005f);
-  EXPECT_EQ(r.Ast, 1872.0004f);
+TEST(ShearStrength, Table19InterpolatedInSinglePrecision) {
+  Model m = Grades(20, 415);
+  EXPECT_EQ(m.GradeCol, 2);
+  // 0.22 %: 0.33600003 where double gives 0.33599999; 0.375 %: an exact tie between two singles goes
+  // to the even 0.42000002.
+  const struct { int16 fck; float pt, tau; } cases[] = {
+      {20, 0.15f, 0.28f}, {20, 0.0f, 0.28f}, {20, 0.22f, 0.33600003f}, {20, 0.375f, 0.42000002f},
+      {25, 1.0f, 0.64f},  {40, 3.5f, 1.01f}, {40, 3.0f, 1.01f},        {22, 0.6f, 0}};  // M22: empty column
+  for (const auto& c : cases) {
+    m.Fck = c.fck;
+    FindGradeColumn(m);
+    EXPECT_EQ(ShearStrength(m, c.pt), c.tau) << "M" << c.fck << " at " << c.pt << " %";
+  }
 }
 
-TEST(DesignFooting, HandDesignPunchingShearWithBendingSteel) {
-  // B 2.0 m, 230 mm column, q 250 kN/m2, M20, Fe 250. 0.23 + 0.15 -> 0.40;
-  // 0.40 + 0.05 is just above 0.45 in single precision, so 0.53 comes next.
-  // Pedestal 0.53: a = 0.735, Mu = 202.6 kN m; at d = 0.315 punching gives
-  // 1232 kN / (4 x 845 x 315) = 1.157 > 1.118, at d = 0.34: R = 0.876,
-  // pt = 4 (1 - sqrt(1 - 4.6 x 0.876 / 20)) = 0.4257 %, tau_c = 0.444 against
-  // tau_v = 296 kN / (2000 x 340) = 0.436, punching 1.028. D 0.40,
-  // V = 1.749 m3 below 1.864 (pedestal 0.40, D 0.45) and 1.816 (0.60).
-  const Model m = Grades(20, 250);
-  const Result r = Design(m, 2.0f, 230, 250);
-  EXPECT_EQ(r.P, 0.53f);
-  EXPECT_EQ(r.D, 0.40f);
-  EXPECT_EQ(r.Ast, 2894.8997f);
+TEST(DesignFooting, HandDesignsByBendingShearAndLeastVolume) {
+  // 2.4 m, 400 mm column, 190 kN/m2, Fe 415: pedestal 0.60 needs d 0.44 for one-way shear (V 3.096 m3),
+  // 0.75 needs d 0.39 (tau_v 0.318 <= 0.32, punching 0.715 <= 1.118; V 3.014), 0.90 gives V 3.177.
+  // 2.0 m, 230 mm column, 250 kN/m2, Fe 250: 0.40 + 0.05 is just above 0.45 in single precision, so 0.53
+  // is next; one-way shear fails at d 0.315 (0.500 > 0.480) and passes at 0.34 with pt 0.4257 % (0.436 <=
+  // 0.444; punching 1.028); V 1.749 m3 against 1.864 (pedestal 0.40) and 1.816 (0.60).
+  // 1.8 m, 230 mm column, 150 kN/m2, Fe 250: on pedestal 0.40 bending needs d 0.14 (0.19 used), one-way
+  // shear d 0.215 (0.508 <= 0.510) and punching d 0.24 (1.217 > 1.118 at 0.215, 1.037 at 0.24), so D 0.30,
+  // V 1.036 m3, pt 0.4676 %; pedestal 0.53 needs only d 0.215 but V 1.040 m3.
+  const struct { int16 fy; float B, c, q, P, D, Ast; } cases[] = {
+      {415, 2.4f, 400, 190, 0.75f, 0.45000005f, 1872.0004f}, {250, 2.0f, 230, 250, 0.53f, 0.40f, 2894.8997f},
+      {250, 1.8f, 230, 150, 0.40f, 0.30f, 2019.86328f}};
+  for (const auto& c : cases) {
+    const Result r = Design(Grades(20, c.fy), c.B, c.c, c.q);
+    EXPECT_EQ((std::vector<float>{r.P, r.D, r.Ast}), (std::vector<float>{c.P, c.D, c.Ast})) << "B " << c.B;
+  }
 }
 
-TEST(DesignFooting, FirstPedestalAndTheVolumeLimit) {
+TEST(DesignFooting, FirstPedestalTheVolumeLimitAndZeroDivisors) {
   const Model m = Grades(20, 415);
-  // No pressure: no moment, d = 0.19, D = 0.25, 0.2 % steel; the next
-  // pedestal only adds volume, so the first one stands.
-  Result r = Design(m, 2.0f, 300, 0);
-  EXPECT_EQ(r.P, 0.45f);
-  EXPECT_EQ(r.D, 0.25f);
-  EXPECT_EQ(r.Ast, 760.0f);  // 0.2 x 2.0 x 0.19 x 10^4
-  EXPECT_EQ(Design(m, 2.0f, 250, 0).P, 0.40f);
-  EXPECT_EQ(Design(m, 2.0f, 350, 0).P, 0.53f);
-  EXPECT_EQ(Design(m, 2.0f, 750, 0).P, 0.90f);
-  // A 760 mm column needs the 1.20 m pedestal: nothing is stored.
-  r = Design(m, 2.0f, 760, 0);
-  EXPECT_EQ(r.P, -1.0f);
-  EXPECT_EQ(r.D, -1.0f);
-  // 6.4^2 x 0.25 is more than 10 m3 before the pedestal is counted.
-  EXPECT_EQ(Design(m, 6.4f, 300, 0).Ast, -1.0f);
-
-  EXPECT_EQ(StdPedestalSize(0.45f), 0.45f);
-  EXPECT_EQ(StdPedestalSize(Sng(0.45f + 0.05)), 0.53f);
+  // No pressure: d 0.19, D 0.25, 0.2 % steel; the next pedestal only adds volume.
+  const Result r = Design(m, 2.0f, 300, 0);
+  EXPECT_EQ((std::vector<float>{r.P, r.D, r.Ast}), (std::vector<float>{0.45f, 0.25f, 760.0f}));
+  const float columns[] = {250, 350, 750}, pedestals[] = {0.40f, 0.53f, 0.90f};
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(Design(m, 2.0f, columns[i], 0).P, pedestals[i]) << columns[i];
+  EXPECT_EQ(Design(m, 2.0f, 760, 0).D, -1.0f);  // the 1.20 m pedestal: nothing is stored
+  EXPECT_EQ(Design(m, 6.4f, 300, 0).Ast, -1.0f);  // 6.4^2 x 0.25 is above 10 m3
   EXPECT_EQ(StdPedestalSize(0.91f), 1.20f);
-}
-
-TEST(DesignFooting, DepthRoundsToFiftyMillimetresAndZeroDivisorsFail) {
-  // Mu = 0.138 x 20 x 1.0 x d^2 x 1000 for d = 0.2: (200 + 60)/50 + 0.49 =
-  // 5.69 -> 6, d = 0.24, D = 0.30.
-  EXPECT_EQ(BendingDepth(110.4f, 1.0f, 20), 0.24f);
-  EXPECT_EQ(BendingDepth(99.636f, 1.0f, 20), 0.19f);    // exactly 0.19 stays
-  EXPECT_EQ(BendingDepth(167.0242f, 1.0f, 20), 0.29f);  // 0.246: 6.61 -> 7
-  EXPECT_THROW(BendingDepth(-1.0f, 1.0f, 20), RuntimeFailure);
-  // Zero grades or side fail before any division.
   EXPECT_THROW(Design(Grades(0, 415), 2.0f, 300, 100), RuntimeFailure);
   EXPECT_THROW(Design(Grades(20, 0), 2.0f, 300, 100), RuntimeFailure);
   EXPECT_THROW(Design(Grades(20, 415), 0.0f, 300, 100), RuntimeFailure);
   EXPECT_THROW(Design(Grades(-20, 415), 2.0f, 300, 0), RuntimeFailure);
 }
 
-TEST(SelectBars, ThinnestBarAtLeast125Apart) {
-  Model m;
-  FootGroup& g = m.FootGroups(5);
-  g.Size = 2.0f;
-  g.SteelArea = 1200;  // 8 mm: 24 bars at 82; 10 mm: 15 bars at 134
-  SelectBars(m, 5);
-  EXPECT_EQ(g.BarDia, 10);
-  EXPECT_EQ(g.BarText, "15   ( 134 mm )");
-
-  g.SteelArea = 9817;  // even 25 mm bars are 99 apart: 32 is recorded
-  SelectBars(m, 5);
-  EXPECT_EQ(g.BarDia, 32);
-  EXPECT_EQ(g.BarText, "20   ( 99 mm )");
-
-  g.SteelArea = 50;  // a single 8 mm bar has no spacing
-  EXPECT_THROW(SelectBars(m, 5), RuntimeFailure);
-  EXPECT_THROW(SelectBars(m, 101), RuntimeFailure);
+TEST(BendingDepth, RoundsTheOverallDepthToFiftyMillimetres) {
+  EXPECT_EQ(BendingDepth(110.4f, 1.0f, 20), 0.24f);     // d 0.2: (200 + 60)/50 + 0.49 = 5.69 -> 6
+  EXPECT_EQ(BendingDepth(99.636f, 1.0f, 20), 0.19f);    // exactly 0.19 stays
+  EXPECT_EQ(BendingDepth(167.0242f, 1.0f, 20), 0.29f);  // 0.246: 6.61 -> 7
+  EXPECT_EQ(BendingDepth(232.2761f, 1.0f, 20), 0.29f);  // 0.2901: 7.002 + 0.49 -> 7
+  EXPECT_THROW(BendingDepth(-1.0f, 1.0f, 20), RuntimeFailure);
 }
 
-TEST(DesignFootGroups, LargestColumnSideOfTheGroupDesignsIt) {
+TEST(DesignFootGroups, LargestColumnSideDesignsTheGroupWithTheThinnestBarsAtLeast125Apart) {
   Model m = Grades(20, 415);
   m.Footings(4).ColWidth = 300;
   m.Footings(4).ColDepth = 400;
@@ -130,15 +100,41 @@ TEST(DesignFootGroups, LargestColumnSideOfTheGroupDesignsIt) {
   g.Size = 2.4f;
   g.Pressure = 190;
   DesignFootGroups(m);
-  EXPECT_EQ(g.ColSize, 400.0f);
-  EXPECT_EQ(g.Pedestal, 0.75f);  // the first hand design
-  EXPECT_EQ(g.Depth, 0.45000005f);
-  // 1872 mm2: 12 mm, 16.55 + 0.49 -> 17 bars, (2.4 - 0.12)/16 -> 143 mm.
-  EXPECT_EQ(g.BarDia, 12);
-  EXPECT_EQ(g.BarText, "17   ( 143 mm )");
-
+  // The first hand design; 1872 mm2: 16.55 + 0.49 -> 17 bars of 12 mm, (2.4 - 0.12)/16 -> 143 mm.
+  EXPECT_EQ((std::vector<float>{g.ColSize, g.Pedestal, g.Depth}),
+            (std::vector<float>{400, 0.75f, 0.45000005f}));
+  EXPECT_EQ(IntText(g.BarDia) + " mm: " + g.BarText, "12 mm: 17   ( 143 mm )");
+  // On 2.0 m, 1200 mm2: 24 bars of 8 mm at 82, 15 of 10 mm at 134; 9817 mm2: even 25 mm bars are 99 apart.
+  const struct { float side, steel; const char* bars; } cases[] = {
+      {2.0f, 1200, "10 mm: 15   ( 134 mm )"}, {2.0f, 9817, "32 mm: 20   ( 99 mm )"},
+      {2.12f, 1335, "10 mm: 17   ( 125 mm )"}};
+  for (const auto& c : cases) {
+    g.Size = c.side;
+    g.SteelArea = c.steel;
+    SelectBars(m, 1);
+    EXPECT_EQ(IntText(g.BarDia) + " mm: " + g.BarText, c.bars);
+  }
+  g.SteelArea = 50;  // a single 8 mm bar has no spacing
+  EXPECT_THROW(SelectBars(m, 1), RuntimeFailure);
+  EXPECT_THROW(SelectBars(m, 101), RuntimeFailure);
   g.Supports = "4 201 ";
   EXPECT_THROW(DesignFootGroups(m), RuntimeFailure);
+}
+
+TEST(NumberPedestals, DistinctSidesAscendingAndKeptBetweenRuns) {
+  Model m;
+  m.FootGroupCount = 3;
+  const float pedestals[] = {0.60f, 0.45f, 0.60f};
+  for (int g = 1; g <= 3; ++g) m.FootGroups(g).Pedestal = pedestals[g - 1];
+  NumberPedestals(m);
+  NumberPedestals(m);
+  EXPECT_EQ((std::vector<float>{m.PedSizes(0), m.PedSizes(1), m.PedSizes(2)}),
+            (std::vector<float>{2, 0.45f, 0.60f}));
+  EXPECT_EQ((std::vector<int>{m.FootGroups(1).PedType, m.FootGroups(2).PedType, m.FootGroups(3).PedType}),
+            (std::vector<int>{2, 1, 2}));
+  m.FootGroupCount = 11;
+  for (int g = 1; g <= 11; ++g) m.FootGroups(g).Pedestal = Sng(g * 0.1);
+  EXPECT_THROW(NumberPedestals(m), RuntimeFailure);
 }
 
 }  // namespace
