@@ -92,22 +92,4 @@ Json& Json::Float(float v) {
   return *this;
 }
 
-Json& Json::Double(double v) {
-  Separate();
-  if (!std::isfinite(v)) {
-    out_ += "null";
-    return *this;
-  }
-  char buf[32];
-  const auto r = std::to_chars(buf, buf + sizeof buf, v);
-  out_.append(buf, r.ptr);
-  return *this;
-}
-
-Json& Json::Bool(bool b) {
-  Separate();
-  out_ += b ? "true" : "false";
-  return *this;
-}
-
 }  // namespace footmark::cli

@@ -19,8 +19,6 @@ class Json {
   Json& String(std::string_view s);
   Json& Int(std::int64_t v);
   Json& Float(float v);
-  Json& Double(double v);
-  Json& Bool(bool b);
 
   // Shorthands for a keyed value inside an object.
   Json& Field(std::string_view key, std::string_view s) { return Key(key).String(s); }
