@@ -1,0 +1,49 @@
+// The window's whole journey with real widgets and mouse: the example opened
+// through the file dialog, SBC 200 picked in the list, two columns dragged,
+// "Send To AutoCad" clicked in the menu bar (the local CAD stand-in, no
+// viewer), and the drawing it leaves beside the analysis file read back by
+// ezdxf (journey_check.py).
+#include <QMenuBar>
+#include <QProcess>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "gui/window_rig.h"
+
+namespace footmark::testing {
+namespace {
+
+TEST(WindowJourney, OpenChooseDragSendAndReadTheDrawingBack) {
+  WindowRig rig;
+  rig.Start(Example(), "frame-4x3-2storey.ANL");
+  ASSERT_FALSE(rig.form.Ended());
+  rig.ChooseSbc("200");
+  ASSERT_TRUE(rig.form.PicFoot->isVisible()) << "the design did not run";
+
+  // Column 7 (400 x 400) to the high side along X, column 10 (300 mm along Y)
+  // to the low side along Y.
+  rig.Press(7);
+  rig.MoveBy(rig.Marker(7).width() / 2, 0);
+  rig.Release();
+  rig.Press(10);
+  rig.MoveBy(0, -rig.Marker(10).height() / 2);
+  rig.Release();
+
+  QMenuBar* bar = rig.form.menuBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(rig.form.sendtoacad).center());
+  EXPECT_TRUE(rig.form.Ended());
+  EXPECT_EQ(rig.form.ExitStatus(), 0);
+  EXPECT_EQ(rig.boxes.texts, std::vector<std::string>{});
+
+  const std::string drawing = rig.scratch.path() + "/frame-4x3-2storey.dxf";
+  ASSERT_TRUE(std::filesystem::exists(drawing));
+  QProcess reader;
+  reader.setProcessChannelMode(QProcess::MergedChannels);
+  reader.start(FOOTMARK_EZDXF_PYTHON,
+               {FOOTMARK_JOURNEY_CHECK, "drawing", QString::fromStdString(drawing), "7:1:0", "10:0:-1"});
+  ASSERT_TRUE(reader.waitForFinished(60000)) << "ezdxf did not finish";
+  EXPECT_EQ(reader.exitCode(), 0) << reader.readAll().toStdString();
+}
+
+}  // namespace
+}  // namespace footmark::testing
