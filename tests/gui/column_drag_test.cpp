@@ -1,6 +1,7 @@
-// Dragging column markers with the mouse: snapping, the 230 mm wall, the
-// readouts, and the sides stored for the drawing.
+// Dragging column markers with the mouse: snapping, the 230 mm wall, the readouts and the stored sides.
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "model/numerics.h"
 #include "plan/column_drag.h"
@@ -19,92 +20,67 @@ struct DragRig : WindowRig {
   std::string Caption() const { return form.windowTitle().toStdString(); }
 };
 
-TEST(ColumnDrag, SnapsToTheHighLowAndCentrePlacesAndStoresTheSides) {
+TEST(ColumnDrag, SnapsLowCentreAndHighButNeverAWallThickSideNorOnARightDrag) {
   DragRig rig;
+  auto drag = [&](int support, Qt::MouseButton button, int fx, int fy) {  // by fx, fy half markers
+    ArrayLabel& m = rig.Marker(support);
+    rig.Press(support, button);
+    rig.MoveBy(fx * m.width() / 2, fy * m.height() / 2);
+    const std::pair at(m.Left(), m.Top());
+    rig.Release(button);
+    return at;
+  };
+  // A right click shows the column; its drag moves nothing.
+  const std::pair joint12(rig.Marker(12).Left(), rig.Marker(12).Top());
+  EXPECT_EQ(drag(12, Qt::RightButton, 2, 2), joint12);
+  EXPECT_EQ(rig.boxes.texts, std::vector<std::string>{"12  X = 450Y = 300 beta = 0"});
+  EXPECT_EQ(rig.Footing(12).OffsetX, 0);
+  EXPECT_EQ(rig.Caption(), "Footmark");
+
   const FootingRecord& f = rig.Footing(2);  // 300 x 450 at (4, 0): a 1.2 x 0.8 marker
   ArrayLabel& marker = rig.Marker(2);
   const int w = marker.width(), h = marker.height();
-
+  struct Step {
+    int dx, dy;
+    float left, top;
+    int side;
+    const char* caption;
+  };
   rig.Press(2);
-  rig.MoveBy(w / 2, h / 2);
-  EXPECT_EQ(marker.Left(), f.PosX);
-  EXPECT_EQ(marker.Top(), f.PosY);
-  EXPECT_EQ(f.OffsetX, 1);
-  EXPECT_EQ(f.OffsetY, 1);
-  EXPECT_EQ(rig.Caption(), " X  0  T0");
-  EXPECT_NEAR(marker.x(), rig.form.PicFoot->ToPixels(f.PosX, f.PosY).x(), 1.0);
-
-  rig.MoveBy(-w / 2, -h / 2);
-  EXPECT_EQ(marker.Left(), Sng(f.PosX - 1.2f));
-  EXPECT_EQ(marker.Top(), Sng(f.PosY - 0.8f));
-  EXPECT_EQ(f.OffsetX, -1);
-  EXPECT_EQ(f.OffsetY, -1);
-  EXPECT_EQ(rig.Caption(), " X  1.2  T0.8");
-
-  // Less than a quarter of the marker from the centre.
-  rig.MoveBy(w / 8, -h / 8);
-  EXPECT_EQ(marker.Left(), Sng(f.PosX - 0.6));
-  EXPECT_EQ(f.OffsetX, 0);
-  EXPECT_EQ(f.OffsetY, 0);
-  EXPECT_EQ(rig.Caption(), " X  0.6  T0.4");
+  for (const Step& s : {Step{w / 2, h / 2, f.PosX, f.PosY, 1, " X  0  T0"},
+                        Step{-w / 2, -h / 2, Sng(f.PosX - 1.2f), Sng(f.PosY - 0.8f), -1, " X  1.2  T0.8"},
+                        // less than a quarter of the marker from the centre
+                        Step{w / 8, -h / 8, Sng(f.PosX - 0.6), Sng(f.PosY - 0.4), 0, " X  0.6  T0.4"}}) {
+    rig.MoveBy(s.dx, s.dy);
+    EXPECT_EQ(std::pair(marker.Left(), marker.Top()), std::pair(s.left, s.top)) << s.caption;
+    EXPECT_EQ((std::pair<int, int>(f.OffsetX, f.OffsetY)), std::pair(s.side, s.side)) << s.caption;
+    EXPECT_EQ(rig.Caption(), s.caption);
+    EXPECT_NEAR(marker.x(), rig.form.PicFoot->ToPixels(s.left, s.top).x(), 1.0);
+  }
   rig.Release();
+
+  // A side of the wall's thickness never moves: support 1 in neither direction, 4 only along X.
+  const std::pair square(rig.Marker(1).Left(), rig.Marker(1).Top());
+  EXPECT_EQ(drag(1, Qt::LeftButton, 2, 2), square);
+  EXPECT_EQ(drag(1, Qt::LeftButton, -2, -2), square);
+  EXPECT_EQ((std::pair<int, int>(rig.Footing(1).OffsetX, rig.Footing(1).OffsetY)), std::pair(0, 0));
+  const FootingRecord& f4 = rig.Footing(4);
+  const float centreTop = rig.Marker(4).Top();
+  EXPECT_EQ(drag(4, Qt::LeftButton, 1, 1), std::pair(f4.PosX, centreTop));
+  EXPECT_EQ(drag(4, Qt::LeftButton, -2, -2), std::pair(Sng(f4.PosX - 1.2f), centreTop));
+  EXPECT_EQ((std::pair<int, int>(f4.OffsetX, f4.OffsetY)), std::pair(-1, 0));
 }
 
-TEST(ColumnDrag, ASideOfTheWallsThicknessNeverMoves) {
-  DragRig rig;
-  ArrayLabel& square = rig.Marker(1);
-  const float left = square.Left(), top = square.Top();
-  rig.Press(1);
-  rig.MoveBy(square.width(), square.height());
-  rig.MoveBy(-square.width(), -square.height());
-  rig.Release();
-  EXPECT_EQ(square.Left(), left);
-  EXPECT_EQ(square.Top(), top);
-  EXPECT_EQ(rig.Footing(1).OffsetX, 0);
-  EXPECT_EQ(rig.Footing(1).OffsetY, 0);
-
-  const FootingRecord& f = rig.Footing(4);  // 450 along X, 230 along Y
-  ArrayLabel& marker = rig.Marker(4);
-  const float centreTop = marker.Top();
-  rig.Press(4);
-  rig.MoveBy(marker.width() / 2, marker.height() / 2);
-  EXPECT_EQ(marker.Left(), f.PosX);
-  EXPECT_EQ(marker.Top(), centreTop);
-  rig.MoveBy(-marker.width() / 2, -marker.height() / 2);
-  EXPECT_EQ(f.OffsetX, -1);
-  EXPECT_EQ(marker.Top(), centreTop);
-  EXPECT_EQ(f.OffsetY, 0);
-  rig.Release();
-}
-
-TEST(ColumnDrag, RightClickShowsTheColumnAndARightDragMovesNothing) {
-  DragRig rig;
-  ArrayLabel& marker = rig.Marker(12);  // joint 12, 300 x 450
-  const float left = marker.Left(), top = marker.Top();
-  rig.Press(12, Qt::RightButton);
-  EXPECT_EQ(rig.boxes.texts, std::vector<std::string>{"12  X = 450Y = 300 beta = 0"});
-  rig.MoveBy(marker.width(), marker.height());
-  rig.Release(Qt::RightButton);
-  EXPECT_EQ(marker.Left(), left);
-  EXPECT_EQ(marker.Top(), top);
-  EXPECT_EQ(rig.Footing(12).OffsetX, 0);
-  EXPECT_EQ(rig.Caption(), "Footmark");
-}
-
-// With a 1.2 m marker at 10 m the zone limits are 9.1 and 9.7, and an edge
-// exactly on a limit rests at the centre.
+// A 1.2 m marker at 10 m has zone limits 9.1 and 9.7; an edge exactly on a limit rests at the centre.
 TEST(ColumnDrag, ZoneLimitsAreStrict) {
   const AxisSnap snap = SnapValues(10, 1.2f);
   int16 side = 5;
-  EXPECT_EQ(SnapEdge(snap, 9.09f, 450, side), 8.8f);
-  EXPECT_EQ(side, -1);
-  EXPECT_EQ(SnapEdge(snap, snap.LowLimit, 450, side), 9.4f);
-  EXPECT_EQ(side, 0);
-  EXPECT_EQ(SnapEdge(snap, snap.HighLimit, 450, side), 9.4f);
-  EXPECT_EQ(SnapEdge(snap, 9.71f, 450, side), 10.0f);
-  EXPECT_EQ(side, 1);
-  EXPECT_EQ(SnapEdge(snap, 8.0f, 230, side), 9.4f);
-  EXPECT_EQ(side, 1);  // a 230 mm side keeps what it had
+  for (const auto& [edge, columnSide, rest, stored] : std::initializer_list<std::tuple<float, float, float, int>>{
+           {9.09f, 450, 8.8f, -1}, {snap.LowLimit, 450, 9.4f, 0}, {snap.HighLimit, 450, 9.4f, 0},
+           {9.71f, 450, 10, 1}, {8.0f, 230, 9.4f, 1}}) {  // a 230 mm side keeps what it had
+    EXPECT_EQ(SnapEdge(snap, edge, columnSide, side), rest) << edge;
+    EXPECT_EQ(side, stored) << edge;
+  }
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// A window on the offscreen platform with its file dialog, message boxes and
-// CAD application replaced, and a mouse that drags through the window.
+// The window offscreen with its file dialog, message boxes and CAD application replaced, and a mouse.
 #pragma once
 
 #include <QComboBox>
@@ -26,10 +25,7 @@ class RecordingBoxes : public MessageBoxes {
 
 class FixedChooser : public FileChooser {
  public:
-  std::string ChooseFileToOpen(const QString& nameFilters) override {
-    filters = nameFilters;
-    return answer;
-  }
+  std::string ChooseFileToOpen(const QString& nameFilters) override { return filters = nameFilters, answer; }
   std::string answer;  // empty: the user cancels
   QString filters;
 };
@@ -39,17 +35,15 @@ class NoCadRunning : public CadAttacher {
   std::unique_ptr<CadApplication> Attach(const std::string&) override { throw std::runtime_error("no CAD running"); }
 };
 
-// The shipped 4 x 3 example, optionally with the sections of some
-// ground-storey columns replaced, e.g. {1, "230.0 mm X  230.0 mm"}: column c
-// stands on support c.
+// The 4 x 3 example, optionally with the sections of some ground-storey columns
+// replaced, e.g. {1, "230.0 mm X  230.0 mm"}: column c stands on support c.
 inline std::string Example(const std::vector<std::pair<int, std::string>>& sections = {}) {
   std::string text = ReadFile(SourcePath("examples/frame-4x3-2storey.ANL"));
   for (const auto& [column, section] : sections) {
     const std::string number = std::to_string(column);
     const std::string heading = "N O." + std::string(6 - number.size(), ' ') + number + "   D E S I G N";
     const std::size_t from = text.find("CROSS SECTION:", text.find(heading)) + 14;
-    const std::size_t to = text.find("COVER", from);
-    text.replace(from, to - from, "  " + section + "   ");
+    text.replace(from, text.find("COVER", from) - from, "  " + section + "   ");
   }
   return text;
 }
@@ -79,17 +73,13 @@ struct WindowRig {
   ArrayLabel& Marker(int support) { return form.Plan->LabCol(support); }
   const FootingRecord& Footing(int support) { return form.model().Footings[support]; }
 
-  // Real mouse events through the window: a press on the middle of a marker,
-  // then moves of the pointer by so many pixels from the press point.
+  // Real mouse events through the window: a press on a marker's middle, then moves by pixels from there.
   void Press(int support, Qt::MouseButton button = Qt::LeftButton) {
     ArrayLabel& marker = Marker(support);
     pressedAt = pointer = marker.mapTo(&form, marker.rect().center());
     QTest::mousePress(form.windowHandle(), button, {}, pointer);
   }
-  void MoveBy(int dx, int dy) {
-    pointer = pressedAt + QPoint(dx, dy);
-    QTest::mouseMove(form.windowHandle(), pointer);
-  }
+  void MoveBy(int dx, int dy) { QTest::mouseMove(form.windowHandle(), pointer = pressedAt + QPoint(dx, dy)); }
   void Release(Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseRelease(form.windowHandle(), button, {}, pointer);
   }

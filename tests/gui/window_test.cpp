@@ -1,0 +1,182 @@
+// The window: start state, the ways it ends, the SBC choice, the plan's framing and the CAD hand-off.
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+
+#include "dxf/drawing_export.h"
+#include "window_rig.h"
+
+namespace footmark::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+QStringList EnabledMenus(const FrmFoot& form) {
+  QStringList enabled;
+  for (QAction* item : form.menuBar()->actions())
+    if (item->isEnabled()) enabled << item->text();
+  return enabled;
+}
+
+TEST(WindowStart, ShowsTheChooserAndTheReadersCaptionsWithOnlyExitUsable) {
+  WindowRig rig;
+  rig.Start(Example());
+  FrmFoot& form = rig.form;
+  EXPECT_EQ(rig.chooser.filters, "Staad Files(*.ANL) (*.ANL);;All Files(*.*) (*)");
+  EXPECT_EQ(QStringList({form.LabNoSrea->text(), form.LabLoadCases->text(), form.LabFckFe->text()}),
+            QStringList({"SUPPORT REACTIONS :   12", "LOAD CASES :   3", "Fck 25     Fe 415 N/mm2"}));
+  EXPECT_TRUE(rig.boxes.texts.empty());
+
+  EXPECT_EQ(EnabledMenus(form), QStringList({"   Exit"}));
+  EXPECT_TRUE(form.combSBC->isVisible() && form.Label1->isVisible());
+  EXPECT_FALSE(form.PicFoot->isVisible());
+  // The templates (element 0 of each control array) are never shown.
+  EXPECT_FALSE(form.Plan->LabCol(0).isVisible() || form.Plan->LineGrd(0).Visible() || form.Plan->LineGrdY(0).Visible());
+  const QRect client = form.centralWidget()->rect();  // the start size shows every control
+  EXPECT_TRUE(client.contains(form.combSBC->geometry()) && client.contains(form.LabLoadCases->geometry()) &&
+              client.contains(form.LabFckFe->geometry()) && client.contains(form.PicFoot->geometry()));
+}
+
+TEST(WindowEnd, EachWayOfEndingHasItsStatusAndBoxes) {
+  auto chooseSbc = [](const char* sbc) {
+    return [=](WindowRig& r) { r.Start(Example()); r.form.combSBC->setEditText(sbc); r.form.combSBC_Click(); };
+  };
+  struct Case {
+    const char* name;
+    std::function<void(WindowRig&)> act;
+    int status;
+    std::vector<std::string> boxes;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"dialog cancelled", [](WindowRig& r) { r.form.Form_Load(); }, 0, {}},
+           {"Exit", [](WindowRig& r) { r.Start(Example()); r.form.ex_t->trigger(); }, 0, {}},
+           {"no reactions", [](WindowRig& r) { r.Start("no reactions in here\n"); }, kInputEndsStatus,
+            {" NO SUPPORT REACTIONS"}},
+           {"SBC not a number", chooseSbc("abc"), kInputEndsStatus, {}},
+           {"SBC overflow", chooseSbc("99999"), kRuntimeFailureStatus,
+            {"Run-time error: overflow: 99999 does not fit a 16-bit whole number"}}}) {
+    WindowRig rig;
+    c.act(rig);
+    EXPECT_TRUE(rig.form.Ended() && !rig.form.isVisible()) << c.name;
+    EXPECT_EQ(rig.form.ExitStatus(), c.status) << c.name;
+    EXPECT_EQ(rig.boxes.texts, c.boxes) << c.name;
+  }
+}
+
+TEST(SbcChoice, HidesTheChooserAndShowsTheGridAndAMarkerSizedByTheColumnOnEverySupport) {
+  WindowRig rig;
+  rig.Start(Example());
+  rig.ChooseSbc("250");
+  FrmFoot& form = rig.form;
+  ASSERT_FALSE(form.Ended()) << (rig.boxes.texts.empty() ? "" : rig.boxes.texts[0]);
+  EXPECT_EQ(form.model().SBC, 250.0f);
+  EXPECT_FALSE(form.combSBC->isVisible() || form.Label1->isVisible());
+  EXPECT_TRUE(form.PicFoot->isVisible());
+  EXPECT_EQ(form.PicFoot->geometry(), form.centralWidget()->rect());
+  EXPECT_EQ(EnabledMenus(form), QStringList({"Send To AutoCad", "   Exit"}));
+
+  // 300 x 450 columns lie along X, the BETA-turned 5 and 8 along Y, 6 and 7 are square.
+  ASSERT_EQ(form.Plan->LabCol.UBound(), 12);
+  for (int s = 1; s <= 12; ++s) {
+    const ArrayLabel& marker = rig.Marker(s);
+    const bool square = s == 6 || s == 7, alongY = s == 5 || s == 8;
+    const float w = square ? 1.0f : alongY ? 0.8f : 1.2f, h = square ? 1.0f : alongY ? 1.2f : 0.8f;
+    EXPECT_EQ(std::pair(marker.Width(), marker.Height()), std::pair(w, h)) << "support " << s;
+    EXPECT_NEAR(marker.Left() + w / 2.0, rig.Footing(s).PosX, 1e-6) << "support " << s;
+    EXPECT_NEAR(marker.Top() + h / 2.0, rig.Footing(s).PosY, 1e-6) << "support " << s;
+    EXPECT_TRUE(marker.isVisible()) << "support " << s;
+  }
+  EXPECT_FALSE(form.Plan->LabCol(0).isVisible());
+
+  // Each grid line runs from the first to the last grid line across.
+  const PlanControls& plan = *form.Plan;
+  std::vector<std::vector<float>> drawn;  // x1, y1, x2, y2 of each visible line, LineGrd then LineGrdY
+  for (const auto* lines : {&plan.LineGrd, &plan.LineGrdY})
+    for (int i = 1; i <= lines->UBound(); ++i)
+      if (const LineControl& l = (*lines)(i); l.Visible()) drawn.push_back({l.X1(), l.Y1(), l.X2(), l.Y2()});
+  EXPECT_EQ(drawn, (std::vector<std::vector<float>>{{0, 0, 12.5f, 0}, {0, 5, 12.5f, 5}, {0, 9.5f, 12.5f, 9.5f},
+                                                    {0, 0, 0, 9.5f}, {4, 0, 4, 9.5f}, {8.5f, 0, 8.5f, 9.5f},
+                                                    {12.5f, 0, 12.5f, 9.5f}}));
+  EXPECT_FALSE(plan.LineGrd(0).Visible() || plan.LineGrdY(0).Visible());
+}
+
+// Grid lines at 0 and `across` along plan X, 0 and `down` along plan Y, in an 800 x 400 client area.
+TEST(PlanFrame, EqualScaleInXAndYWithTheSlackCentredAndTheHintOnTop) {
+  struct Case {
+    float across, down;
+    double aspect;
+    std::vector<float> scale;  // left, top, width, height
+  };
+  for (const Case& c : {Case{20, 4, 8.0 / 24.0, {-2, -4, 24, 12}}, Case{4, 20, 3.0, {-22, -2, 48, 24}}}) {
+    WindowRig rig;
+    rig.form.resize(800, 400 + rig.form.menuBar()->sizeHint().height());
+    auto model = std::make_unique<Model>();
+    model->GridLinesX[0] = model->GridLinesY[0] = 2;
+    model->GridLinesX[2] = c.across, model->GridLinesY[2] = c.down;
+    rig.form.FramePlan(*model);
+    const PictureBox& box = *rig.form.PicFoot;
+    ASSERT_EQ(box.size(), QSize(800, 400));
+    EXPECT_DOUBLE_EQ(model->PlanAspect, c.aspect);
+    EXPECT_EQ(model->PlanScale, 0.5f);
+    EXPECT_EQ((std::vector{box.ScaleLeft(), box.ScaleTop(), box.ScaleWidth(), box.ScaleHeight()}), c.scale);
+    // Plan Y grows downwards: the lower-right corner is at the bottom right pixel.
+    EXPECT_EQ(box.ToPixels(c.scale[0] + c.scale[2], c.scale[1] + c.scale[3]), QPointF(800, 400));
+    // The hint, centred on the plan one text line below its upper margin line.
+    ASSERT_EQ(box.Printed().size(), 1u);
+    const PictureBox::PrintedText& hint = box.Printed()[0];
+    EXPECT_EQ(hint.Text, " You can move the column positions with Mouse to create offcet . "
+                         "( Assumes wall theickness is 230 mm ) ");
+    EXPECT_NEAR(hint.X + box.TextWidth(hint.Text) / 2, c.across / 2, 1e-5);
+    EXPECT_NEAR(hint.Y, -2 + box.TextHeight("H"), 1e-6);
+    EXPECT_GT(box.TextHeight("H"), 0.2);  // a line of text is many pixels high
+  }
+}
+
+TEST(SendToCad, LeavesTheDrawingWithTheDraggedColumnBesideTheAnalysisFileAndEnds) {
+  std::vector<std::string> shown;
+  CadStandIn cad([&](const std::string& drawing) { shown.push_back(drawing); });
+  ScratchDir programFolder;
+  WindowRig rig(&cad, programFolder.path());
+  rig.Start(Example());
+  rig.ChooseSbc("200");
+  rig.Press(2);
+  rig.MoveBy(rig.Marker(2).width() / 2, 0);
+  rig.Release();
+  ASSERT_EQ(rig.Footing(2).OffsetX, 1);
+
+  rig.form.sendtoacad->trigger();
+  EXPECT_TRUE(rig.form.Ended());
+  EXPECT_EQ(rig.form.ExitStatus(), 0);
+  EXPECT_TRUE(rig.boxes.texts.empty());
+  const std::string drawing = (fs::path(rig.scratch.path()) / "frame.dxf").string();
+  EXPECT_EQ(shown, std::vector<std::string>{drawing});
+  EXPECT_TRUE(fs::is_empty(programFolder.path())) << "Drawing1.dxf / Drawing11.dxf left behind";
+
+  // The drawing is the designed model's, offset column included.
+  auto model = std::make_unique<Model>(rig.form.model());
+  EXPECT_GT(model->FootGroupCount, 0);
+  const std::string asDesigned = rig.scratch.path() + "/as-designed.dxf";
+  SaveDrawingDxf(*model, asDesigned);
+  EXPECT_EQ(ReadFile(drawing), ReadFile(asDesigned));
+}
+
+TEST(SendToCad, WithoutARunningCadOnlyTellsTheUser) {
+  NoCadRunning none;
+  ScratchDir programFolder;
+  WindowRig rig(&none, programFolder.path());
+  rig.Start(Example());
+  rig.ChooseSbc("200");
+  rig.form.sendtoacad->trigger();
+  EXPECT_TRUE(!rig.form.Ended() && rig.form.isVisible());
+  EXPECT_EQ(rig.boxes.texts, std::vector<std::string>{"Open Auto Cad and Minimise it"});
+  EXPECT_EQ(rig.form.model().FootGroupCount, 0);  // no detailed design ran
+  EXPECT_TRUE(fs::is_empty(programFolder.path()));
+  EXPECT_FALSE(fs::exists(fs::path(rig.scratch.path()) / "frame.dxf"));
+}
+
+}  // namespace
+}  // namespace footmark::testing
