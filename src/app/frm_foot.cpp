@@ -76,7 +76,11 @@ void FrmFoot::sendtoacad_Click() {
         .WriteDrawing = [this](const std::string& fileName) { SaveDrawingDxf(*model_, fileName); },
         .Messages = *messages_,
     };
-    if (SendToCad(platform_.Cad, context).ProgramEnds) End(0);
+    const HandOffResult result = SendToCad(platform_.Cad, context);
+    if (!result.ProgramEnds) return;
+    if (result.DrawingFailure)
+      platform_.Boxes.MsgBox("Run-time error: " + *result.DrawingFailure + "\nNo drawing was made.");
+    End(result.DrawingFailure ? 3 : 0);
   });
 }
 

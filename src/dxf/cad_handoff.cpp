@@ -85,9 +85,16 @@ HandOffResult SendToCad(CadAttacher& attacher, const HandOffContext& context) {
   std::unique_ptr<CadDocument> doc;
   steps.Run("ActiveDocument.Close", [&] { acad->ActiveDocument()->Close(); });
   steps.Run("Visible = False", [&] { acad->Visible(false); });
-  steps.Run("detailed design", [&] { context.DetailedDesign(); });
   std::string fileName = InFolder(context.ProgramFolder, "Drawing1.dxf");
-  steps.Run("SaveDrawingDxf", [&] { context.WriteDrawing(fileName); });
+  std::error_code leftOver;
+  fs::remove(fs::path(fileName), leftOver);  // a drawing of an earlier run
+  try {
+    context.DetailedDesign();
+    context.WriteDrawing(fileName);
+  } catch (const std::exception& e) {
+    result.DrawingFailure = e.what();
+    result.IgnoredFailures.push_back(std::string("drawing: ") + e.what());
+  }
   steps.Run("Documents.Open", [&] { doc = acad->Documents()->Open(fileName); });
 
   std::string oldName = fileName;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,9 +34,15 @@ struct HandOffResult {
   bool ProgramEnds = false;
   // The failures ignored on the way, "step: reason", in order.
   std::vector<std::string> IgnoredFailures;
+  // Set when the detailed design or the drawing failed: no drawing reached
+  // the CAD application, and the window tells the user so.
+  std::optional<std::string> DrawingFailure;
 };
 
-// sendtoacad_Click. Once attached, every step runs whatever failed before it.
+// sendtoacad_Click. Once attached, every step runs whatever failed before it,
+// with one exception: a drawing is written only from a design that succeeded,
+// and an earlier Drawing1.dxf is removed first, so a failed design can never
+// reach the CAD application as a stale or half-designed drawing.
 HandOffResult SendToCad(CadAttacher& attacher, const HandOffContext& context);
 
 // The name of the drawing file: every ".ANL" replaced by ".DWG" (case
