@@ -164,6 +164,21 @@ TEST(SendToCad, LeavesTheDrawingWithTheDraggedColumnBesideTheAnalysisFileAndEnds
   EXPECT_EQ(ReadFile(drawing), ReadFile(asDesigned));
 }
 
+TEST(SendToCad, AFailedDesignHandsOverNoDrawingAndSaysSo) {
+  std::string text = Example();
+  text.replace(text.find("START CONCRETE DESIGN"), 5, "BEGIN");  // no grades: fck 0
+  ScratchDir programFolder;
+  WindowRig rig(nullptr, programFolder.path());
+  rig.Start(text);
+  rig.ChooseSbc("200");
+  rig.form.sendtoacad->trigger();
+  EXPECT_EQ(rig.form.ExitStatus(), 3);
+  EXPECT_EQ(rig.boxes.texts, (std::vector<std::string>{"NO START CONCRETE DESIGN",
+                                                       "Run-time error: division by zero: concrete grade fck is 0"
+                                                       "\nNo drawing was made."}));
+  EXPECT_FALSE(fs::exists(fs::path(rig.scratch.path()) / "frame.dxf"));
+}
+
 TEST(SendToCad, WithoutARunningCadOnlyTellsTheUser) {
   NoCadRunning none;
   ScratchDir programFolder;
