@@ -7,7 +7,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "dxf/drawing_export.h"
 #include "window_rig.h"
 
 namespace footmark::testing {
@@ -136,34 +135,7 @@ TEST(PlanFrame, EqualScaleInXAndYWithTheSlackCentredAndTheHintOnTop) {
   }
 }
 
-TEST(SendToCad, LeavesTheDrawingWithTheDraggedColumnBesideTheAnalysisFileAndEnds) {
-  std::vector<std::string> shown;
-  CadStandIn cad([&](const std::string& drawing) { shown.push_back(drawing); });
-  ScratchDir programFolder;
-  WindowRig rig(&cad, programFolder.path());
-  rig.Start(Example());
-  rig.ChooseSbc("200");
-  rig.Press(2);
-  rig.MoveBy(rig.Marker(2).width() / 2, 0);
-  rig.Release();
-  ASSERT_EQ(rig.Footing(2).OffsetX, 1);
-
-  rig.form.sendtoacad->trigger();
-  EXPECT_TRUE(rig.form.Ended());
-  EXPECT_EQ(rig.form.ExitStatus(), 0);
-  EXPECT_TRUE(rig.boxes.texts.empty());
-  const std::string drawing = (fs::path(rig.scratch.path()) / "frame.dxf").string();
-  EXPECT_EQ(shown, std::vector<std::string>{drawing});
-  EXPECT_TRUE(fs::is_empty(programFolder.path())) << "Drawing1.dxf / Drawing11.dxf left behind";
-
-  // The drawing is the designed model's, offset column included.
-  auto model = std::make_unique<Model>(rig.form.model());
-  EXPECT_GT(model->FootGroupCount, 0);
-  const std::string asDesigned = rig.scratch.path() + "/as-designed.dxf";
-  SaveDrawingDxf(*model, asDesigned);
-  EXPECT_EQ(ReadFile(drawing), ReadFile(asDesigned));
-}
-
+// The drawing left beside the analysis file, a dragged column included: tests/journey.
 TEST(SendToCad, AFailedDesignHandsOverNoDrawingAndSaysSo) {
   std::string text = Example();
   text.replace(text.find("START CONCRETE DESIGN"), 5, "BEGIN");  // no grades: fck 0

@@ -2,7 +2,7 @@
 // through the file dialog, SBC 200 picked in the list, two columns dragged,
 // "Send To AutoCad" clicked in the menu bar (the local CAD stand-in, no
 // viewer), and the drawing it leaves beside the analysis file read back by
-// ezdxf (journey_check.py).
+// ezdxf (journey_check.py) against the batch front end's design.
 #include <QMenuBar>
 #include <QProcess>
 #include <filesystem>
@@ -40,7 +40,8 @@ TEST(WindowJourney, OpenChooseDragSendAndReadTheDrawingBack) {
   QProcess reader;
   reader.setProcessChannelMode(QProcess::MergedChannels);
   reader.start(FOOTMARK_EZDXF_PYTHON,
-               {FOOTMARK_JOURNEY_CHECK, "drawing", QString::fromStdString(drawing), "7:1:0", "10:0:-1"});
+               {FOOTMARK_JOURNEY_CHECK, "drawing", FOOTMARK_CLI, QString::fromStdString(rig.scratch.path() + "/frame-4x3-2storey.ANL"),
+                QString::fromStdString(drawing), "7:1:0", "10:0:-1"});
   ASSERT_TRUE(reader.waitForFinished(60000)) << "ezdxf did not finish";
   EXPECT_EQ(reader.exitCode(), 0) << reader.readAll().toStdString();
 }

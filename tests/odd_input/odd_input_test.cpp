@@ -1,4 +1,4 @@
-// Odd but valid input: line ends, blanks, tabs, page headers and Latin-1
+// Odd but valid input: line ends, blanks, page headers (tabs: tests/model) and Latin-1
 // titles; files that are no analysis file; a drawing that cannot be written.
 #include <gtest/gtest.h>
 
@@ -59,17 +59,6 @@ TEST(OddInput, LineEndsBlanksPageHeadersAndLatin1TitlesGiveTheSameDesign) {
     std::tie(f.lineEnd, f.pageEvery, f.title) = std::tuple(lineEnd, pageEvery, title);
     EXPECT_EQ(design(f), expected);
   }
-}
-
-// Tabs do not separate fields: the line has one, so it is shown and passed over.
-TEST(OddInput, ATabSeparatedReactionLineIsOneFieldAndIsShown) {
-  std::string text = AnalysisText(SmallFrame());
-  const std::string tabbed = "           2\t1.10\t360.00\t-0.50\t0.00\t0.02\t0.00";
-  text.insert(text.find('\n', text.find("      1    1 ")) + 1, tabbed + "\n");
-  RecordingMessages ui;
-  const auto m = ReadAndDesign(text, ui);
-  EXPECT_EQ(ui.messages, std::vector<std::string>{" Error " + tabbed});
-  EXPECT_EQ(std::tuple(m->NumSupports, m->NumLoadCases, m->SupportReactions(1, 2, 2)), std::tuple(6, 3, 240.0f));
 }
 
 // The message that ends reading the file, "" when it is read.
