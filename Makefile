@@ -1,11 +1,18 @@
 # The two entry points of the README.
 #   make demo  - set up, build, design the shipped example and write its drawing
-#   make test  - set up, build and run every test (release and sanitizer builds)
+#   make test  - set up, build and run a bounded run of the fuzzer, then every
+#                test (release and sanitizer builds)
+#   make fuzz  - only the bounded fuzzer run (clang, ASan and UBSan)
 EXAMPLE ?= examples/frame-4x3-2storey.ANL
 SBC ?= 200
 DRAWING ?= build/demo/$(basename $(notdir $(EXAMPLE))).dxf
 
-.PHONY: demo test setup release asan bench screenshot
+# The bounded fuzzer run: a fixed seed and number of inputs, on a copy of the
+# seed corpus so that the inputs it keeps never land in the source tree.
+FUZZ_RUNS ?= 25000
+FUZZ_CORPUS := build/fuzz/corpus-run
+
+.PHONY: demo test setup release asan fuzz bench screenshot
 
 setup:
 	@scripts/setup
@@ -23,8 +30,17 @@ demo: release
 	build/release/footmark-cli $(EXAMPLE) --sbc $(SBC) --dxf $(DRAWING)
 
 test: release asan
+	$(MAKE) --no-print-directory fuzz
 	ctest --preset release
 	ctest --preset debug-asan
+
+fuzz: setup
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	rm -rf $(FUZZ_CORPUS) && mkdir -p $(FUZZ_CORPUS) && cp tests/fuzz/corpus/* $(FUZZ_CORPUS)/
+	build/fuzz/footmark-fuzz -seed=1 -runs=$(FUZZ_RUNS) -max_len=500000 -timeout=10 -rss_limit_mb=2048 \
+	  -dict=tests/fuzz/target/anl.dict -verbosity=0 -print_funcs=0 -print_final_stats=1 \
+	  -artifact_prefix=build/fuzz/ $(FUZZ_CORPUS)
 
 bench: release
 	build/release/bench/footmark-bench

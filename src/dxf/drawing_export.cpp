@@ -1,13 +1,12 @@
 #include "dxf/drawing_export.h"
 
-#include "dxf/dxf_writer.h"
 #include "dxf/plan_drawing.h"
 #include "dxf/schedule_tables.h"
 #include "model/numerics.h"
 
 namespace footmark {
 
-void SaveDrawingDxf(const Model& model, const std::string& fileName) {
+DxfDocument ComposeDrawing(const Model& model) {
   DxfDocument doc;
   doc.DxfLayer = "Layout";
 
@@ -22,8 +21,11 @@ void SaveDrawingDxf(const Model& model, const std::string& fileName) {
   const float x = Sng(model.GridX[ToInt16(model.GridX[0])] + 10.0);
   DxfFootingSchedule(doc, model, x, 15);
   DxfColumnSchedule(doc, model, x, ToInt16(15 - model.ClassCount - 3));
+  return doc;
+}
 
-  DxfWriteFile(doc, fileName);
+void SaveDrawingDxf(const Model& model, const std::string& fileName) {
+  DxfWriteFile(ComposeDrawing(model), fileName);
 }
 
 }  // namespace footmark

@@ -100,7 +100,11 @@ double LeadingValue(std::string_view text) {
     }
     if (expDigit) digits += exp;
   }
-  return std::strtod(digits.c_str(), nullptr);
+  // A number too large for double (5E385) is an overflow, as it would be
+  // for single precision, never an infinity that flows on into the drawing.
+  const double value = std::strtod(digits.c_str(), nullptr);
+  if (std::isinf(value)) throw RuntimeFailure("overflow: " + digits + " is beyond double precision");
+  return value;
 }
 
 bool IsNumeric(std::string_view text) {

@@ -34,7 +34,8 @@ double Divide(double a, double b);
 // The lenient leading-value rule: leading blanks skipped, blanks (space, tab,
 // line feed, carriage return) inside the number ignored, an optional sign,
 // digits, one decimal point and an exponent (E or D followed by digits); the
-// first other character ends the number. No number gives 0.
+// first other character ends the number. No number gives 0; a number beyond
+// the double range is an overflow (RuntimeFailure).
 double LeadingValue(std::string_view text);
 
 // The general is-numeric test: optional blanks, a sign, digits with at most

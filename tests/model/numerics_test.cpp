@@ -34,6 +34,10 @@ TEST(LeadingValue, InnerBlanksIgnoredAndAnExponentNeedsDigits) {
       {"1 E 2", 100}, {"1D2", 100}, {"     1   D", 1}, {"3E-", 3}, {" 8 mm dia.", 8},
       {"---------", 0}, {"  STAAD SPACE", 0}, {".", 0}, {"-", 0}, {"", 0}};
   for (const auto& c : cases) EXPECT_DOUBLE_EQ(LeadingValue(c.text), c.value) << '"' << c.text << '"';
+  // Beyond double: an overflow, not an infinity; below it the value is 0.
+  EXPECT_THROW(LeadingValue(" 5E385"), RuntimeFailure);
+  EXPECT_THROW(LeadingValue("-1 D 999"), RuntimeFailure);
+  EXPECT_DOUBLE_EQ(LeadingValue("1E-999"), 0);
 }
 
 TEST(Numeric, StrictTestAndConversion) {

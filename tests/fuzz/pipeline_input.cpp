@@ -1,0 +1,91 @@
+#include "fuzz/pipeline_input.h"
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "design/design_run.h"
+#include "dxf/drawing_export.h"
+#include "dxf/dxf_reader.h"
+#include "dxf/dxf_writer.h"
+#include "model/analysis_reader.h"
+#include "model/column_design_reader.h"
+#include "model/column_offsets.h"
+#include "model/failure.h"
+#include "model/messages.h"
+#include "model/model.h"
+#include "model/text_stream.h"
+
+namespace footmark::fuzz {
+namespace {
+
+class QuietMessages : public UserMessages {
+ public:
+  void ShowMessage(const std::string&) override {}
+  void SetCaption(StatusLabel, const std::string&) override {}
+};
+
+// Drags every column to a side that the pattern and its support number give.
+void DragColumns(Model& model, int pattern) {
+  if (pattern == 0) return;
+  for (int s = 1; s <= model.NumSupports; ++s) {
+    const int x = (pattern + s) % 3 - 1;
+    const int y = (pattern / 3 + 2 * s) % 3 - 1;
+    SetColumnOffset(model, s, static_cast<int16>(x), static_cast<int16>(y));
+  }
+}
+
+// A run that ends normally has composed a usable drawing: it reads back as
+// DXF, and no value is a number that is not finite ("INF", "NAN").
+void CheckDrawing(const std::vector<std::string>& lines) {
+  std::string text;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    if (line == "INF" || line == "-INF" || line == "NAN" || line == "-NAN")
+      throw std::logic_error("drawing line " + std::to_string(i + 1) + " is " + line);
+    text += line;
+    text += "\r\n";
+  }
+  try {
+    ReadDxf(text);
+  } catch (const RuntimeFailure& e) {
+    throw std::logic_error(std::string("the drawing does not read back: ") + e.what());
+  }
+}
+
+}  // namespace
+
+PipelineEnd RunPipeline(std::string_view input) {
+  const unsigned char choice = input.empty() ? 0 : static_cast<unsigned char>(input.front());
+  if (!input.empty()) input.remove_prefix(1);
+  const int16 sbc = static_cast<int16>(100 + 50 * (choice & 7));
+
+  // Every run starts from an empty model. It is copied into storage kept from
+  // the last run: a fresh model maps megabytes of tables anew, which took most
+  // of the fuzzer's time.
+  static const auto empty = std::make_unique<const Model>();
+  static const auto model = std::make_unique<Model>();
+  *model = *empty;
+  model->AnlFilePath = "input.ANL";
+  MemoryFileSystem fs;
+  fs.Add(model->AnlFilePath, std::string(input));
+  QuietMessages ui;
+  std::vector<std::string> drawing;
+  try {
+    ReadAnalysisFile(*model, fs, ui);
+    ReadColumnDesign(*model, fs, ui);
+    RunDesign(*model, sbc, ui);
+    RunDetailedDesign(*model);
+    DragColumns(*model, choice >> 3);
+    drawing = DxfFileLines(ComposeDrawing(*model));
+  } catch (const ProgramEnd&) {
+    return PipelineEnd::kProgramEnd;
+  } catch (const RuntimeFailure&) {
+    return PipelineEnd::kRuntimeFailure;
+  }
+  CheckDrawing(drawing);
+  return PipelineEnd::kNormal;
+}
+
+}  // namespace footmark::fuzz
