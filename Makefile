@@ -9,7 +9,7 @@ DRAWING ?= build/demo/$(basename $(notdir $(EXAMPLE))).dxf
 
 # The bounded fuzzer run: a fixed seed and number of inputs, on a copy of the
 # seed corpus so that the inputs it keeps never land in the source tree.
-FUZZ_RUNS ?= 25000
+FUZZ_RUNS ?= 12000
 FUZZ_CORPUS := build/fuzz/corpus-run
 
 .PHONY: demo test setup release asan fuzz bench screenshot
