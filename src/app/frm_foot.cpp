@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 
-#include "dxf/cad_handoff.h"
+#include "handoff/cad_handoff.h"
 #include "dxf/drawing_export.h"
 #include "model/analysis_reader.h"
 #include "model/column_design_reader.h"

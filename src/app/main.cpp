@@ -19,7 +19,7 @@
 #include <string>
 
 #include "app/frm_foot.h"
-#include "dxf/cad_application.h"
+#include "handoff/cad_application.h"
 
 namespace {
 

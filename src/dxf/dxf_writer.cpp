@@ -1,7 +1,7 @@
 #include "dxf/dxf_writer.h"
 
 #include "dxf/dxf_sections.h"
-#include "dxf/replace_file.h"
+#include "model/replace_file.h"
 #include "model/numerics.h"
 
 namespace footmark {

@@ -7,7 +7,7 @@
 
 #include "design/design_run.h"
 #include "dxf/drawing_export.h"
-#include "dxf/dxf_reader.h"
+#include "handoff/dxf_reader.h"
 #include "dxf/dxf_writer.h"
 #include "model/analysis_reader.h"
 #include "model/column_design_reader.h"

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/frm_foot.h"
-#include "dxf/cad_standin.h"
+#include "handoff/cad_standin.h"
 #include "support/test_files.h"
 
 namespace footmark::testing {

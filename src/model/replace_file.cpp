@@ -1,4 +1,4 @@
-#include "dxf/replace_file.h"
+#include "model/replace_file.h"
 
 #include <atomic>
 #include <cerrno>

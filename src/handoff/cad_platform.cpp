@@ -1,8 +1,8 @@
 #include <memory>
 
-#include "dxf/cad_application.h"
-#include "dxf/cad_com_windows.h"
-#include "dxf/cad_standin.h"
+#include "handoff/cad_application.h"
+#include "handoff/cad_com_windows.h"
+#include "handoff/cad_standin.h"
 
 namespace footmark {
 

@@ -3,7 +3,7 @@
 // IDispatch::Invoke, so no AutoCAD type library is needed to build.
 #ifdef _WIN32
 
-#include "dxf/cad_com_windows.h"
+#include "handoff/cad_com_windows.h"
 
 #include <windows.h>
 #include <ole2.h>

@@ -1,4 +1,4 @@
-#include "dxf/dxf_reader.h"
+#include "handoff/dxf_reader.h"
 
 #include <charconv>
 

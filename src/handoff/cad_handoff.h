@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "dxf/cad_application.h"
+#include "handoff/cad_application.h"
 #include "model/messages.h"
 
 namespace footmark {

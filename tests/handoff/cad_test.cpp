@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "dxf/cad_handoff.h"
-#include "dxf/cad_standin.h"
-#include "dxf/dxf_reader.h"
+#include "handoff/cad_handoff.h"
+#include "handoff/cad_standin.h"
+#include "handoff/dxf_reader.h"
 #include "model/failure.h"
 #include "support/test_files.h"
 

@@ -1,5 +1,5 @@
 // Showing the stand-in's drawing in the desktop's own DXF viewer.
-#include "dxf/cad_standin.h"
+#include "handoff/cad_standin.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 
 #ifdef _WIN32
 
-#include "dxf/cad_application.h"
+#include "handoff/cad_application.h"
 
 namespace footmark {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "dxf/cad_application.h"
+#include "handoff/cad_application.h"
 
 namespace footmark {
 

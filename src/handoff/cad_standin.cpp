@@ -1,4 +1,4 @@
-#include "dxf/cad_standin.h"
+#include "handoff/cad_standin.h"
 
 #include <filesystem>
 #include <fstream>
@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "dxf/dxf_reader.h"
-#include "dxf/replace_file.h"
+#include "handoff/dxf_reader.h"
+#include "model/replace_file.h"
 #include "model/failure.h"
 
 namespace footmark {

@@ -1,4 +1,4 @@
-#include "dxf/cad_handoff.h"
+#include "handoff/cad_handoff.h"
 
 #include <cctype>
 #include <exception>
