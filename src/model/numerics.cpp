@@ -1,6 +1,7 @@
 #include "model/numerics.h"
 
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -147,6 +148,20 @@ std::string NumText(double x) {
   char buf[40];
   std::snprintf(buf, sizeof buf, "%.7G", x);
   return buf;
+}
+
+std::string DecimalText(double x, int decimals, bool keepZeros) {
+  if (!std::isfinite(x)) return std::isnan(x) ? "NaN" : (x > 0 ? "INF" : "-INF");
+  // to_chars rounds the exact binary value, the same on every platform.
+  char buf[400];
+  const auto end = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals).ptr;
+  std::string text(buf, end);
+  if (!keepZeros && text.find('.') != std::string::npos) {
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
+  }
+  if (text.find_first_not_of("-0.") == std::string::npos && text[0] == '-') text.erase(0, 1);
+  return text;
 }
 
 std::string IntText(std::int64_t n) { return std::to_string(n); }

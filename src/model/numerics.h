@@ -50,6 +50,12 @@ std::optional<double> StrictNumber(std::string_view text);
 // "%.7G" writes it (0.45, 12, 1.234568E+07); zero is "0", never "-0".
 std::string NumText(double x);
 
+// Text for our own reports, drawings and workbooks: x rounded to at most
+// `decimals` places (halves to even on the exact value), trailing zeros and a
+// trailing point dropped, never "-0": 0.5000001f gives "0.5" at 3 places,
+// 4.5 gives "4.5". With keepZeros the places are all written ("4.500").
+std::string DecimalText(double x, int decimals, bool keepZeros = false);
+
 // A whole number as plain decimal text.
 std::string IntText(std::int64_t n);
 
