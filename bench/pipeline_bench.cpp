@@ -3,13 +3,13 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "bench/capacity_file.h"
-#include "design/design_run.h"
 #include "grouping/joint_grid.h"
-#include "model/analysis_reader.h"
-#include "model/column_design_reader.h"
 #include "model/text_stream.h"
+#include "pipeline/pipeline.h"
 
 namespace {
 
@@ -30,24 +30,18 @@ const MemoryFileSystem& CapacityFiles() {
   return fs;
 }
 
-std::unique_ptr<Model> ReadCapacityModel() {
+std::unique_ptr<Model> DesignCapacityModel(std::optional<std::string> sbc) {
   auto model = std::make_unique<Model>();
-  model->AnlFilePath = "capacity.ANL";
   Quiet ui;
-  ReadAnalysisFile(*model, CapacityFiles(), ui);
-  ReadColumnDesign(*model, CapacityFiles(), ui);
+  DesignJob(*model, {.AnalysisFile = "capacity.ANL", .Sbc = std::move(sbc)}, CapacityFiles(), ui);
   return model;
 }
 
+std::unique_ptr<Model> ReadCapacityModel() { return DesignCapacityModel(std::nullopt); }
+
 // Reading, design run and detailed design, as one SBC choice and export do.
 void BM_WholePipeline(benchmark::State& state) {
-  for (auto _ : state) {
-    auto model = ReadCapacityModel();
-    Quiet ui;
-    RunDesign(*model, 200, ui);
-    RunDetailedDesign(*model);
-    benchmark::DoNotOptimize(model->FootGroupCount);
-  }
+  for (auto _ : state) benchmark::DoNotOptimize(DesignCapacityModel("200")->FootGroupCount);
 }
 BENCHMARK(BM_WholePipeline)->Unit(benchmark::kMillisecond);
 

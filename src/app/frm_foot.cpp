@@ -7,9 +7,8 @@
 
 #include "handoff/cad_handoff.h"
 #include "dxf/drawing_export.h"
-#include "model/analysis_reader.h"
-#include "model/column_design_reader.h"
 #include "model/failure.h"
+#include "pipeline/pipeline.h"
 
 namespace footmark {
 
@@ -47,11 +46,10 @@ void FrmFoot::Form_Load(const std::string& analysisFile) {
     if (analysisFile.empty()) {
       CommonDialog1.Filter = "Staad Files(*.ANL)|*.ANL|All Files(*.*)|*.*";
       CommonDialog1.ShowOpen();
-      if (CommonDialog1.FileName.empty()) return End(0);
+      if (CommonDialog1.FileName.empty()) return End(kExitOk);
       model_->AnlFilePath = CommonDialog1.FileName;
     }
-    ReadAnalysisFile(*model_, files_, *messages_);
-    ReadColumnDesign(*model_, files_, *messages_);
+    ReadAnalysis(*model_, files_, *messages_);
   });
 }
 
@@ -80,11 +78,11 @@ void FrmFoot::sendtoacad_Click() {
     if (!result.ProgramEnds) return;
     if (result.DrawingFailure)
       platform_.Boxes.MsgBox("Run-time error: " + *result.DrawingFailure + "\nNo drawing was made.");
-    End(result.DrawingFailure ? 3 : 0);
+    End(result.DrawingFailure ? kExitRuntimeFailure : kExitOk);
   });
 }
 
-void FrmFoot::ex_t_Click() { End(0); }
+void FrmFoot::ex_t_Click() { End(kExitOk); }
 
 void FrmFoot::LabCol_MouseDown(int16 Index, int16 Button, int16, float X, float Y) {
   Guarded([&] {
@@ -97,7 +95,7 @@ void FrmFoot::LabCol_MouseDown(int16 Index, int16 Button, int16, float X, float 
 void FrmFoot::LabCol_MouseMove(int16 Index, int16 Button, int16, float X, float Y) {
   if (Button != kLeftButton) return;
   Guarded([&] {
-    const std::string readout = DragColumn(drag_, model_->Footings[Index], Plan->LabCol(Index), *PicFoot, X, Y);
+    const std::string readout = DragColumn(drag_, *model_, Index, Plan->LabCol(Index), *PicFoot, X, Y);
     setWindowTitle(ToQt(readout));
   });
 }
@@ -105,7 +103,7 @@ void FrmFoot::LabCol_MouseMove(int16 Index, int16 Button, int16, float X, float 
 void FrmFoot::FramePlan(Model& model) {
   if (!isVisible()) show();
   PicFoot->setGeometry(QRect(QPoint(0, 0), centralWidget()->size()));
-  footmark::FramePlan(model, *PicFoot);
+  frame_ = footmark::FramePlan(model, *PicFoot);
 }
 
 void FrmFoot::LoadColLab(Model& model) { footmark::LoadColLab(model, *Plan); }
@@ -117,7 +115,7 @@ void FrmFoot::ShowColumnMarkers(Model& model) {
 void FrmFoot::loadGrid(Model& model) { footmark::loadGrid(model, *Plan); }
 
 void FrmFoot::closeEvent(QCloseEvent* event) {
-  End(0);
+  End(kExitOk);
   event->accept();
 }
 
@@ -127,10 +125,10 @@ void FrmFoot::Guarded(const std::function<void()>& handler) {
     handler();
   } catch (const ProgramEnd& e) {
     if (!e.silent()) platform_.Boxes.MsgBox(e.what());
-    End(kInputEndsStatus);
+    End(kExitInputEnds);
   } catch (const std::exception& e) {
     platform_.Boxes.MsgBox(std::string("Run-time error: ") + e.what());
-    End(kRuntimeFailureStatus);
+    End(kExitRuntimeFailure);
   }
 }
 

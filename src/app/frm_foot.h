@@ -11,6 +11,7 @@
 #include "design/design_run.h"
 #include "model/model.h"
 #include "model/text_stream.h"
+#include "pipeline/exit_status.h"
 #include "plan/column_drag.h"
 #include "plan/file_open_dialog.h"
 #include "plan/message_box.h"
@@ -26,10 +27,6 @@ namespace footmark {
 class CadAttacher;
 
 inline constexpr const char* kWindowCaption = "Footmark";
-
-// Exit statuses: the input ended the program, a run-time failure ended it.
-inline constexpr int kInputEndsStatus = 2;
-inline constexpr int kRuntimeFailureStatus = 3;
 
 // What the window reaches outside itself; tests replace each part.
 struct FormPlatform {
@@ -64,6 +61,7 @@ class FrmFoot : public QMainWindow, public PlanWindowSteps {
   bool Ended() const { return ended_; }
   int ExitStatus() const { return exitStatus_; }
   const Model& model() const { return *model_; }
+  const PlanFrame& Frame() const { return frame_; }
 
   // The controls, as the layout names them.
   QComboBox* combSBC = nullptr;
@@ -97,6 +95,7 @@ class FrmFoot : public QMainWindow, public PlanWindowSteps {
   std::unique_ptr<LabelMessages> messages_;
   FileSystem files_;
   DragState drag_;
+  PlanFrame frame_;
   bool ended_ = false;
   int exitStatus_ = 0;
 };

@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
   const std::optional<StartOptions> options = ParseOptions(argc, argv);
   if (!options) {
     std::cerr << kUsage;
-    return kInputEndsStatus;
+    return kExitInputEnds;
   }
 
   DialogFileChooser files;
@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     if (options->screenshot && !window.Ended()) {
       const bool saved = window.grab().save(*options->screenshot);
       if (!saved) std::cerr << "footmark: cannot write " << options->screenshot->toStdString() << '\n';
-      QCoreApplication::exit(saved ? 0 : kRuntimeFailureStatus);
+      QCoreApplication::exit(saved ? kExitOk : kExitRuntimeFailure);
     }
   });
   return QApplication::exec();

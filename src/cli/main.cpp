@@ -1,11 +1,6 @@
 // footmark-cli: the batch front end. Reads an analysis file, optionally runs
-// the design for a chosen SBC and writes its drawing, and prints a report (or
-// JSON).
-//
-// Exit status: 0 success, 2 the input ends the program (or a bad command
-// line, such as an --offset for a support the file does not have), 3 a
-// run-time failure (a drawing that cannot be written among them).
-#include <fstream>
+// the design for a chosen SBC and writes its outputs, and prints a report (or
+// JSON). The job itself is the core's (pipeline/pipeline.h).
 #include <iostream>
 #include <memory>
 #include <string>
@@ -13,14 +8,15 @@
 
 #include "cli/options.h"
 #include "cli/report.h"
-#include "design/design_run.h"
-#include "dxf/drawing_export.h"
-#include "model/analysis_reader.h"
-#include "model/column_design_reader.h"
-#include "model/column_offsets.h"
 #include "model/failure.h"
 #include "model/model.h"
-#include "model/text_stream.h"
+#include "model/replace_file.h"
+#include "pipeline/exit_status.h"
+#include "pipeline/pipeline.h"
+
+#ifndef FOOTMARK_VERSION
+#define FOOTMARK_VERSION "unknown"
+#endif
 
 namespace {
 
@@ -44,67 +40,45 @@ class CliMessages : public UserMessages {
   cli::RunRecord& run_;
 };
 
-// The sides chosen on the command line, as drags in the window would set them.
-void ApplyOffsets(Model& model, const std::vector<cli::OffsetOption>& offsets) {
-  for (const cli::OffsetOption& o : offsets) {
-    if (o.support < 1 || o.support > model.NumSupports)
-      throw ProgramEnd("--offset " + std::to_string(o.support) + ":" + std::to_string(o.x) + ":" +
-                       std::to_string(o.y) + ": there is no support " + std::to_string(o.support) +
-                       " (the file has supports 1 to " + std::to_string(model.NumSupports) + ")");
-    SetColumnOffset(model, o.support, static_cast<int16>(o.x), static_cast<int16>(o.y));
-  }
-}
-
-bool WriteJson(const std::string& target, const std::string& json) {
-  if (target == "-") {
-    std::cout << json;
-    return true;
-  }
-  std::ofstream out(target, std::ios::binary);
-  out << json;
-  if (!out) {
-    std::cerr << "Cannot write \"" << target << "\"\n";
-    return false;
-  }
-  return true;
-}
-
 int Run(const cli::Options& options) {
   auto model = std::make_unique<Model>();
   cli::RunRecord run;
   CliMessages ui(run);
-  int status = 0;
-  try {
-    model->AnlFilePath = options.analysisFile;
-    FileSystem fs;
-    ReadAnalysisFile(*model, fs, ui);
-    ReadColumnDesign(*model, fs, ui);
-    if (options.sbc) {
-      const int16 sbc = SbcFromText(*options.sbc);
-      RunDesign(*model, sbc, ui);
-      RunDetailedDesign(*model);
-      run.designed = true;
-      if (options.dxfFile) {
-        ApplyOffsets(*model, options.offsets);
-        SaveDrawingDxf(*model, *options.dxfFile);
-        run.drawingFile = *options.dxfFile;
-      }
-    }
-  } catch (const ProgramEnd& e) {
-    run.failure = e.what();
-    ui.ShowMessage(e.what());
-    status = 2;
-  } catch (const RuntimeFailure& e) {
-    run.failure = std::string("Run-time error: ") + e.what();
+
+  JobRequest request{.AnalysisFile = options.analysisFile,
+                     .Sbc = options.sbc,
+                     .Offsets = options.offsets,
+                     .Outputs = options.outputs};
+  FileSystem fs;
+  const JobOutcome outcome = RunJob(*model, request, fs, ui);
+  int status = outcome.Status;
+  run.designed = outcome.Designed;
+  if (outcome.Failure && status == kExitInputEnds) {
+    run.failure = *outcome.Failure;
+    ui.ShowMessage(*outcome.Failure);
+  } else if (outcome.Failure) {
+    run.failure = "Run-time error: " + *outcome.Failure;
     std::cerr << *run.failure << '\n';
-    status = 3;
   }
+  for (const std::string& failure : outcome.Files.Failures) std::cerr << "Run-time error: " << failure << '\n';
+  run.written = outcome.Files.Written;
+  if (options.outputs.Dxf && !outcome.Files.Written.empty() && outcome.Files.Written.front() == *options.outputs.Dxf)
+    run.drawingFile = *options.outputs.Dxf;
 
   if (options.jsonFile) {
-    if (!WriteJson(*options.jsonFile, cli::JsonReport(*model, run))) return status ? status : 2;
-    if (*options.jsonFile == "-") return status;
+    const std::string json = cli::JsonReport(*model, run);
+    if (*options.jsonFile == "-") {
+      std::cout << json;
+      return status;
+    }
+    try {
+      ReplaceFile(*options.jsonFile, json);
+    } catch (const RuntimeFailure& e) {
+      std::cerr << "Run-time error: " << e.what() << '\n';
+      if (status == kExitOk) status = kExitRuntimeFailure;
+    }
   }
-  if (status == 0) cli::WriteTextReport(std::cout, *model, run);
+  if (!run.failure) cli::WriteTextReport(std::cout, *model, run);
   return status;
 }
 
@@ -116,12 +90,23 @@ int main(int argc, char** argv) {
     options = cli::ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
   } catch (const std::invalid_argument& e) {
     std::cerr << "footmark-cli: " << e.what() << '\n' << cli::kUsage;
-    return 2;
+    return kExitInputEnds;
+  }
+  if (options.help) {
+    std::cout << cli::kUsage << '\n' << cli::kHelp;
+    return kExitOk;
+  }
+  if (options.version) {
+    std::cout << "footmark-cli " << FOOTMARK_VERSION << '\n';
+    return kExitOk;
   }
   try {
     return Run(options);
+  } catch (const ProgramEnd& e) {
+    std::cerr << e.what() << '\n';
+    return kExitInputEnds;
   } catch (const std::exception& e) {
     std::cerr << "Run-time error: " << e.what() << '\n';
-    return 3;
+    return kExitRuntimeFailure;
   }
 }

@@ -1,12 +1,40 @@
 #include "cli/options.h"
 
+#include <filesystem>
 #include <stdexcept>
+#include <utility>
+
+#include "model/numerics.h"
 
 namespace footmark::cli {
 
 const char* const kUsage =
     "usage: footmark-cli ANALYSIS_FILE [--sbc KN_PER_M2] [--json FILE|-] [--dxf FILE]\n"
-    "                    [--offset SUPPORT:X:Y]...\n";
+    "                    [--offset SUPPORT:X:Y]...\n"
+    "       footmark-cli --help | --version\n";
+
+const char* const kHelp =
+    "footmark-cli designs the isolated footings of a building frame from the\n"
+    "text output (.ANL) of a STAAD analysis, by IS 456:2000, and draws them.\n"
+    "\n"
+    "Options:\n"
+    "  --sbc KN_PER_M2      safe bearing capacity of the soil, a number greater\n"
+    "                       than 0 (rounded to a whole kN/m2); without it the file\n"
+    "                       is only read and its counts printed\n"
+    "  --json FILE|-        the report as JSON, to FILE or to standard output\n"
+    "  --dxf FILE           the drawing (AutoCAD R12 DXF, as AutoCAD takes it)\n"
+    "  --offset S:X:Y       put the column of support S to one side of its grid\n"
+    "                       point in the drawing: X and Y are -1, 0 or 1\n"
+    "  --help, --version    this text, or the version\n"
+    "\n"
+    "No output may be the analysis file or another output. Every file is\n"
+    "replaced only once it is complete.\n"
+    "\n"
+    "Exit status: 0 done, 2 the input or the command line ends the program,\n"
+    "3 a run-time failure or a file that cannot be written.\n"
+    "\n"
+    "Example:\n"
+    "  footmark-cli examples/frame-4x3-2storey.ANL --sbc 200 --dxf plan.dxf\n";
 
 namespace {
 
@@ -22,18 +50,45 @@ int ParseInt(const std::string& text, const std::string& what) {
   return v;
 }
 
-OffsetOption ParseOffset(const std::string& text) {
+ColumnSide ParseOffset(const std::string& text) {
   const auto a = text.find(':');
   const auto b = a == std::string::npos ? a : text.find(':', a + 1);
   if (b == std::string::npos || text.find(':', b + 1) != std::string::npos)
     throw std::invalid_argument("--offset \"" + text + "\" is not SUPPORT:X:Y");
-  OffsetOption o;
-  o.support = ParseInt(text.substr(0, a), "--offset support");
-  o.x = ParseInt(text.substr(a + 1, b - a - 1), "--offset X");
-  o.y = ParseInt(text.substr(b + 1), "--offset Y");
-  if (o.x < -1 || o.x > 1 || o.y < -1 || o.y > 1)
+  ColumnSide o;
+  o.Support = ParseInt(text.substr(0, a), "--offset support");
+  const int x = ParseInt(text.substr(a + 1, b - a - 1), "--offset X");
+  const int y = ParseInt(text.substr(b + 1), "--offset Y");
+  if (x < -1 || x > 1 || y < -1 || y > 1)
     throw std::invalid_argument("--offset \"" + text + "\": X and Y must each be -1, 0 or 1");
+  o.X = static_cast<int16>(x);
+  o.Y = static_cast<int16>(y);
   return o;
+}
+
+// Whether two names reach the same file: the same file on the disk when both
+// exist, else the same absolute path.
+bool SameFile(const std::string& a, const std::string& b) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  if (fs::exists(a, ec) && fs::exists(b, ec)) return fs::equivalent(a, b, ec);
+  return fs::weakly_canonical(fs::absolute(a, ec), ec) == fs::weakly_canonical(fs::absolute(b, ec), ec);
+}
+
+// No output may overwrite the analysis file or another output.
+void CheckOutputNames(const Options& o) {
+  std::vector<std::pair<std::string, std::string>> outputs;  // option, file
+  if (o.jsonFile && *o.jsonFile != "-") outputs.emplace_back("--json", *o.jsonFile);
+  if (o.outputs.Dxf) outputs.emplace_back("--dxf", *o.outputs.Dxf);
+  for (std::size_t i = 0; i < outputs.size(); ++i) {
+    const auto& [option, file] = outputs[i];
+    if (SameFile(file, o.analysisFile))
+      throw std::invalid_argument(option + " \"" + file + "\" is the analysis file itself: nothing was written");
+    for (std::size_t k = 0; k < i; ++k)
+      if (SameFile(file, outputs[k].second))
+        throw std::invalid_argument(option + " \"" + file + "\" is also the " + outputs[k].first +
+                                    " file: each output needs a file of its own; nothing was written");
+  }
 }
 
 }  // namespace
@@ -46,12 +101,16 @@ Options ParseOptions(const std::vector<std::string>& args) {
       if (i + 1 >= args.size()) throw std::invalid_argument(a + " needs a value");
       return args[++i];
     };
-    if (a == "--sbc") {
+    if (a == "--help" || a == "-h") {
+      o.help = true;
+    } else if (a == "--version") {
+      o.version = true;
+    } else if (a == "--sbc") {
       o.sbc = value();
     } else if (a == "--json") {
       o.jsonFile = value();
     } else if (a == "--dxf") {
-      o.dxfFile = value();
+      o.outputs.Dxf = value();
     } else if (a == "--offset") {
       o.offsets.push_back(ParseOffset(value()));
     } else if (a.size() > 1 && a[0] == '-' && a != "-") {
@@ -62,9 +121,17 @@ Options ParseOptions(const std::vector<std::string>& args) {
       throw std::invalid_argument("more than one analysis file given");
     }
   }
+  if (o.help || o.version) return o;
   if (o.analysisFile.empty()) throw std::invalid_argument("no analysis file given");
-  if (o.dxfFile && !o.sbc) throw std::invalid_argument("--dxf needs --sbc: the drawing shows a design");
-  if (!o.offsets.empty() && !o.dxfFile) throw std::invalid_argument("--offset needs --dxf");
+  if (o.sbc) {
+    if (!IsNumeric(*o.sbc)) throw std::invalid_argument("--sbc \"" + *o.sbc + "\" is not a number");
+    // Rounded as the list takes it, halves to even: 0.4 is 0.
+    if (RoundHalfEven(LeadingValue(*o.sbc)) <= 0)
+      throw std::invalid_argument("--sbc " + *o.sbc + ": the SBC must be greater than 0 kN/m2");
+  }
+  if (o.outputs.Any() && !o.sbc) throw std::invalid_argument("--dxf needs --sbc: the drawing shows a design");
+  if (!o.offsets.empty() && !o.outputs.Dxf) throw std::invalid_argument("--offset needs --dxf");
+  CheckOutputNames(o);
   return o;
 }
 

@@ -120,7 +120,7 @@ void JsonDesign(Json& j, const Model& model) {
   for (int g = 1; g <= model.FootGroupCount; ++g) {
     const FootGroup& fg = model.FootGroups[g];
     j.BeginObject().Field("mark", "F" + IntText(g)).Key("supports").BeginArray();
-    for (const std::string& piece : SplitFields(fg.Supports)) j.Int(ToInt16(LeadingValue(piece)));
+    for (const std::string_view piece : SplitFields(fg.Supports)) j.Int(ToInt16(LeadingValue(piece)));
     j.EndArray()
         .Field("size", fg.Size)
         .Field("pressure", fg.Pressure)

@@ -19,6 +19,7 @@ struct RunRecord {
   std::vector<std::string> messages;       // texts shown, in order
   bool designed = false;                   // design run and detailed design done
   std::optional<std::string> drawingFile;  // the DXF drawing written
+  std::vector<std::string> written;        // every file written, in order
   std::optional<std::string> failure;
 };
 

@@ -140,9 +140,9 @@ void DesignFootGroups(Model& model) {
   for (int g = 1; g <= model.FootGroupCount; ++g) {
     FootGroup& group = model.FootGroups(g);
     float colSize = 0;
-    for (const std::string& piece : SplitFields(group.Supports)) {
+    for (const std::string_view piece : SplitFields(group.Supports)) {
       const auto number = StrictNumber(piece);
-      if (!number) throw RuntimeFailure("type mismatch: support number \"" + piece + "\"");
+      if (!number) throw RuntimeFailure("type mismatch: support number \"" + std::string(piece) + "\"");
       const FootingRecord& support = model.Footings(ToInt16(*number));
       if (support.ColWidth > colSize) colSize = support.ColWidth;
       if (support.ColDepth > colSize) colSize = support.ColDepth;

@@ -15,8 +15,6 @@
 namespace footmark {
 namespace {
 
-using Fields = std::vector<std::string>;
-
 // The marker fixes the units of the reactions: kN and kN m.
 constexpr std::string_view kReactionMarker = "SUPPORT REACTIONS -UNIT KN   METE";
 constexpr std::string_view kReactionEnd = "END OF LATEST ANALYSIS RESULT";
@@ -28,14 +26,14 @@ constexpr std::string_view kMemberMarker = "MEMBER INCIDENCES";
   throw ProgramEnd("Line " + IntText(line) + ": " + what, line);
 }
 
-double StrictField(const std::string& field, int line) {
+double StrictField(std::string_view field, int line) {
   const auto value = StrictNumber(field);
-  if (!value) EndAt(line, "\"" + field + "\" is not a number");
+  if (!value) EndAt(line, "\"" + std::string(field) + "\" is not a number");
   return *value;
 }
 
 // Reads on until a line holds the marker; false when the file ends first.
-bool SkipTo(TextStream& in, std::string_view marker, std::string& line) {
+bool SkipTo(TextStream& in, std::string_view marker, std::string_view& line) {
   while (!in.AtEndOfStream()) {
     line = in.readline();
     if (Contains(line, marker)) return true;
@@ -45,10 +43,10 @@ bool SkipTo(TextStream& in, std::string_view marker, std::string& line) {
 
 // The next data line of a list: page headers, underlines and blank lines
 // between its lines are passed over, but the file must not end inside it.
-std::string NextDataLine(TextStream& in, const std::string& list) {
+std::string_view NextDataLine(TextStream& in, const std::string& list) {
   for (;;) {
     if (in.AtEndOfStream()) EndAt(in.LineNumber(), "the file ends inside the " + list);
-    std::string line = in.readline();
+    const std::string_view line = in.readline();
     if (IsDataLine(line)) return line;
   }
 }
@@ -72,10 +70,11 @@ void StoreReaction(Model& model, int s, int c, const Fields& f, std::size_t base
 
 void ReadSupportReactions(Model& model, const FileSystem& fs, UserMessages& ui) {
   TextStream in = fs.OpenTextFile(model.AnlFilePath);
-  std::string line;
+  std::string_view line;
   if (!SkipTo(in, kReactionMarker, line)) throw ProgramEnd(" NO SUPPORT REACTIONS", in.LineNumber());
   int s = 0, c = 0;
   std::size_t base = 0;
+  Fields f;
   for (;;) {
     if (in.AtEndOfStream())
       EndAt(in.LineNumber(),
@@ -84,7 +83,7 @@ void ReadSupportReactions(Model& model, const FileSystem& fs, UserMessages& ui) 
     if (Contains(line, kReactionEnd)) break;
     if (!IsDataLine(line)) continue;  // headings, underlines, page headers
     const int n = in.LineNumber();
-    const Fields f = SplitFields(line);
+    SplitFields(line, f);
     if (f.size() == 8) {
       if (s == kMaxSupports) EndAt(n, "more than 200 supports in the support reaction table");
       ++s;
@@ -96,7 +95,7 @@ void ReadSupportReactions(Model& model, const FileSystem& fs, UserMessages& ui) 
       ++c;
       base = 0;
     } else {
-      ui.ShowMessage(" Error " + line);
+      ui.ShowMessage(" Error " + std::string(line));
       // Read it like the last line of a known kind, in place of that line,
       // and only as far as its fields go.
       if (s == 0 || f.size() <= base + 6) continue;
@@ -115,13 +114,14 @@ void ReadSupportReactions(Model& model, const FileSystem& fs, UserMessages& ui) 
 
 // One echoed line may hold several joints separated by ";". Returns the line
 // that ended the list.
-std::string ReadJoints(Model& model, TextStream& in) {
+std::string_view ReadJoints(Model& model, TextStream& in) {
   const std::string list = "joint coordinates";
   int j = 0;
+  Fields f;
   for (;;) {
-    std::string line = NextDataLine(in, list);
+    const std::string_view line = NextDataLine(in, list);
     const int n = in.LineNumber();
-    const Fields f = SplitFields(ReplaceSemicolons(line));
+    SplitListFields(line, f);
     if (!ContinuesList(f, n, list)) {
       model.NumJoints = ToInt16(j);
       return line;
@@ -138,7 +138,7 @@ std::string ReadJoints(Model& model, TextStream& in) {
 
 // The member list starts on the line after its heading; the heading may
 // follow the joints at once or after other commands.
-void ReadMembers(Model& model, TextStream& in, std::string line) {
+void ReadMembers(Model& model, TextStream& in, std::string_view line) {
   while (!Contains(line, kMemberMarker)) {
     if (in.AtEndOfStream())
       throw ProgramEnd("The file has no \"MEMBER INCIDENCES\" section", in.LineNumber(), true);
@@ -146,10 +146,11 @@ void ReadMembers(Model& model, TextStream& in, std::string line) {
   }
   const std::string list = "member incidences";
   int m = 0;
+  Fields f;
   for (;;) {
     line = NextDataLine(in, list);
     const int n = in.LineNumber();
-    const Fields f = SplitFields(ReplaceSemicolons(line));
+    SplitListFields(line, f);
     if (!ContinuesList(f, n, list)) break;
     for (std::size_t k = 1; k < f.size(); k += 3) {
       if (k + 2 >= f.size()) EndAt(n, "incomplete member: a member needs its number, start joint and end joint");
@@ -184,7 +185,7 @@ void ReorientMembers(Model& model) {
 
 void ReadJointsAndMembers(Model& model, const FileSystem& fs) {
   TextStream in = fs.OpenTextFile(model.AnlFilePath);
-  std::string line;
+  std::string_view line;
   if (!SkipTo(in, kJointMarker, line))
     throw ProgramEnd("The file has no \"JOINT COORDINATES\" section", in.LineNumber(), true);
   ReadMembers(model, in, ReadJoints(model, in));
@@ -196,7 +197,7 @@ void ReadJointsAndMembers(Model& model, const FileSystem& fs) {
 
 const char* const kBetaFull = "more than 1000 members in the BETA list";
 
-void AddBeta(Model& model, int& n, const std::string& text, int line) {
+void AddBeta(Model& model, int& n, std::string_view text, int line) {
   if (n == kMaxBetaEntries) EndAt(line, kBetaFull);
   model.BetaMembers(++n) = text;
 }
@@ -227,13 +228,14 @@ void ScanBetaFields(Model& model, const Fields& f, int& n, int line) {
 // two section sides exchanged later, whatever the angle.
 void ReadBetaMembers(Model& model, const FileSystem& fs) {
   TextStream in = fs.OpenTextFile(model.AnlFilePath);
-  std::string line;
+  std::string_view line;
   int n = 0;
   if (SkipTo(in, "CONSTANTS", line) && SkipTo(in, "BETA", line)) {
+    Fields f;
     for (;;) {
       if (IsDataLine(line)) {
         const int ln = in.LineNumber();
-        const Fields f = SplitFields(line);
+        SplitFields(line, f);
         // A numeric field 1 is a continuation line, processed without the word.
         if (!ContinuesList(f, ln, "BETA list") && !Contains(line, "BETA")) break;
         ScanBetaFields(model, f, n, ln);

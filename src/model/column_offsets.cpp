@@ -11,8 +11,8 @@ void SetColumnOffset(Model& model, int support, int16 x, int16 y) {
     throw RuntimeFailure("column offset " + std::to_string(x) + ", " + std::to_string(y) +
                          ": each side must be -1, 0 or 1");
   FootingRecord& f = model.Footings[support];
-  if (f.ColDepth > 230) f.OffsetX = x;
-  if (f.ColWidth > 230) f.OffsetY = y;
+  if (CanOffset(f.ColDepth)) f.OffsetX = x;
+  if (CanOffset(f.ColWidth)) f.OffsetY = y;
 }
 
 }  // namespace footmark

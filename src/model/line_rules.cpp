@@ -2,22 +2,27 @@
 
 namespace footmark {
 
-std::vector<std::string> SplitFields(std::string_view line) {
-  std::vector<std::string> fields;
+namespace {
+
+template <class IsSeparator>
+void Split(std::string_view line, Fields& fields, IsSeparator separates) {
+  fields.clear();
   std::size_t start = 0;
-  while (start <= line.size()) {
-    std::size_t end = line.find(' ', start);
-    if (end == std::string_view::npos) end = line.size();
-    if (end > start) fields.emplace_back(line.substr(start, end - start));
-    start = end + 1;
+  for (std::size_t i = 0; i <= line.size(); ++i) {
+    if (i < line.size() && !separates(line[i])) continue;
+    if (i > start) fields.push_back(line.substr(start, i - start));
+    start = i + 1;
   }
-  return fields;
 }
 
-std::string ReplaceSemicolons(std::string line) {
-  for (char& c : line)
-    if (c == ';') c = ' ';
-  return line;
+}  // namespace
+
+void SplitFields(std::string_view line, Fields& fields) {
+  Split(line, fields, [](char c) { return c == ' '; });
+}
+
+void SplitListFields(std::string_view line, Fields& fields) {
+  Split(line, fields, [](char c) { return c == ' ' || c == ';'; });
 }
 
 }  // namespace footmark

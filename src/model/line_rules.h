@@ -25,9 +25,17 @@ inline std::size_t MarkerPos(std::string_view line, std::string_view marker) {
 inline bool IsDataLine(std::string_view line) { return LeadingValue(line) > 0; }
 
 // Cut at every single space; empty pieces are dropped. Tabs do not separate.
-std::vector<std::string> SplitFields(std::string_view line);
+// The fields are views into the line.
+using Fields = std::vector<std::string_view>;
+void SplitFields(std::string_view line, Fields& fields);
+inline Fields SplitFields(std::string_view line) {
+  Fields fields;
+  SplitFields(line, fields);
+  return fields;
+}
 
-// Every ";" becomes a blank (several joints or members on one echoed line).
-std::string ReplaceSemicolons(std::string line);
+// Cut like SplitFields, with ";" as a blank too (several joints or members on
+// one echoed line).
+void SplitListFields(std::string_view line, Fields& fields);
 
 }  // namespace footmark

@@ -117,8 +117,6 @@ struct Model {
   int16 NumColumnDesigns = 0;
   int16 Fck = 0;
   int16 Fe = 0;
-  std::string CurrentLine;
-  int16 FoundPos = 0;
 
   // --- support records, trial sizes, plan ---
   Table<FootingRecord, kMaxSupports> Footings{"Footings"};
@@ -126,8 +124,6 @@ struct Model {
   Table<float, kMaxSupports, 2> FootingSizes{"FootingSizes"};
   Table<float, kMaxGridLines> GridLinesX{"GridLinesX"};
   Table<float, kMaxGridLines> GridLinesY{"GridLinesY"};
-  double PlanAspect = 0;
-  float PlanScale = 0;
   // Row 0: footing size classes; rows 1..10: column groups. Column 0: merges
   // to apply (never written, so 0); column 1: most merges possible.
   Table<int16, kMaxColGroups, 1> MergeLimits{"MergeLimits"};

@@ -9,18 +9,11 @@ AxisSnap SnapValues(float pos, float size) {
           Sng(pos - 0.25 * size)};
 }
 
-float SnapEdge(const AxisSnap& snap, float edge, float columnSide, int16& offset) {
-  if (columnSide <= kWallThickness) return snap.Centre;
-  if (edge < snap.LowLimit) {
-    offset = -1;
-    return snap.Low;
-  }
-  if (edge > snap.HighLimit) {
-    offset = 1;
-    return snap.High;
-  }
-  offset = 0;
-  return snap.Centre;
+SnappedEdge SnapEdge(const AxisSnap& snap, float edge, bool canOffset, int16 side) {
+  if (!canOffset) return {snap.Centre, side};
+  if (edge < snap.LowLimit) return {snap.Low, -1};
+  if (edge > snap.HighLimit) return {snap.High, 1};
+  return {snap.Centre, 0};
 }
 
 void StartColumnDrag(DragState& drag, const FootingRecord& footing, const ArrayLabel& marker, float X, float Y) {
@@ -30,14 +23,18 @@ void StartColumnDrag(DragState& drag, const FootingRecord& footing, const ArrayL
   drag.Y = SnapValues(footing.PosY, marker.Height());
 }
 
-std::string DragColumn(const DragState& drag, FootingRecord& footing, ArrayLabel& marker, const PictureBox& box,
+std::string DragColumn(const DragState& drag, Model& model, int16 support, ArrayLabel& marker, const PictureBox& box,
                        float X, float Y) {
+  const FootingRecord& footing = model.Footings[support];
   const float dx = Sng(box.ScaleX(static_cast<double>(X) - drag.DragX0));
   const float dy = Sng(box.ScaleY(static_cast<double>(Y) - drag.DragY0));
-  const float left = SnapEdge(drag.X, Sng(static_cast<double>(marker.Left()) + dx), footing.ColDepth, footing.OffsetX);
-  const float top = SnapEdge(drag.Y, Sng(static_cast<double>(marker.Top()) + dy), footing.ColWidth, footing.OffsetY);
-  marker.Move(left, top);
-  return OffsetReadout(footing, left, top);
+  const SnappedEdge left = SnapEdge(drag.X, Sng(static_cast<double>(marker.Left()) + dx), CanOffset(footing.ColDepth),
+                                    footing.OffsetX);
+  const SnappedEdge top = SnapEdge(drag.Y, Sng(static_cast<double>(marker.Top()) + dy), CanOffset(footing.ColWidth),
+                                   footing.OffsetY);
+  SetColumnOffset(model, support, left.Side, top.Side);
+  marker.Move(left.Edge, top.Edge);
+  return OffsetReadout(footing, left.Edge, top.Edge);
 }
 
 std::string OffsetReadout(const FootingRecord& footing, float left, float top) {

@@ -2,13 +2,14 @@
 //
 // Per plan axis the marker snaps to one of three places: centred on the grid
 // point, fully on the low side or fully on the high side; the side is stored
-// as -1, 0 or +1 in OffsetX / OffsetY of the support. An axis along which the
-// column is no larger than the 230 mm wall cannot be offset: the marker stays
-// centred and the stored side is kept.
+// as -1, 0 or +1 in OffsetX / OffsetY of the support through SetColumnOffset,
+// which owns the 230 mm wall rule: along an axis where the column cannot be
+// offset the marker stays centred and the stored side is kept.
 #pragma once
 
 #include <string>
 
+#include "model/column_offsets.h"
 #include "model/model.h"
 #include "plan/array_label.h"
 #include "plan/picture_box.h"
@@ -17,7 +18,6 @@ namespace footmark {
 
 inline constexpr int16 kLeftButton = 1;
 inline constexpr int16 kRightButton = 2;
-inline constexpr float kWallThickness = 230;  // mm
 
 // The places of a marker edge along one axis, in plan metres.
 struct AxisSnap {
@@ -31,9 +31,14 @@ struct AxisSnap {
 // For a grid point at `pos` and a marker `size` long along the axis.
 AxisSnap SnapValues(float pos, float size);
 
-// Where an edge dropped at `edge` comes to rest. The limits are strict: an
-// edge exactly on one rests at the centre.
-float SnapEdge(const AxisSnap& snap, float edge, float columnSide, int16& offset);
+// Where an edge dropped at `edge` comes to rest and the side that means
+// (-1, 0, +1). The limits are strict: an edge exactly on one rests at the
+// centre. An axis that cannot be offset rests at the centre with `side`.
+struct SnappedEdge {
+  float Edge;
+  int16 Side;
+};
+SnappedEdge SnapEdge(const AxisSnap& snap, float edge, bool canOffset, int16 side);
 
 // The drag state of the window: set by a press, kept until the next press.
 struct DragState {
@@ -46,9 +51,10 @@ struct DragState {
 // The press on a marker: where the pointer took it and its snap places.
 void StartColumnDrag(DragState& drag, const FootingRecord& footing, const ArrayLabel& marker, float X, float Y);
 
-// A move with the left button held: moves the marker by the pointer's
-// displacement, snaps it, stores the sides and returns the caption readout.
-std::string DragColumn(const DragState& drag, FootingRecord& footing, ArrayLabel& marker, const PictureBox& box,
+// A move with the left button held: moves the marker of the support by the
+// pointer's displacement, snaps it, stores the sides and returns the caption
+// readout.
+std::string DragColumn(const DragState& drag, Model& model, int16 support, ArrayLabel& marker, const PictureBox& box,
                        float X, float Y);
 
 // " X  " + a + "  T" + b: the distance of the marker's Left and Top edges

@@ -51,7 +51,7 @@ MarkerSize ColumnMarkerSize(const FootingRecord& footing) {
   return {1.0f, 1.0f};
 }
 
-void FramePlan(Model& model, PictureBox& PicFoot) {
+PlanFrame FramePlan(const Model& model, PictureBox& PicFoot) {
   const auto& gx = model.GridLinesX;
   const auto& gy = model.GridLinesY;
   const float xMin = Sng(gx[1] - 2.0);
@@ -61,16 +61,17 @@ void FramePlan(Model& model, PictureBox& PicFoot) {
   const double planWidth = static_cast<double>(xMax) - xMin;
   const double planHeight = static_cast<double>(yMax) - yMin;
 
-  model.PlanAspect = Divide(planHeight, planWidth);
-  model.PlanScale = Sng(Divide(PicFoot.ScaleHeight(), PicFoot.ScaleWidth()));
+  PlanFrame frame;
+  frame.PlanAspect = Divide(planHeight, planWidth);
+  frame.PlanScale = Sng(Divide(PicFoot.ScaleHeight(), PicFoot.ScaleWidth()));
 
-  if (model.PlanAspect < model.PlanScale) {
+  if (frame.PlanAspect < frame.PlanScale) {
     // Relatively wider than the box: equal bands above and below.
-    const float t = Sng(planWidth * model.PlanScale);
+    const float t = Sng(planWidth * frame.PlanScale);
     const float d = Sng((t - planHeight) / 2);
     PicFoot.Scale(xMin, Sng(static_cast<double>(yMin) - d), xMax, Sng(static_cast<double>(yMax) + d));
   } else {
-    const float w = Sng(Divide(planHeight, model.PlanScale));
+    const float w = Sng(Divide(planHeight, frame.PlanScale));
     const float d = Sng((w - planWidth) / 2);
     PicFoot.Scale(Sng(static_cast<double>(xMin) - d), yMin, Sng(static_cast<double>(xMax) + d), yMax);
   }
@@ -78,6 +79,7 @@ void FramePlan(Model& model, PictureBox& PicFoot) {
   // One text line below the upper margin line of the plan.
   PrintAligned(PicFoot, kDragHint, Sng((static_cast<double>(xMin) + xMax) / 2), Sng(yMin + PicFoot.TextHeight("H")),
                kAlignCentre);
+  return frame;
 }
 
 void LoadColLab(const Model& model, PlanControls& plan) {

@@ -31,10 +31,17 @@ struct MarkerSize {
 };
 MarkerSize ColumnMarkerSize(const FootingRecord& footing);
 
-// Sets PlanAspect and PlanScale and gives the box (already placed and sized)
-// plan metres with equal scale in X and Y, 2 m around the outermost grid
-// lines, the slack direction centred; then prints the hint at the top.
-void FramePlan(Model& model, PictureBox& PicFoot);
+// How the plan was framed: (plan height ÷ plan width, margins included) and
+// (box height ÷ box width); the smaller of the two leaves slack across.
+struct PlanFrame {
+  double PlanAspect = 0;
+  float PlanScale = 0;
+};
+
+// Gives the box (already placed and sized) plan metres with equal scale in X
+// and Y, 2 m around the outermost grid lines, the slack direction centred;
+// then prints the hint at the top.
+PlanFrame FramePlan(const Model& model, PictureBox& PicFoot);
 
 // One marker per support, centred on its grid point, shown.
 void LoadColLab(const Model& model, PlanControls& plan);

@@ -5,17 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "design/design_run.h"
 #include "dxf/drawing_export.h"
 #include "handoff/dxf_reader.h"
 #include "dxf/dxf_writer.h"
-#include "model/analysis_reader.h"
-#include "model/column_design_reader.h"
 #include "model/column_offsets.h"
 #include "model/failure.h"
 #include "model/messages.h"
 #include "model/model.h"
+#include "model/numerics.h"
 #include "model/text_stream.h"
+#include "pipeline/pipeline.h"
 
 namespace footmark::fuzz {
 namespace {
@@ -73,10 +72,7 @@ PipelineEnd RunPipeline(std::string_view input) {
   QuietMessages ui;
   std::vector<std::string> drawing;
   try {
-    ReadAnalysisFile(*model, fs, ui);
-    ReadColumnDesign(*model, fs, ui);
-    RunDesign(*model, sbc, ui);
-    RunDetailedDesign(*model);
+    DesignJob(*model, {.AnalysisFile = model->AnlFilePath, .Sbc = IntText(sbc)}, fs, ui);
     DragColumns(*model, choice >> 3);
     drawing = DxfFileLines(ComposeDrawing(*model));
   } catch (const ProgramEnd&) {

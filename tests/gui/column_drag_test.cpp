@@ -74,12 +74,12 @@ TEST(ColumnDrag, SnapsLowCentreAndHighButNeverAWallThickSideNorOnARightDrag) {
 // A 1.2 m marker at 10 m has zone limits 9.1 and 9.7; an edge exactly on a limit rests at the centre.
 TEST(ColumnDrag, ZoneLimitsAreStrict) {
   const AxisSnap snap = SnapValues(10, 1.2f);
-  int16 side = 5;
   for (const auto& [edge, columnSide, rest, stored] : std::initializer_list<std::tuple<float, float, float, int>>{
            {9.09f, 450, 8.8f, -1}, {snap.LowLimit, 450, 9.4f, 0}, {snap.HighLimit, 450, 9.4f, 0},
            {9.71f, 450, 10, 1}, {8.0f, 230, 9.4f, 1}}) {  // a 230 mm side keeps what it had
-    EXPECT_EQ(SnapEdge(snap, edge, columnSide, side), rest) << edge;
-    EXPECT_EQ(side, stored) << edge;
+    const SnappedEdge snapped = SnapEdge(snap, edge, CanOffset(columnSide), 1);
+    EXPECT_EQ(snapped.Edge, rest) << edge;
+    EXPECT_EQ(snapped.Side, stored) << edge;
   }
 }
 

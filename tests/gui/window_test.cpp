@@ -53,10 +53,10 @@ TEST(WindowEnd, EachWayOfEndingHasItsStatusAndBoxes) {
   for (const Case& c : std::vector<Case>{
            {"dialog cancelled", [](WindowRig& r) { r.form.Form_Load(); }, 0, {}},
            {"Exit", [](WindowRig& r) { r.Start(Example()); r.form.ex_t->trigger(); }, 0, {}},
-           {"no reactions", [](WindowRig& r) { r.Start("no reactions in here\n"); }, kInputEndsStatus,
+           {"no reactions", [](WindowRig& r) { r.Start("no reactions in here\n"); }, kExitInputEnds,
             {" NO SUPPORT REACTIONS"}},
-           {"SBC not a number", chooseSbc("abc"), kInputEndsStatus, {}},
-           {"SBC overflow", chooseSbc("99999"), kRuntimeFailureStatus,
+           {"SBC not a number", chooseSbc("abc"), kExitInputEnds, {}},
+           {"SBC overflow", chooseSbc("99999"), kExitRuntimeFailure,
             {"Run-time error: overflow: 99999 does not fit a 16-bit whole number"}}}) {
     WindowRig rig;
     c.act(rig);
@@ -119,8 +119,8 @@ TEST(PlanFrame, EqualScaleInXAndYWithTheSlackCentredAndTheHintOnTop) {
     rig.form.FramePlan(*model);
     const PictureBox& box = *rig.form.PicFoot;
     ASSERT_EQ(box.size(), QSize(800, 400));
-    EXPECT_DOUBLE_EQ(model->PlanAspect, c.aspect);
-    EXPECT_EQ(model->PlanScale, 0.5f);
+    EXPECT_DOUBLE_EQ(rig.form.Frame().PlanAspect, c.aspect);
+    EXPECT_EQ(rig.form.Frame().PlanScale, 0.5f);
     EXPECT_EQ((std::vector{box.ScaleLeft(), box.ScaleTop(), box.ScaleWidth(), box.ScaleHeight()}), c.scale);
     // Plan Y grows downwards: the lower-right corner is at the bottom right pixel.
     EXPECT_EQ(box.ToPixels(c.scale[0] + c.scale[2], c.scale[1] + c.scale[3]), QPointF(800, 400));

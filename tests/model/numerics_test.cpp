@@ -57,9 +57,11 @@ TEST(NumText, SevenSignificantDigitsLikePercentG) {
 }
 
 TEST(LineRules, FieldsAreCutAtSpacesOnlyAndDataLinesStartAbove0) {
-  EXPECT_EQ(SplitFields("   1    1   1.37"), (std::vector<std::string>{"1", "1", "1.37"}));
-  EXPECT_EQ(SplitFields("a\tb c"), (std::vector<std::string>{"a\tb", "c"}));
-  EXPECT_EQ(SplitFields(ReplaceSemicolons("12. 1 0 0 0;2 5 0 0")).size(), 9u);
+  EXPECT_EQ(SplitFields("   1    1   1.37"), (Fields{"1", "1", "1.37"}));
+  EXPECT_EQ(SplitFields("a\tb c"), (Fields{"a\tb", "c"}));
+  Fields list;
+  SplitListFields("12. 1 0 0 0;2 5 0 0", list);
+  EXPECT_EQ(list.size(), 9u);
   EXPECT_TRUE(IsDataLine("   0  1 2"));  // read as 12
   EXPECT_FALSE(IsDataLine("   0   "));
   EXPECT_FALSE(IsDataLine("  -1  1 2"));

@@ -143,18 +143,18 @@ TEST(ReadAnalysisFile, BetaListWithRangesContinuationsAndRestarts) {
 }
 
 TEST(ValueAfterMarker, ReadsTheTenCharactersAfterTheMarker) {
-  Model m;
   TextStream none("");
-  m.CurrentLine = "    REQD. STEEL AREA   :      123.45 Sq.mm.";
-  EXPECT_EQ(ValueAfterMarker(m, none, "REQD. STEEL AREA   :", false), 123.0f);
+  ReportScan m{none, "    REQD. STEEL AREA   :      123.45 Sq.mm.", 0};
+  EXPECT_EQ(ValueAfterMarker(m, "REQD. STEEL AREA   :", false), 123.0f);
   EXPECT_EQ(m.FoundPos, 5);
   m.CurrentLine = "    C O L U M N   N O.     1   D E S I G N";  // the window ends on the D: no exponent
-  EXPECT_EQ(ValueAfterMarker(m, none, "C O L U M N   N O.", false), 1.0f);
+  EXPECT_EQ(ValueAfterMarker(m, "C O L U M N   N O.", false), 1.0f);
   m.CurrentLine = "1234567 89";  // not found: the window starts at the marker's length
-  EXPECT_EQ(ValueAfterMarker(m, none, "NOTHERE", false), 789.0f);
+  EXPECT_EQ(ValueAfterMarker(m, "NOTHERE", false), 789.0f);
   EXPECT_EQ(m.FoundPos, 0);
-  m.CurrentLine = std::string(40000, ' ') + "X 5";
-  EXPECT_THROW(ValueAfterMarker(m, none, "X", false), RuntimeFailure);  // FoundPos is 16-bit
+  const std::string longLine = std::string(40000, ' ') + "X 5";
+  m.CurrentLine = longLine;
+  EXPECT_THROW(ValueAfterMarker(m, "X", false), RuntimeFailure);  // FoundPos is 16-bit
 }
 
 TEST(ReadColumnDesign, TheLastUnitLineBeforeTheDesignGivesTheGrades) {

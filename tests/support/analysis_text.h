@@ -10,10 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "design/design_run.h"
-#include "model/analysis_reader.h"
-#include "model/column_design_reader.h"
 #include "model/text_stream.h"
+#include "pipeline/pipeline.h"
 
 namespace footmark::testing {
 
@@ -117,17 +115,12 @@ inline std::string AnalysisText(const Frame& f) {
   return out;
 }
 
-// Reads the file as start-up does and runs the design for an SBC of 200 kN/m2
-// and the detailed design, as the window and the batch front end do.
+// The job's design half at an SBC of 200 kN/m2, as both front ends run it.
 inline std::unique_ptr<Model> ReadAndDesign(const std::string& text, UserMessages& ui) {
   MemoryFileSystem fs;
   fs.Add("frame.ANL", text);
   auto model = std::make_unique<Model>();
-  model->AnlFilePath = "frame.ANL";
-  ReadAnalysisFile(*model, fs, ui);
-  ReadColumnDesign(*model, fs, ui);
-  RunDesign(*model, 200, ui);
-  RunDetailedDesign(*model);
+  DesignJob(*model, {.AnalysisFile = "frame.ANL", .Sbc = "200"}, fs, ui);
   return model;
 }
 

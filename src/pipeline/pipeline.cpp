@@ -1,0 +1,80 @@
+#include "pipeline/pipeline.h"
+
+#include <functional>
+
+#include "design/design_run.h"
+#include "dxf/drawing_export.h"
+#include "model/analysis_reader.h"
+#include "model/column_design_reader.h"
+#include "model/column_offsets.h"
+#include "model/failure.h"
+#include "model/numerics.h"
+
+namespace footmark {
+
+void ReadAnalysis(Model& model, const FileSystem& fs, UserMessages& ui) {
+  ReadAnalysisFile(model, fs, ui);
+  ReadColumnDesign(model, fs, ui);
+}
+
+void ApplyOffsets(Model& model, const std::vector<ColumnSide>& sides) {
+  for (const ColumnSide& o : sides) {
+    if (o.Support < 1 || o.Support > model.NumSupports)
+      throw ProgramEnd("--offset " + IntText(o.Support) + ":" + IntText(o.X) + ":" + IntText(o.Y) +
+                       ": there is no support " + IntText(o.Support) + " (the file has supports 1 to " +
+                       IntText(model.NumSupports) + ")");
+    SetColumnOffset(model, o.Support, o.X, o.Y);
+  }
+}
+
+namespace {
+
+// Runs one writer; its failure is kept, the other files are still written.
+void Write(const std::optional<std::string>& file, const std::function<void(const std::string&)>& writer,
+           WrittenFiles& result) {
+  if (!file) return;
+  try {
+    writer(*file);
+    result.Written.push_back(*file);
+  } catch (const RuntimeFailure& e) {
+    result.Failures.push_back(e.what());
+  }
+}
+
+}  // namespace
+
+WrittenFiles WriteOutputs(const Model& model, const OutputFiles& files) {
+  WrittenFiles result;
+  Write(files.Dxf, [&](const std::string& file) { SaveDrawingDxf(model, file); }, result);
+  return result;
+}
+
+bool DesignJob(Model& model, const JobRequest& request, const FileSystem& fs, UserMessages& ui) {
+  model.AnlFilePath = request.AnalysisFile;
+  ReadAnalysis(model, fs, ui);
+  if (!request.Sbc) return false;
+  RunDesign(model, SbcFromText(*request.Sbc), ui);
+  RunDetailedDesign(model);
+  ApplyOffsets(model, request.Offsets);
+  return true;
+}
+
+JobOutcome RunJob(Model& model, const JobRequest& request, const FileSystem& fs, UserMessages& ui) {
+  JobOutcome outcome;
+  try {
+    outcome.Designed = DesignJob(model, request, fs, ui);
+    if (outcome.Designed) {
+      outcome.Files = WriteOutputs(model, request.Outputs);
+      if (!outcome.Files.Failures.empty()) outcome.Status = kExitRuntimeFailure;
+    }
+  } catch (const ProgramEnd& e) {
+    outcome.Failure = e.what();
+    outcome.Status = kExitInputEnds;
+  } catch (const RuntimeFailure& e) {
+    outcome.Failure = e.what();
+    outcome.Status = kExitRuntimeFailure;
+  }
+  return outcome;
+}
+
+}  // namespace footmark

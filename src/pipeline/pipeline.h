@@ -1,0 +1,74 @@
+// The one job of the tool, from the analysis file to the files it writes, as
+// steps that every front end calls: the batch front end runs them in one go
+// (RunJob), the window in the order of its events. Neither knows the order
+// of the design steps themselves.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/messages.h"
+#include "model/model.h"
+#include "model/text_stream.h"
+#include "pipeline/exit_status.h"
+
+namespace footmark {
+
+// The side of its grid point a support's column is put on, as a drag would.
+struct ColumnSide {
+  int Support = 0;
+  int16 X = 0;  // -1, 0, +1
+  int16 Y = 0;
+};
+
+// The files a run writes after the design; each is optional.
+struct OutputFiles {
+  std::optional<std::string> Dxf;  // the exact R12 drawing
+  bool Any() const { return Dxf.has_value(); }
+};
+
+struct JobRequest {
+  std::string AnalysisFile;
+  std::optional<std::string> Sbc;  // the SBC as the list holds it; none: read the file only
+  std::vector<ColumnSide> Offsets;
+  OutputFiles Outputs;
+};
+
+// Reads the analysis file: reactions, joints, members and the BETA list,
+// then the column design report. The file is read from the disk once.
+void ReadAnalysis(Model& model, const FileSystem& fs, UserMessages& ui);
+
+// Puts columns to one side of their grid points as drags do; a support the
+// file does not have ends the program (ProgramEnd).
+void ApplyOffsets(Model& model, const std::vector<ColumnSide>& sides);
+
+struct WrittenFiles {
+  std::vector<std::string> Written;   // the files, in the order of OutputFiles
+  std::vector<std::string> Failures;  // each names its file and the reason
+};
+
+// Writes every file asked for from the finished design. Each file replaces an
+// earlier one only once it is complete; one that cannot be written does not
+// stop the others.
+WrittenFiles WriteOutputs(const Model& model, const OutputFiles& files);
+
+// The design half of the job: read the file, and with an SBC the design run,
+// the detailed design and the columns put to their sides. True when it
+// designed. Failures are thrown (ProgramEnd, RuntimeFailure).
+bool DesignJob(Model& model, const JobRequest& request, const FileSystem& fs, UserMessages& ui);
+
+struct JobOutcome {
+  bool Designed = false;  // design run and detailed design done
+  WrittenFiles Files;
+  // The message that ended the run early; Status says how.
+  std::optional<std::string> Failure;
+  int Status = kExitOk;
+};
+
+// The batch job: read, design for the SBC, put the columns to their sides,
+// the detailed design, then the files. A failure that ends the program is
+// caught here and told in the outcome.
+JobOutcome RunJob(Model& model, const JobRequest& request, const FileSystem& fs, UserMessages& ui);
+
+}  // namespace footmark
