@@ -98,21 +98,24 @@ float StdPedestalSize(float x) {
   return kLargestPedestal;
 }
 
-void DesignFooting(const Model& model, float B, float c, float q, float& D, float& P, float& Ast) {
+FirstCandidate DesignFooting(const Model& model, float B, float c, float q, float& D, float& P, float& Ast) {
   RequireNonZero(B, "footing side");
   RequireNonZero(model.Fck, "concrete grade fck");
   RequireNonZero(model.Fe, "steel grade fy");
   float ped = Sng(c / 1000.0 + 0.15);  // the column plus 75 mm each side
-  float V0 = 10.0f;
-  for (;;) {
+  float V0 = model.MaxVolume;
+  FirstCandidate first;
+  for (bool isFirst = true;; isFirst = false) {
     ped = StdPedestalSize(ped);
     const float a = Sng((static_cast<double>(B) - ped) / 2);
     const float Mu = Sng(q * kLoadFactor * B * a * a / 2);
     const Section sec = ShearDepth(model, B, ped, q, a, Mu, BendingDepth(Mu, B, model.Fck));
     const float Dp = Sng(sec.d + kCover);
     const float V = Sng(static_cast<double>(B) * B * Dp + static_cast<double>(ped) * ped * ped);
-    if (ped >= 1.20) return;
-    if (V > V0) return;
+    if (isFirst) first = {ped, V, false};
+    if (ped >= 1.20) return first;
+    if (V > V0) return first;
+    first.accepted = true;
     D = Dp;
     P = ped;
     Ast = Sng(sec.pt * static_cast<double>(B) * (Dp - kCover) * 10000);
@@ -148,8 +151,11 @@ void DesignFootGroups(Model& model) {
       if (support.ColDepth > colSize) colSize = support.ColDepth;
     }
     group.ColSize = colSize;
-    DesignFooting(model, group.Size, group.ColSize, group.Pressure, group.Depth, group.Pedestal,
-                  group.SteelArea);
+    const FirstCandidate first = DesignFooting(model, group.Size, group.ColSize, group.Pressure,
+                                               group.Depth, group.Pedestal, group.SteelArea);
+    group.FirstPedestal = first.pedestal;
+    group.FirstVolume = first.volume;
+    group.Designed = first.accepted;
     SelectBars(model, static_cast<int16>(g));
   }
 }

@@ -96,6 +96,11 @@ struct FootGroup {
   float SteelArea = 0;   // bottom steel each way, mm2
   int16 BarDia = 0;      // mm
   std::string BarText;   // bar number and spacing
+  // What the last design of the group met first, so that a group the method
+  // left undesigned can be explained (the first candidate decides it).
+  float FirstPedestal = 0;  // side of the first pedestal candidate tried, m
+  float FirstVolume = 0;    // its concrete volume B^2 D + P^3, m3
+  bool Designed = false;    // a pedestal candidate was accepted
 };
 
 using CountedSet = Table<float, kMaxSetValues>;
@@ -121,6 +126,9 @@ struct Model {
   // --- support records, trial sizes, plan ---
   Table<FootingRecord, kMaxSupports> Footings{"Footings"};
   float SBC = 0;
+  // Setting: the reference volume of the first pedestal candidate, m3; a
+  // first candidate above it leaves the group undesigned.
+  float MaxVolume = 10;
   Table<float, kMaxSupports, 2> FootingSizes{"FootingSizes"};
   Table<float, kMaxGridLines> GridLinesX{"GridLinesX"};
   Table<float, kMaxGridLines> GridLinesY{"GridLinesY"};

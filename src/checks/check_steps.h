@@ -1,0 +1,51 @@
+// The single checks behind CheckFooting, in two files: the strength of the
+// slab and the soil (strength_checks.cpp), the detailing and the load
+// transfer (detailing_checks.cpp). Private to the module.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "checks/check_result.h"
+#include "checks/footing_check.h"
+
+namespace footmark::checks {
+
+// What every check reads, worked out once from valid inputs (C0 passed).
+struct Basis {
+  double qu = 0;       // factored pressure, N/mm2
+  double a = 0;        // cantilever from the pedestal face, mm
+  double dMethod = 0;  // D - 60, the design's effective depth, mm
+  double dLow = 0;     // D - c - phi/2, the lower layer, mm
+  double dUp = 0;      // D - c - 1.5 phi, the upper layer, mm
+  double Mu = 0;       // factored moment at the pedestal face, N mm
+  double barArea = 0;  // mm2
+  double kLim = 0;     // Mu,lim / (fck b d^2)
+};
+Basis MakeBasis(const FootingInputs& in);
+
+using Sheet = std::vector<SheetValue>;
+
+// A rated check: pass when u <= 1 (1e-9 relative tolerance), else fail.
+Check Rated(const char* id, const char* name, const char* clause, double demand, double capacity,
+            const char* unit, int decimals, double u, double uStrict);
+
+// Each check appends the values its sheet prints at the method's d.
+Check BearingCheck(const FootingInputs& in, Sheet& sheet);
+Check BendingCheck(const FootingInputs& in, const Basis& b, Sheet& sheet);
+Check SteelCheck(const FootingInputs& in, const Basis& b, Sheet& sheet);
+Check MinSteelCheck(const FootingInputs& in, Sheet& sheet);
+Check OneWayShearCheck(const FootingInputs& in, const Basis& b, Sheet& sheet);
+Check PunchingCheck(const FootingInputs& in, const Basis& b, Sheet& sheet);
+
+Check EdgeDepthCheck(const FootingInputs& in);
+Check CoverCheck(const FootingInputs& in, const Basis& b);
+Check MaxSpacingCheck(const FootingInputs& in, const Basis& b, Sheet& sheet);
+Check MinSpacingCheck(const FootingInputs& in, Sheet& sheet);
+Check BarSizeCheck(const FootingInputs& in);
+Check DeclaredSteelCheck(const FootingInputs& in, const Basis& b);
+// Sets leg (mm, 0 for straight bars) to the bend-up each bar end needs.
+Check AnchorageCheck(const FootingInputs& in, const Basis& b, Sheet& sheet, double& leg);
+std::vector<Check> LoadTransferChecks(const FootingInputs& in, const Basis& b, Sheet& sheet);
+
+}  // namespace footmark::checks

@@ -1,0 +1,52 @@
+// The independent check of a detailed design: every footing design group
+// judged against IS 456:2000 with the checks' own formulas and tables, its
+// calculation-sheet values and its quantities. The one entry point the
+// front ends call after RunDetailedDesign; it changes nothing in the model.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "checks/check_result.h"
+#include "model/model.h"
+
+namespace footmark::checks {
+
+struct MarkQuantities {
+  int count = 0;                               // footings of the mark (supports of the group)
+  double concreteEach = 0, concreteTotal = 0;  // m3, footing and pedestal
+  double steelEach = 0, steelTotal = 0;        // kg, bottom bars both ways
+  std::string note;                            // why there are none (a group not designed)
+};
+
+struct GroupCheck {
+  std::string mark;           // "F1", as the schedule marks the group
+  std::vector<int> supports;  // support numbers
+  int loadCase = 0;           // the file's load-case number giving the group's pressure q
+  int bearingSupport = 0;     // support and load case of the bearing check C1
+  int bearingLoadCase = 0;
+  int columnSupport = 0;      // support whose column load governs C15 (0: qu B^2 stood in)
+  FootingCheck check;         // verdict, reason, checks, governing, sheet values, bar detail
+  MarkQuantities quantities;
+};
+
+struct DesignChecks {
+  std::vector<GroupCheck> groups;
+  int ok = 0, fails = 0, notDesigned = 0;  // groups by verdict
+  // Totals over the designed groups (a group not designed adds nothing).
+  int footings = 0;
+  double concrete = 0;                             // m3
+  double steel = 0;                                // kg
+  std::vector<std::pair<int, double>> steelByDia;  // bar diameter (mm), kg; ascending
+  std::vector<std::string> assumptions;            // MethodAssumptions(model)
+};
+
+// Checks every group of model.FootGroups (1 .. FootGroupCount).
+DesignChecks CheckDesign(const Model& model);
+
+// The method's assumptions and limits, and the checks' own, in plain words,
+// for a report's or a workbook's project page.
+std::vector<std::string> MethodAssumptions(const Model& model);
+
+}  // namespace footmark::checks

@@ -1,0 +1,164 @@
+// Detailing of the bottom mesh (depth at the edge, cover, spacing, bar
+// size, steel against the declared figure, development length) and the
+// load transfer from the column through the pedestal (bearing, 34.4).
+#include <algorithm>
+#include <cmath>
+
+#include "checks/check_steps.h"
+#include "checks/is456_tables.h"
+#include "model/numerics.h"
+
+namespace footmark::checks {
+
+namespace {
+
+// Centre to centre of the outer bars with the clear cover at both sides.
+double CentreSpacing(const FootingInputs& in) {
+  return (in.B - 2 * kCover - in.barDia) / (in.bars - 1);
+}
+
+// An office rule or a detail to draw, not a code limit.
+Check AsWarning(Check c) {
+  if (c.status == Status::Pass) c.status = Status::Warning;
+  return c;
+}
+
+}  // namespace
+
+Check EdgeDepthCheck(const FootingInputs& in) {
+  return Rated("C8", "depth at the edge", "IS 456 34.1.2", 150, in.D, "mm", 0, 150 / in.D, 150 / in.D);
+}
+
+Check CoverCheck(const FootingInputs& in, const Basis& b) {
+  const double need = std::max(50.0, in.barDia);
+  Check c = Rated("C9", "cover and effective depth", "IS 456 26.4.2.2, 26.4.1", need, kCover, "mm", 0,
+                  need / kCover, need / kCover);
+  c.note = "d used " + DecimalText(b.dMethod, 1) + " mm (D - 60), lower layer " + DecimalText(b.dLow, 1) +
+           " mm, upper layer " + DecimalText(b.dUp, 1) + " mm (code-strict utilisations)";
+  return c;
+}
+
+Check MaxSpacingCheck(const FootingInputs& in, const Basis& b, Sheet& sheet) {
+  const double s = CentreSpacing(in);
+  const auto limit = [](double d) { return std::min(3 * d, 300.0); };
+  sheet.push_back({"s c/c of the outer bars", s, "mm", 1});
+  Check c = Rated("C10", "maximum bar spacing", "IS 456 26.3.3(b)(1)", s, limit(b.dMethod), "mm", 1,
+                  s / limit(b.dMethod), s / limit(b.dUp));
+  c.note = "s = (B - 2c - phi)/(n - 1); limit min(3d, 300 mm)";
+  return c;
+}
+
+Check MinSpacingCheck(const FootingInputs& in, Sheet& sheet) {
+  const double clear = CentreSpacing(in) - in.barDia;
+  const double need = std::max(in.barDia, kAggregate + 5);
+  sheet.push_back({"clear spacing", clear, "mm", 1});
+  Check c = Rated("C11", "minimum bar spacing", "IS 456 26.3.2", need, clear, "mm", 1, need / clear,
+                  need / clear);
+  c.note = "clear spacing at least max(phi, aggregate + 5 mm)";
+  // The design's own 125 mm rule is office practice, not the code.
+  if (in.spacing < kOfficeMinSpacing) {
+    c.note += "; scheduled spacing " + DecimalText(in.spacing, 0) + " mm is below the office's 125 mm";
+    return AsWarning(c);
+  }
+  return c;
+}
+
+Check BarSizeCheck(const FootingInputs& in) {
+  return Rated("C12", "maximum bar diameter", "IS 456 26.5.2.2", in.barDia, in.D / 8, "mm", 1,
+               in.barDia / (in.D / 8), in.barDia / (in.D / 8));
+}
+
+Check DeclaredSteelCheck(const FootingInputs& in, const Basis& b) {
+  // The bars themselves, n x pi/4 phi^2, against the area the design declares.
+  const double bars = in.bars * b.barArea;
+  const double u = in.astDeclared / bars;
+  Check c = Rated("C13", "steel provided against the declared area", "IS 456 34.3.1(a)", in.astDeclared,
+                  bars, "mm2", 0, u, u);
+  const int nMin = static_cast<int>(std::ceil(in.astDeclared / b.barArea - 1e-9));
+  c.note = IntText(in.bars) + " bars of " + DecimalText(b.barArea, 1) + " mm2, " + IntText(nMin) +
+           " needed for the declared area";
+  if (c.status == Status::Fail) {
+    c.status = Status::Warning;
+    const int more = nMin - in.bars;
+    c.note += "; " + DecimalText(in.astDeclared - bars, 0) + " mm2 short: add " +
+              (more == 1 ? std::string("one bar") : IntText(more) + " bars");
+  }
+  // The schedule's convention: bar centres 60 mm from the edges.
+  const double scheduleSpacing = (in.B - 2 * kMethodCover) / (in.bars - 1);
+  if (std::fabs(scheduleSpacing - in.spacing) > 1) {
+    c.status = Status::Warning;
+    c.note += "; " + IntText(in.bars) + " bars 60 mm from the edges are " + DecimalText(scheduleSpacing, 0) +
+              " mm apart, the schedule says " + DecimalText(in.spacing, 0) + " mm";
+  }
+  return c;
+}
+
+Check AnchorageCheck(const FootingInputs& in, const Basis& b, Sheet& sheet, double& leg) {
+  const double tauBd = BondStress(in.fck, in.fy);
+  const double Ld = in.barDia * 0.87 * in.fy / (4 * tauBd);
+  const double straight = std::max(b.a - kEndCover, 0.0);
+  sheet.push_back({"Ld", Ld, "mm", 1});
+  sheet.push_back({"straight length from the pedestal face", straight, "mm", 0});
+  const char* name = "development length of the bottom bars";
+  const char* clause = "IS 456 26.2.1, 26.2.1.1, 34.2.4.3";
+  leg = 0;
+  if (Ld <= straight) {
+    Check c = Rated("C14", name, clause, Ld, straight, "mm", 1, Ld / straight, Ld / straight);
+    c.note = "tau_bd " + DecimalText(tauBd, 2) + " N/mm2, Ld = " + DecimalText(Ld / in.barDia, 1) +
+             " phi; straight bars";
+    return c;
+  }
+  // A 90 degree bend is worth 8 phi (26.2.2.1); the leg beyond it is at least
+  // 4 phi and must stay inside the depth, 50 mm cover at top and bottom.
+  const double need = std::max(Ld - straight - 8 * in.barDia, 4 * in.barDia);
+  leg = std::ceil(need - 1e-9);
+  const double room = in.D - 100;
+  const double capacity = straight + 8 * in.barDia + std::max(room, 0.0);
+  sheet.push_back({"bend-up leg", leg, "mm", 0});
+  Check c = Rated("C14", name, clause, Ld, capacity, "mm", 1, Ld / capacity, Ld / capacity);
+  c.note = "straight length " + DecimalText(straight, 0) + " mm is short of Ld " + DecimalText(Ld, 0) +
+           " mm: bend up the ends, leg " + IntText(static_cast<long long>(leg)) + " mm";
+  if (leg <= room) return AsWarning(c);
+  c.status = Status::Fail;
+  c.note += ", more than the " + DecimalText(room, 0) + " mm the depth leaves";
+  return c;
+}
+
+std::vector<Check> LoadTransferChecks(const FootingInputs& in, const Basis& b, Sheet& sheet) {
+  const bool known = in.columnLoad > 0;
+  const double Pu = known ? in.columnLoad * 1e3 : b.qu * in.B * in.B;  // N
+  const double shortSide = std::min(in.columnA, in.columnB), longSide = std::max(in.columnA, in.columnB);
+  const double column = shortSide * longSide;
+  // 34.4: A1 is the largest area of the support similar to and concentric
+  // with the loaded one, so sqrt(A1/A2) is P over the long side; at most 2.
+  const double onPedestal = 0.45 * in.fck * std::min(2.0, in.P / longSide);
+  const double spread = std::min(in.P + 4 * in.D, in.B);  // 1V:2H from the pedestal foot
+  const double onFooting = 0.45 * in.fck * std::min(2.0, spread / in.P);
+  const double sigma = Pu / column, sigmaP = Pu / (in.P * in.P);
+  sheet.push_back({"Pu column", Pu / 1e3, "kN", 1});
+  sheet.push_back({"bearing stress under the column", sigma, "N/mm2", 3});
+  const std::string basis =
+      known ? "Pu = 1.5 x the column's largest load" : "Pu = qu B^2 (column load not known)";
+  const char* clause = "IS 456 34.4";
+  std::vector<Check> rows;
+  rows.push_back(Rated("C15a", "bearing, column on pedestal", clause, sigma, onPedestal, "N/mm2", 3,
+                       sigma / onPedestal, sigma / onPedestal));
+  rows.back().note = basis;
+  if (rows.back().status == Status::Fail)
+    rows.back().note += "; dowels for the excess: at least 0.5 % of the column area, 4 bars (34.4.3, 34.4.4)";
+  Check plain = Rated("C15b", "bearing, column concrete without enhancement", clause, sigma, 0.45 * in.fck,
+                      "N/mm2", 3, sigma / (0.45 * in.fck), sigma / (0.45 * in.fck));
+  plain.note = basis;
+  // The column's own bars, continued into the pedestal, carry the excess.
+  if (plain.status == Status::Fail) {
+    plain.status = Status::Warning;
+    plain.note += "; the column bars continue into the pedestal as starter bars for the excess (34.4.1)";
+  }
+  rows.push_back(plain);
+  rows.push_back(Rated("C15c", "bearing, pedestal on footing", clause, sigmaP, onFooting, "N/mm2", 3,
+                       sigmaP / onFooting, sigmaP / onFooting));
+  rows.back().note = basis + "; A1 spread at 1V:2H to " + DecimalText(spread, 0) + " mm";
+  return rows;
+}
+
+}  // namespace footmark::checks

@@ -1,0 +1,208 @@
+// Independent IS 456 checks of footing designs: the worked example check by check, and the limits of
+// the design method they must catch (groups left undesigned, M50, Fe 500, short bars, half a bar short).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <memory>
+#include <string>
+
+#include "checks/design_checks.h"
+#include "checks/footing_check.h"
+#include "checks/group_inputs.h"
+#include "checks/is456_tables.h"
+#include "checks/quantities.h"
+#include "design/design_run.h"
+#include "design/footing_design.h"
+#include "design/shear_table.h"
+#include "model/analysis_reader.h"
+#include "model/column_design_reader.h"
+#include "support/test_files.h"
+
+namespace footmark::checks {
+namespace {
+
+::testing::AssertionResult Sig3(double actual, double expected) {
+  const double unit = std::pow(10.0, std::floor(std::log10(std::fabs(expected))) - 2);
+  if (std::fabs(actual - expected) <= 0.5 * unit * (1 + 1e-9)) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << actual << " is not " << expected << " to 3 significant digits";
+}
+
+// B 2000, P 600, D 450 mm, column 400 x 400, 14 bars of 12 mm, 1500 mm2 taken as provided, M25, Fe 415,
+// 200 kN/m2 gross in the first load case on an SBC of 200; the column load is not given (qu B^2).
+FootingInputs WorkedExample() {
+  FootingInputs in;
+  in.B = 2000, in.P = 600, in.D = 450, in.columnA = in.columnB = 400;
+  in.barDia = 12, in.bars = 14, in.spacing = 145, in.astDeclared = in.astProvided = 1500;
+  in.fck = 25, in.fy = 415, in.q = 200, in.loadCase = 1, in.sbc = 200;
+  return in;
+}
+
+TEST(CheckFooting, WorkedExampleCheckByCheck) {
+  const FootingCheck r = CheckFooting(WorkedExample());
+  // Utilisation at the method's d = 390 mm and at the upper layer's d = 382 mm (-1: not compared).
+  const struct { const char* id; double u, uUp, demand, capacity; } rows[] = {
+      {"C1", 1.000, -1, 200, 200},         {"C3", 0.140, 0.146, 147.0, 1049.5},
+      {"C4", 0.719, 0.734, 147.0, 204.5},  {"C5", 0.720, 0.720, 1080, 1500},
+      {"C6", 0.746, 0.775, 0.238, 0.320},  {"C7", 0.469, 0.486, 0.587, 1.250},
+      {"C8", 0.333, 0.333, 150, 450},      {"C9", 1.000, 1.000, 50, 50},
+      {"C10", 0.484, 0.484, 145.2, 300},   {"C12", 0.213, 0.213, 12, 56.25},
+      {"C13", 0.947, 0.947, 1500, 1583},   {"C14", 0.744, 0.744, 483.5, 650},
+      {"C15a", 0.444, 0.444, 7.5, 16.875}, {"C15b", 0.667, 0.667, 7.5, 11.25},
+      {"C15c", 0.148, 0.148, 3.333, 22.5}};
+  for (const auto& row : rows) {
+    const Check* c = r.Find(row.id);
+    ASSERT_NE(c, nullptr) << row.id << " did not run";
+    EXPECT_EQ(c->status, Status::Pass) << row.id << ": " << c->note;
+    EXPECT_TRUE(Sig3(c->utilisation, row.u)) << row.id << " utilisation at d 390";
+    if (row.uUp > 0) {
+      EXPECT_TRUE(Sig3(c->strictUtilisation, row.uUp)) << row.id << " utilisation at d 382";
+    }
+    EXPECT_TRUE(Sig3(c->demand, row.demand)) << row.id << " demand";
+    EXPECT_TRUE(Sig3(c->capacity, row.capacity)) << row.id << " capacity";
+  }
+  EXPECT_EQ(r.verdict, Verdict::Ok) << r.reason;
+  ASSERT_GE(r.governing, 0);
+  EXPECT_EQ(r.checks[static_cast<std::size_t>(r.governing)].id, "C6") << "one-way shear governs";
+  const FootingQuantities q = Quantities(2000, 450, 600, 12, 14, 0);
+  EXPECT_TRUE(Sig3(q.steel, 47.2)) << "2 x 14 bars of 1.90 m at 0.888 kg/m";
+  EXPECT_TRUE(Sig3(q.concrete, 2.016)) << "1.800 m3 of footing and a 0.6 m pedestal cube";
+}
+
+TEST(Is456Tables, ShearStrengthLimitingMomentAndBond) {
+  const struct { double fck, pt, tauC; } shear[] = {
+      {25, 0.10, 0.29}, {25, 0.40, 0.438}, {25, 3.5, 0.92}, {50, 0.25, 0.38}, {45, 1.0, 0.68},
+      {27, 0.5, 0.49}};
+  for (const auto& s : shear)
+    EXPECT_TRUE(Sig3(Table19ShearStrength(s.fck, s.pt), s.tauC)) << "tau_c of M" << s.fck << " at " << s.pt;
+  const struct { double fy, kLim; } moment[] = {{250, 0.148}, {415, 0.138}, {500, 0.133}, {550, 0.130}};
+  for (const auto& m : moment) EXPECT_TRUE(Sig3(LimitingMomentFactor(m.fy), m.kLim)) << "k_lim Fe " << m.fy;
+  // Ld / phi = 0.87 fy / (4 tau_bd) for deformed bars; Fe 500 on M25 is 48.55 (printed as 48.6).
+  const struct { double fck, fy, ldPerPhi; } bond[] = {{25, 500, 48.55}, {20, 415, 47.0}, {50, 415, 29.7}};
+  for (const auto& b : bond) {
+    const double ldPerPhi = 0.87 * b.fy / (4 * BondStress(b.fck, b.fy));
+    EXPECT_TRUE(Sig3(ldPerPhi, b.ldPerPhi)) << "M" << b.fck << ", Fe " << b.fy;
+  }
+}
+
+TEST(CheckFooting, CatchesTheLimitsOfTheMethod) {
+  const struct {
+    const char* what;
+    std::function<void(FootingInputs&)> change;
+    const char* id;
+    Status status;
+    double capacity;  // 0: not compared
+    const char* note;
+  } cases[] = {
+      {"M50: Table 19's M40 and above column", [](FootingInputs& in) { in.fck = 50; }, "C6", Status::Pass,
+       0.334, "M40 and above"},
+      {"Fe 500: 0.133, not the method's 0.138", [](FootingInputs& in) { in.fy = 500; }, "C3", Status::Pass,
+       1011, "the method's 0.138"},
+      {"straight length short: bend up inside the depth",
+       [](FootingInputs& in) { in.B = 1200; }, "C14", Status::Warning, 0, "bend up the ends, leg 138 mm"},
+      {"the leg does not fit in the depth",
+       [](FootingInputs& in) { in.B = 1400, in.barDia = 25; }, "C14", Status::Fail, 0,
+       "leg 458 mm, more than the 350 mm"},
+      {"half a bar short of the minimum", [](FootingInputs& in) { in.astProvided = 1050; }, "C5",
+       Status::Fail, 1050, "add one bar: 15 bars give 1163 mm2"},
+      {"below the office's 125 mm", [](FootingInputs& in) { in.spacing = 110; }, "C11", Status::Warning, 0,
+       "below the office's 125 mm"},
+  };
+  for (const auto& c : cases) {
+    FootingInputs in = WorkedExample();
+    c.change(in);
+    const FootingCheck r = CheckFooting(in);
+    const Check* check = r.Find(c.id);
+    ASSERT_NE(check, nullptr) << c.what;
+    EXPECT_EQ(check->status, c.status) << c.what << ": " << check->note;
+    if (c.capacity > 0) {
+      EXPECT_TRUE(Sig3(check->capacity, c.capacity)) << c.what;
+    }
+    EXPECT_NE(check->note.find(c.note), std::string::npos) << c.what << ": " << check->note;
+    const Verdict verdict = c.status == Status::Fail ? Verdict::Fails : Verdict::Ok;
+    EXPECT_EQ(r.verdict, verdict) << c.what << ", " << r.reason;
+  }
+}
+
+TEST(CheckFooting, NoDesignIsNeverOk) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const struct {
+    const char* what;
+    std::function<void(FootingInputs&)> change;
+    const char* reason;
+  } cases[] = {
+      {"depth 0", [](FootingInputs& in) { in.D = 0; }, "depth D = 0 mm"},
+      {"negative spacing", [](FootingInputs& in) { in.spacing = -4180; }, "spacing s = -4180 mm"},
+      {"one bar", [](FootingInputs& in) { in.bars = 1; }, "n = 1 bars"},
+      {"pedestal as wide as the footing", [](FootingInputs& in) { in.P = 2000; }, "not smaller than"},
+      {"NaN", [nan](FootingInputs& in) { in.q = nan; }, "q is not a number"},
+      {"the design's own reason", [](FootingInputs& in) { in.notDesigned = "first pedestal candidate"; },
+       "first pedestal candidate"},
+  };
+  for (const auto& c : cases) {
+    FootingInputs in = WorkedExample();
+    c.change(in);
+    const FootingCheck r = CheckFooting(in);
+    EXPECT_EQ(r.verdict, Verdict::NotDesigned) << c.what;
+    EXPECT_NE(r.reason.find(c.reason), std::string::npos) << c.what << ": " << r.reason;
+    EXPECT_EQ(r.checks.size(), 1u) << c.what << ": only C0 runs";
+  }
+}
+
+std::unique_ptr<Model> SixByFiveAt100(float maxVolume) {
+  auto model = std::make_unique<Model>();
+  testing::RecordingMessages ui;
+  FileSystem fs;
+  model->AnlFilePath = testing::SourcePath("examples/frame-6x5-4storey.ANL");
+  model->MaxVolume = maxVolume;
+  ReadAnalysisFile(*model, fs, ui);
+  ReadColumnDesign(*model, fs, ui);
+  RunDesign(*model, 100, ui);
+  RunDetailedDesign(*model);
+  return model;
+}
+
+TEST(CheckDesign, WideFootingsOfTheSixByFiveSampleAndTheReferenceVolume) {
+  for (const float maxVolume : {10.0f, 100.0f}) {
+    const auto model = SixByFiveAt100(maxVolume);
+    const DesignChecks r = CheckDesign(*model);
+    ASSERT_EQ(r.groups.size(), 15u);
+    EXPECT_EQ(r.ok + r.fails + r.notDesigned, 15);
+    for (const int g : {14, 15}) {
+      const FootGroup& fg = model->FootGroups(g);
+      const GroupCheck& gc = r.groups[static_cast<std::size_t>(g - 1)];
+      int bars = 0, spacing = 0;
+      ReadBarText(fg.BarText, bars, spacing);
+      if (maxVolume == 10.0f) {
+        EXPECT_EQ(gc.check.verdict, Verdict::NotDesigned) << gc.mark << " " << fg.BarText;
+        const std::string reason = "m3 above the reference volume 10 m3 (--max-volume)";
+        EXPECT_NE(gc.check.reason.find(reason), std::string::npos) << gc.mark << ": " << gc.check.reason;
+        EXPECT_EQ(gc.quantities.steelTotal, 0) << gc.mark << " adds nothing to the quantities";
+      } else {
+        EXPECT_GT(fg.Depth, 0) << gc.mark << " with a reference volume of 100 m3";
+        EXPECT_GT(spacing, 0) << gc.mark << " " << fg.BarText;
+        EXPECT_NE(gc.check.verdict, Verdict::NotDesigned) << gc.mark << ": " << gc.check.reason;
+      }
+    }
+  }
+}
+
+TEST(CheckDesign, AColumnAbove750mmGetsNoPedestal) {
+  Model m;
+  m.Fck = 25, m.Fe = 415, m.SBC = 200, m.NumSupports = 1, m.NumLoadCases = 1, m.FootGroupCount = 1;
+  BuildShearTable(m);
+  FindGradeColumn(m);
+  m.Footings(1).ColWidth = m.Footings(1).ColDepth = 800;
+  m.SupportReactions(1, 1, 1) = 1, m.SupportReactions(1, 1, 2) = 1000;
+  FootGroup& g = m.FootGroups(1);
+  g.Supports = "1 ", g.Size = 2.4f, g.Pressure = 173.6f, g.LoadCase = 1;
+  DesignFootGroups(m);
+  const DesignChecks r = CheckDesign(m);
+  EXPECT_EQ(r.notDesigned, 1);
+  const std::string& reason = r.groups[0].check.reason;
+  EXPECT_NE(reason.find("1.2 m, for a 800 mm column"), std::string::npos) << reason;
+}
+
+}  // namespace
+}  // namespace footmark::checks
