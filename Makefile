@@ -3,6 +3,7 @@
 #   make test  - set up, build and run a bounded run of the fuzzer, then every
 #                test (release and sanitizer builds)
 #   make fuzz  - only the bounded fuzzer run (clang, ASan and UBSan)
+#   make package - the Debian package (build/release/footmark_*.deb)
 EXAMPLE ?= examples/frame-4x3-2storey.ANL
 SBC ?= 200
 DRAWING ?= build/demo/$(basename $(notdir $(EXAMPLE))).dxf
@@ -12,7 +13,7 @@ DRAWING ?= build/demo/$(basename $(notdir $(EXAMPLE))).dxf
 FUZZ_RUNS ?= 12000
 FUZZ_CORPUS := build/fuzz/corpus-run
 
-.PHONY: demo test setup release asan fuzz bench screenshot
+.PHONY: demo test setup release asan fuzz bench screenshot package
 
 setup:
 	@scripts/setup
@@ -41,6 +42,10 @@ fuzz: setup
 	build/fuzz/footmark-fuzz -seed=1 -runs=$(FUZZ_RUNS) -max_len=500000 -timeout=10 -rss_limit_mb=2048 \
 	  -dict=tests/fuzz/target/anl.dict -verbosity=0 -print_funcs=0 -print_final_stats=1 \
 	  -artifact_prefix=build/fuzz/ $(FUZZ_CORPUS)
+
+# The Debian package of both programs, in build/release.
+package: release
+	cd build/release && cpack -G DEB
 
 bench: release
 	build/release/bench/footmark-bench

@@ -30,19 +30,6 @@ void WriteTable(std::ostream& out, const std::vector<std::vector<std::string>>& 
   }
 }
 
-// The trial side of every support, from the (sorted) trial size table.
-std::vector<float> TrialSides(const Model& model) {
-  std::vector<float> trial(static_cast<std::size_t>(model.NumSupports) + 1, 0.0f);
-  const int n = ToInt16(model.FootingSizes(0, 0));
-  for (int k = 1; k <= n; ++k) {
-    const int s = ToInt16(model.FootingSizes(k, 0));
-    if (s >= 1 && s <= model.NumSupports) trial[static_cast<std::size_t>(s)] = model.FootingSizes(k, 1);
-  }
-  return trial;
-}
-
-std::string Section(const FootingRecord& f) { return NumText(f.ColWidth) + " X " + NumText(f.ColDepth); }
-
 std::string Ties(const Model& model, int row) {
   return NumText(model.ColumnDesigns(row, 6)) + " - " + NumText(model.ColumnDesigns(row, 7));
 }
@@ -52,14 +39,11 @@ void WriteDesign(std::ostream& out, const Model& model) {
       << model.FootGroupCount << " footing groups, " << model.TypeBarSet[0] << " column types\n";
 
   out << "\nSupports\n";
-  const std::vector<float> trial = TrialSides(model);
   std::vector<std::vector<std::string>> rows{{"support", "joint", "X (m)", "Y (m)", "column", "section (mm)",
                                               "trial (m)", "side (m)", "mark"}};
-  for (int s = 1; s <= model.NumSupports; ++s) {
-    const FootingRecord& f = model.Footings[s];
-    rows.push_back({IntText(s), f.JointNo, NumText(f.PosX), NumText(f.PosY), f.ColumnNo, Section(f),
-                    NumText(trial[static_cast<std::size_t>(s)]), NumText(f.FootSize), FootingMark(model, s)});
-  }
+  for (const SupportRow& r : SupportRows(model))
+    rows.push_back({IntText(r.Support), r.Joint, NumText(r.X), NumText(r.Y), r.Column,
+                    NumText(r.ColWidth) + " X " + NumText(r.ColDepth), NumText(r.TrialSide), NumText(r.Side), r.Mark});
   WriteTable(out, rows);
 
   out << "\nFooting schedule\n";
@@ -90,7 +74,7 @@ void WriteTextReport(std::ostream& out, const Model& model, const RunRecord& run
 namespace {
 
 void JsonDesign(Json& j, const Model& model) {
-  const std::vector<float> trial = TrialSides(model);
+  const std::vector<SupportRow> supports = SupportRows(model);
   j.Key("footings").BeginArray();
   for (int s = 1; s <= model.NumSupports; ++s) {
     const FootingRecord& f = model.Footings[s];
@@ -102,7 +86,7 @@ void JsonDesign(Json& j, const Model& model) {
         .Field("column", f.ColumnNo)
         .Field("col_width", f.ColWidth)
         .Field("col_depth", f.ColDepth)
-        .Field("trial_side", trial[static_cast<std::size_t>(s)])
+        .Field("trial_side", supports[static_cast<std::size_t>(s - 1)].TrialSide)
         .Field("side", f.FootSize)
         .Field("group", f.FootGroupNo)
         .Field("col_type", f.ColType)

@@ -1,5 +1,6 @@
 #include "design/schedules.h"
 
+#include "design/foot_groups.h"
 #include "grouping/bar_sets.h"
 #include "model/failure.h"
 #include "model/numerics.h"
@@ -43,6 +44,35 @@ std::vector<ColumnRow> ColumnScheduleRows(const Model& model) {
                           NumText(model.ColumnDesigns(tieRow, 7))});
     }
   }
+  return rows;
+}
+
+std::vector<SupportRow> SupportRows(const Model& model) {
+  // The trial sides, by support, from the trial size table (sorted by side).
+  std::vector<float> trial(static_cast<std::size_t>(model.NumSupports) + 1, 0.0f);
+  const int n = ToInt16(model.FootingSizes(0, 0));
+  for (int k = 1; k <= n; ++k) {
+    const int s = ToInt16(model.FootingSizes(k, 0));
+    if (s >= 1 && s <= model.NumSupports) trial[static_cast<std::size_t>(s)] = model.FootingSizes(k, 1);
+  }
+  std::vector<SupportRow> rows;
+  for (int s = 1; s <= model.NumSupports; ++s) {
+    const FootingRecord& f = model.Footings[s];
+    int16 lc = 0;
+    const float q = f.FootSize > 0 ? MaxSoilPressure(model, static_cast<int16>(s), f.FootSize, lc) : 0.0f;
+    rows.push_back({s, f.JointNo, f.PosX, f.PosY, f.ColumnNo, f.ColWidth, f.ColDepth,
+                    trial[static_cast<std::size_t>(s)], f.FootSize, FootingMark(model, s),
+                    lc > 0 ? model.SupportReactions(s, lc, 1) : 0.0f, q});
+  }
+  return rows;
+}
+
+std::vector<UpliftRow> UpliftRows(const Model& model) {
+  std::vector<UpliftRow> rows;
+  for (int s = 1; s <= model.NumSupports; ++s)
+    for (int c = 1; c <= model.NumLoadCases; ++c)
+      if (model.SupportReactions(s, c, 2) <= 0)
+        rows.push_back({s, model.Footings[s].JointNo, model.SupportReactions(s, c, 1), model.SupportReactions(s, c, 2)});
   return rows;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 
 #include "model/failure.h"
 
@@ -56,55 +57,115 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsExponent(char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
 }  // namespace
 
+// The characters of one number with its inner blanks dropped; numbers of
+// ordinary length stay on the stack.
+class NumberChars {
+ public:
+  void Add(char c) {
+    if (size_ < sizeof local_) {
+      local_[size_] = c;
+    } else {
+      if (long_.empty()) long_.assign(local_, size_);
+      long_ += c;
+    }
+    ++size_;
+  }
+  std::size_t Size() const { return size_; }
+  void Truncate(std::size_t size) {
+    size_ = size;
+    if (!long_.empty()) long_.resize(size);
+  }
+  std::string_view View() const { return size_ <= sizeof local_ ? std::string_view(local_, size_) : long_; }
+
+ private:
+  char local_[48];
+  std::string long_;
+  std::size_t size_ = 0;
+};
+
+// A number written without blanks inside and without an exponent, followed
+// (after any blanks) by the text's end or by a character that cannot
+// continue it: its value is the text as it stands. Anything else is left to
+// the full rule.
+std::optional<double> PlainNumber(std::string_view text, std::size_t start) {
+  std::size_t j = start;
+  const std::size_t n = text.size();
+  if (j < n && (text[j] == '+' || text[j] == '-')) ++j;
+  bool anyDigit = false, point = false;
+  for (; j < n; ++j) {
+    if (IsDigit(text[j]))
+      anyDigit = true;
+    else if (text[j] == '.' && !point)
+      point = true;
+    else
+      break;
+  }
+  std::size_t k = j;
+  while (k < n && IsBlank(text[k])) ++k;
+  if (k < n && (IsDigit(text[k]) || IsExponent(text[k]) || (text[k] == '.' && !point))) return std::nullopt;
+  if (!anyDigit) return 0.0;
+  const std::size_t plus = text[start] == '+' ? 1 : 0;  // from_chars takes no "+"
+  double value = 0;
+  if (std::from_chars(text.data() + start + plus, text.data() + j, value).ec != std::errc()) return std::nullopt;
+  return value;
+}
+
 double LeadingValue(std::string_view text) {
-  // Collect the number's characters, dropping inner blanks, then convert once.
-  std::string digits;
   std::size_t i = 0;
   const std::size_t n = text.size();
   auto skipBlanks = [&] {
     while (i < n && IsBlank(text[i])) ++i;
   };
   skipBlanks();
+  if (const auto plain = PlainNumber(text, i)) return *plain;
+  // Collect the number's characters, dropping inner blanks, then convert once.
+  NumberChars digits;
   if (i < n && (text[i] == '+' || text[i] == '-')) {
-    digits += text[i++];
+    digits.Add(text[i++]);
     skipBlanks();
   }
   bool anyDigit = false, point = false;
-  while (i < n) {
+  for (; i < n; ++i) {
     const char c = text[i];
     if (IsDigit(c)) {
-      digits += c;
+      digits.Add(c);
       anyDigit = true;
     } else if (c == '.' && !point) {
-      digits += c;
+      digits.Add(c);
       point = true;
     } else if (!IsBlank(c)) {
       break;
     }
-    ++i;
   }
   if (!anyDigit) return 0.0;
   if (i < n && IsExponent(text[i])) {
     // The exponent counts only when digits follow it (an optional sign first).
+    const std::size_t mantissa = digits.Size();
     std::size_t j = i + 1;
-    std::string exp = "e";
+    digits.Add('e');
     while (j < n && IsBlank(text[j])) ++j;
-    if (j < n && (text[j] == '+' || text[j] == '-')) exp += text[j++];
+    if (j < n && (text[j] == '+' || text[j] == '-')) digits.Add(text[j++]);
     bool expDigit = false;
     for (; j < n; ++j) {
       if (IsDigit(text[j])) {
-        exp += text[j];
+        digits.Add(text[j]);
         expDigit = true;
       } else if (!IsBlank(text[j])) {
         break;
       }
     }
-    if (expDigit) digits += exp;
+    if (!expDigit) digits.Truncate(mantissa);
   }
   // A number too large for double (5E385) is an overflow, as it would be
   // for single precision, never an infinity that flows on into the drawing.
-  const double value = std::strtod(digits.c_str(), nullptr);
-  if (std::isinf(value)) throw RuntimeFailure("overflow: " + digits + " is beyond double precision");
+  // from_chars rounds correctly, as strtod does; strtod settles the values
+  // beyond the double range (an underflow gives 0 or a denormal).
+  const std::string_view number = digits.View();
+  const std::size_t plus = number[0] == '+' ? 1 : 0;  // from_chars takes no "+"
+  double value = 0;
+  if (std::from_chars(number.data() + plus, number.data() + number.size(), value).ec != std::errc())
+    value = std::strtod(std::string(number).c_str(), nullptr);
+  if (std::isinf(value)) throw RuntimeFailure("overflow: " + std::string(number) + " is beyond double precision");
   return value;
 }
 
@@ -145,9 +206,13 @@ std::optional<double> StrictNumber(std::string_view text) {
 
 std::string NumText(double x) {
   if (x == 0.0) return "0";
+  // to_chars with a precision writes what printf's "%.7g" writes; the
+  // letters ("e", "inf", "nan") then become capitals, as "%.7G" has them.
   char buf[40];
-  std::snprintf(buf, sizeof buf, "%.7G", x);
-  return buf;
+  char* const end = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 7).ptr;
+  for (char* p = buf; p != end; ++p)
+    if (*p >= 'a' && *p <= 'z') *p = static_cast<char>(*p - 'a' + 'A');
+  return std::string(buf, end);
 }
 
 std::string DecimalText(double x, int decimals, bool keepZeros) {

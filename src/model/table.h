@@ -8,12 +8,69 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <new>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "model/failure.h"
 
 namespace footmark {
+
+// Zeroed storage of plain numbers, taken from the system's zero pages: a page
+// nobody writes is never touched, so a sparse grid of megabytes costs only
+// what it holds.
+template <class T>
+class ZeroStorage {
+  static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_default_constructible_v<T>);
+
+ public:
+  explicit ZeroStorage(std::size_t n)
+      : n_(n), data_(static_cast<T*>(std::calloc(n == 0 ? 1 : n, sizeof(T)))) {
+    if (!data_) throw std::bad_alloc();
+  }
+  ZeroStorage(const ZeroStorage& other) : ZeroStorage(other.n_) {
+    if (n_ != 0) std::memcpy(data_.get(), other.data_.get(), n_ * sizeof(T));
+  }
+  ZeroStorage& operator=(const ZeroStorage& other) {
+    if (this == &other) return *this;
+    if (n_ == other.n_ && data_) {
+      if (n_ != 0) std::memcpy(data_.get(), other.data_.get(), n_ * sizeof(T));
+    } else {
+      ZeroStorage copy(other);
+      std::swap(n_, copy.n_);
+      std::swap(data_, copy.data_);
+    }
+    return *this;
+  }
+  ZeroStorage(ZeroStorage&& other) noexcept : n_(std::exchange(other.n_, 0)), data_(std::move(other.data_)) {}
+  ZeroStorage& operator=(ZeroStorage&& other) noexcept {
+    n_ = std::exchange(other.n_, 0);
+    data_ = std::move(other.data_);
+    return *this;
+  }
+
+  T& operator[](std::size_t i) { return data_.get()[i]; }
+  const T& operator[](std::size_t i) const { return data_.get()[i]; }
+  void assign(std::size_t, const T&) {
+    if (n_ != 0) std::memset(data_.get(), 0, n_ * sizeof(T));
+  }
+
+ private:
+  struct Free {
+    void operator()(T* p) const { std::free(p); }
+  };
+  std::size_t n_;
+  std::unique_ptr<T, Free> data_;
+};
+
+// Plain numbers (all bits zero is their zero) in zero pages, records in a vector.
+template <class T>
+using TableStorage = std::conditional_t<std::is_arithmetic_v<T>, ZeroStorage<T>, std::vector<T>>;
 
 template <class T, int... Upper>
 class Table {
@@ -60,7 +117,7 @@ class Table {
   }
 
   const char* name_;
-  std::vector<T> data_;
+  TableStorage<T> data_;
 };
 
 }  // namespace footmark

@@ -30,9 +30,9 @@ struct OutputFiles {
 
 struct JobRequest {
   std::string AnalysisFile;
-  std::optional<std::string> Sbc;  // the SBC as the list holds it; none: read the file only
-  std::vector<ColumnSide> Offsets;
-  OutputFiles Outputs;
+  std::optional<std::string> Sbc = {};  // the SBC as the list holds it; none: read the file only
+  std::vector<ColumnSide> Offsets = {};
+  OutputFiles Outputs = {};
 };
 
 // Reads the analysis file: reactions, joints, members and the BETA list,
