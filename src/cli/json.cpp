@@ -80,6 +80,15 @@ Json& Json::Int(std::int64_t v) {
   return *this;
 }
 
+Json& Json::Number(std::string_view text) {
+  Separate();
+  if (text.find_first_not_of("-+.0123456789eE") != std::string_view::npos || text.empty())
+    out_ += "null";
+  else
+    out_ += text;
+  return *this;
+}
+
 Json& Json::Float(float v) {
   Separate();
   if (!std::isfinite(v)) {

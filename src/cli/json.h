@@ -19,6 +19,9 @@ class Json {
   Json& String(std::string_view s);
   Json& Int(std::int64_t v);
   Json& Float(float v);
+  // A number already written as text (DecimalText); one that is not finite
+  // becomes null.
+  Json& Number(std::string_view text);
 
   // Shorthands for a keyed value inside an object.
   Json& Field(std::string_view key, std::string_view s) { return Key(key).String(s); }

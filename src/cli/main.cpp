@@ -47,12 +47,14 @@ int Run(const cli::Options& options) {
 
   JobRequest request{.AnalysisFile = options.analysisFile,
                      .Sbc = options.sbc,
+                     .MaxVolume = options.maxVolume,
                      .Offsets = options.offsets,
                      .Outputs = options.outputs};
   FileSystem fs;
   const JobOutcome outcome = RunJob(*model, request, fs, ui);
   int status = outcome.Status;
-  run.designed = outcome.Designed;
+  run.designed = outcome.Checks.has_value();
+  if (outcome.Checks) run.checks = &*outcome.Checks;
   if (outcome.Failure && status == kExitInputEnds) {
     run.failure = *outcome.Failure;
     ui.ShowMessage(*outcome.Failure);
@@ -61,9 +63,13 @@ int Run(const cli::Options& options) {
     std::cerr << *run.failure << '\n';
   }
   for (const std::string& failure : outcome.Files.Failures) std::cerr << "Run-time error: " << failure << '\n';
-  run.written = outcome.Files.Written;
-  if (options.outputs.Dxf && !outcome.Files.Written.empty() && outcome.Files.Written.front() == *options.outputs.Dxf)
-    run.drawingFile = *options.outputs.Dxf;
+  run.writeFailures = outcome.Files.Failures;
+  for (const WrittenFile& w : outcome.Files.Written) {
+    if (w.What == std::string("Drawing"))
+      run.drawingFile = w.File;
+    else
+      run.written.emplace_back(w.What, w.File);
+  }
 
   if (options.jsonFile) {
     const std::string json = cli::JsonReport(*model, run);

@@ -9,7 +9,7 @@
 namespace footmark::cli {
 
 const char* const kUsage =
-    "usage: footmark-cli ANALYSIS_FILE [--sbc KN_PER_M2] [--json FILE|-] [--dxf FILE]\n"
+    "usage: footmark-cli ANALYSIS_FILE [--sbc KN_PER_M2] [--max-volume M3] [--json FILE|-] [--dxf FILE]\n"
     "                    [--offset SUPPORT:X:Y]...\n"
     "       footmark-cli --help | --version\n";
 
@@ -21,6 +21,9 @@ const char* const kHelp =
     "  --sbc KN_PER_M2      safe bearing capacity of the soil, a number greater\n"
     "                       than 0 (rounded to a whole kN/m2); without it the file\n"
     "                       is only read and its counts printed\n"
+    "  --max-volume M3      reference volume of the first pedestal candidate\n"
+    "                       (10 m3): a group whose first candidate is larger is\n"
+    "                       left undesigned; raise it to design large footings\n"
     "  --json FILE|-        the report as JSON, to FILE or to standard output\n"
     "  --dxf FILE           the drawing (AutoCAD R12 DXF, as AutoCAD takes it)\n"
     "  --offset S:X:Y       put the column of support S to one side of its grid\n"
@@ -30,8 +33,10 @@ const char* const kHelp =
     "No output may be the analysis file or another output. Every file is\n"
     "replaced only once it is complete.\n"
     "\n"
-    "Exit status: 0 done, 2 the input or the command line ends the program,\n"
-    "3 a run-time failure or a file that cannot be written.\n"
+    "Exit status: 0 done (after a design: every footing group checks ok),\n"
+    "2 the input or the command line ends the program, 3 a run-time failure\n"
+    "or a file that cannot be written, 4 a footing group fails its IS 456\n"
+    "checks or is not designed.\n"
     "\n"
     "Example:\n"
     "  footmark-cli examples/frame-4x3-2storey.ANL --sbc 200 --dxf plan.dxf\n";
@@ -107,6 +112,14 @@ Options ParseOptions(const std::vector<std::string>& args) {
       o.version = true;
     } else if (a == "--sbc") {
       o.sbc = value();
+    } else if (a == "--max-volume") {
+      const std::string text = value();
+      // Single precision, as the design compares it.
+      const double v = IsNumeric(text) ? LeadingValue(text) : 0;
+      if (!(v > 0 && v <= 3.0e38))
+        throw std::invalid_argument("--max-volume \"" + text +
+                                    "\": the reference volume must be a number of m3 greater than 0");
+      o.maxVolume = Sng(v);
     } else if (a == "--json") {
       o.jsonFile = value();
     } else if (a == "--dxf") {

@@ -14,6 +14,7 @@ struct Options {
   bool version = false;
   std::string analysisFile;
   std::optional<std::string> sbc;       // the SBC text as the list holds it
+  float maxVolume = 10;                 // reference volume of the first pedestal candidate, m3
   std::optional<std::string> jsonFile;  // "-" for standard output
   std::vector<ColumnSide> offsets;
   OutputFiles outputs;

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "cli/checks_report.h"
 #include "cli/json.h"
+#include "cli/text_table.h"
 #include "design/schedules.h"
 #include "grouping/bar_sets.h"
 #include "model/line_rules.h"
@@ -11,24 +13,6 @@
 namespace footmark::cli {
 
 namespace {
-
-// Prints rows under a header, each column as wide as its widest cell.
-void WriteTable(std::ostream& out, const std::vector<std::vector<std::string>>& rows) {
-  std::vector<std::size_t> width;
-  for (const auto& row : rows)
-    for (std::size_t c = 0; c < row.size(); ++c) {
-      if (width.size() <= c) width.push_back(0);
-      width[c] = std::max(width[c], row[c].size());
-    }
-  for (const auto& row : rows) {
-    std::string line;
-    for (std::size_t c = 0; c < row.size(); ++c) {
-      line += "  " + row[c];
-      if (c + 1 < row.size()) line += std::string(width[c] - row[c].size(), ' ');
-    }
-    out << line << '\n';
-  }
-}
 
 std::string Ties(const Model& model, int row) {
   return NumText(model.ColumnDesigns(row, 6)) + " - " + NumText(model.ColumnDesigns(row, 7));
@@ -68,7 +52,9 @@ void WriteTextReport(std::ostream& out, const Model& model, const RunRecord& run
       << model.NumJoints << " joints, " << model.NumMembers << " members, " << model.BetaMembers[0]
       << " BETA entries, " << model.NumColumnDesigns << " column designs\n";
   if (run.designed) WriteDesign(out, model);
+  if (run.checks) WriteChecks(out, *run.checks);
   if (run.drawingFile) out << "\nDrawing written to " << *run.drawingFile << '\n';
+  for (const auto& [what, file] : run.written) out << what << " written to " << file << '\n';
 }
 
 namespace {
@@ -156,8 +142,19 @@ std::string JsonReport(const Model& model, const RunRecord& run) {
     if (run.designed) {
       j.Field("sbc", model.SBC);
       JsonDesign(j, model);
+      if (run.checks) JsonChecks(j, *run.checks);
     }
     if (run.drawingFile) j.Field("drawing", *run.drawingFile);
+    if (!run.written.empty()) {
+      j.Key("written").BeginArray();
+      for (const auto& [what, file] : run.written) j.String(file);
+      j.EndArray();
+    }
+    if (!run.writeFailures.empty()) {
+      j.Key("write_failures").BeginArray();
+      for (const std::string& failure : run.writeFailures) j.String(failure);
+      j.EndArray();
+    }
   }
   j.Key("messages").BeginArray();
   for (const std::string& m : run.messages) j.String(m);

@@ -6,8 +6,10 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "checks/design_checks.h"
 #include "model/messages.h"
 #include "model/model.h"
 
@@ -19,7 +21,10 @@ struct RunRecord {
   std::vector<std::string> messages;       // texts shown, in order
   bool designed = false;                   // design run and detailed design done
   std::optional<std::string> drawingFile;  // the DXF drawing written
-  std::vector<std::string> written;        // every file written, in order
+  // The other files written, in order: what ("Report") and the file.
+  std::vector<std::pair<std::string, std::string>> written;
+  std::vector<std::string> writeFailures;  // each names its file and the reason
+  const checks::DesignChecks* checks = nullptr;  // after a design
   std::optional<std::string> failure;
 };
 

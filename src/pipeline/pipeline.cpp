@@ -30,12 +30,12 @@ void ApplyOffsets(Model& model, const std::vector<ColumnSide>& sides) {
 namespace {
 
 // Runs one writer; its failure is kept, the other files are still written.
-void Write(const std::optional<std::string>& file, const std::function<void(const std::string&)>& writer,
-           WrittenFiles& result) {
+void Write(const char* what, const std::optional<std::string>& file,
+           const std::function<void(const std::string&)>& writer, WrittenFiles& result) {
   if (!file) return;
   try {
     writer(*file);
-    result.Written.push_back(*file);
+    result.Written.push_back({what, *file});
   } catch (const RuntimeFailure& e) {
     result.Failures.push_back(e.what());
   }
@@ -43,29 +43,39 @@ void Write(const std::optional<std::string>& file, const std::function<void(cons
 
 }  // namespace
 
-WrittenFiles WriteOutputs(const Model& model, const OutputFiles& files) {
+WrittenFiles WriteOutputs(const Model& model, const checks::DesignChecks&, const OutputFiles& files) {
   WrittenFiles result;
-  Write(files.Dxf, [&](const std::string& file) { SaveDrawingDxf(model, file); }, result);
+  Write("Drawing", files.Dxf, [&](const std::string& file) { SaveDrawingDxf(model, file); }, result);
   return result;
 }
 
-bool DesignJob(Model& model, const JobRequest& request, const FileSystem& fs, UserMessages& ui) {
-  model.AnlFilePath = request.AnalysisFile;
-  ReadAnalysis(model, fs, ui);
-  if (!request.Sbc) return false;
-  RunDesign(model, SbcFromText(*request.Sbc), ui);
+checks::DesignChecks FinishDesign(Model& model) {
   RunDetailedDesign(model);
+  return checks::CheckDesign(model);
+}
+
+std::optional<checks::DesignChecks> DesignJob(Model& model, const JobRequest& request, const FileSystem& fs,
+                                              UserMessages& ui) {
+  model.AnlFilePath = request.AnalysisFile;
+  model.MaxVolume = request.MaxVolume;
+  ReadAnalysis(model, fs, ui);
+  if (!request.Sbc) return std::nullopt;
+  RunDesign(model, SbcFromText(*request.Sbc), ui);
+  checks::DesignChecks checks = FinishDesign(model);
   ApplyOffsets(model, request.Offsets);
-  return true;
+  return checks;
 }
 
 JobOutcome RunJob(Model& model, const JobRequest& request, const FileSystem& fs, UserMessages& ui) {
   JobOutcome outcome;
   try {
-    outcome.Designed = DesignJob(model, request, fs, ui);
-    if (outcome.Designed) {
-      outcome.Files = WriteOutputs(model, request.Outputs);
-      if (!outcome.Files.Failures.empty()) outcome.Status = kExitRuntimeFailure;
+    outcome.Checks = DesignJob(model, request, fs, ui);
+    if (outcome.Checks) {
+      outcome.Files = WriteOutputs(model, *outcome.Checks, request.Outputs);
+      if (!outcome.Files.Failures.empty())
+        outcome.Status = kExitRuntimeFailure;
+      else if (!AllOk(*outcome.Checks))
+        outcome.Status = kExitChecksFail;
     }
   } catch (const ProgramEnd& e) {
     outcome.Failure = e.what();

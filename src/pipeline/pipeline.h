@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "checks/design_checks.h"
 #include "model/messages.h"
 #include "model/model.h"
 #include "model/text_stream.h"
@@ -31,6 +32,7 @@ struct OutputFiles {
 struct JobRequest {
   std::string AnalysisFile;
   std::optional<std::string> Sbc = {};  // the SBC as the list holds it; none: read the file only
+  float MaxVolume = 10;                 // the reference volume of the first pedestal candidate, m3
   std::vector<ColumnSide> Offsets = {};
   OutputFiles Outputs = {};
 };
@@ -43,23 +45,36 @@ void ReadAnalysis(Model& model, const FileSystem& fs, UserMessages& ui);
 // file does not have ends the program (ProgramEnd).
 void ApplyOffsets(Model& model, const std::vector<ColumnSide>& sides);
 
+struct WrittenFile {
+  std::string What;  // "Drawing", "Report", ...
+  std::string File;
+};
+
 struct WrittenFiles {
-  std::vector<std::string> Written;   // the files, in the order of OutputFiles
+  std::vector<WrittenFile> Written;   // in the order of OutputFiles
   std::vector<std::string> Failures;  // each names its file and the reason
 };
 
-// Writes every file asked for from the finished design. Each file replaces an
-// earlier one only once it is complete; one that cannot be written does not
-// stop the others.
-WrittenFiles WriteOutputs(const Model& model, const OutputFiles& files);
+// Writes every file asked for from the finished and checked design. Each
+// file replaces an earlier one only once it is complete; one that cannot be
+// written does not stop the others.
+WrittenFiles WriteOutputs(const Model& model, const checks::DesignChecks& checks, const OutputFiles& files);
+
+// The detailed design and its independent check, as both front ends finish
+// a design before any output.
+checks::DesignChecks FinishDesign(Model& model);
 
 // The design half of the job: read the file, and with an SBC the design run,
-// the detailed design and the columns put to their sides. True when it
-// designed. Failures are thrown (ProgramEnd, RuntimeFailure).
-bool DesignJob(Model& model, const JobRequest& request, const FileSystem& fs, UserMessages& ui);
+// the detailed design, the columns put to their sides and the checks (none
+// without an SBC). Failures are thrown (ProgramEnd, RuntimeFailure).
+std::optional<checks::DesignChecks> DesignJob(Model& model, const JobRequest& request, const FileSystem& fs,
+                                              UserMessages& ui);
+
+// Whether every footing group of a checked design is ok.
+inline bool AllOk(const checks::DesignChecks& checks) { return checks.fails == 0 && checks.notDesigned == 0; }
 
 struct JobOutcome {
-  bool Designed = false;  // design run and detailed design done
+  std::optional<checks::DesignChecks> Checks;  // after a design
   WrittenFiles Files;
   // The message that ended the run early; Status says how.
   std::optional<std::string> Failure;
@@ -67,8 +82,9 @@ struct JobOutcome {
 };
 
 // The batch job: read, design for the SBC, put the columns to their sides,
-// the detailed design, then the files. A failure that ends the program is
-// caught here and told in the outcome.
+// the detailed design and its checks, then the files. A failure that ends
+// the program is caught here and told in the outcome; a design with a group
+// that fails its checks or is not designed ends with kExitChecksFail.
 JobOutcome RunJob(Model& model, const JobRequest& request, const FileSystem& fs, UserMessages& ui);
 
 }  // namespace footmark

@@ -2,8 +2,17 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <tuple>
+#include <vector>
+#ifdef _WIN32
+// std::system returns the command's exit status itself.
+#define WIFEXITED(raw) true
+#define WEXITSTATUS(raw) (raw)
+#else
 #include <sys/wait.h>
+#endif
 
 #include "support/test_files.h"
 
@@ -91,11 +100,48 @@ TEST(Cli, WritesTheDrawingWithTheChosenOffsets) {
 
 TEST(Cli, UpliftIsReportedOncePerSupportOnStandardError) {
   ScratchDir dir;
-  const CliResult r = RunCli(dir, SourcePath("examples/frame-6x5-4storey.ANL") + " --sbc 250 --json -");
+  const CliResult r = RunCli(dir, SourcePath("examples/frame-6x5-4storey.ANL") + " --sbc 200 --json -");
   ASSERT_EQ(r.status, 0) << r.err;
   // Joint 5 lifts under the seismic case 4 and the combination 10.
   EXPECT_TRUE(Has(r.err, "Check JOINT : 5\n LOAD : 4    FORCE-Y = -164.82\n LOAD : 10    FORCE-Y = -13.01\n"));
   EXPECT_TRUE(Has(r.out, R"j("Check JOINT : 5\r LOAD : 4    FORCE-Y = -164.82\r LOAD : 10    FORCE-Y = -13.01")j"));
+}
+
+// At SBC 100 the 6x5 example's two largest classes are left undesigned by the
+// 10 m3 reference volume, and the status says so; a larger one designs them.
+TEST(Cli, TheChecksDecideTheStatusAndALargerReferenceVolumeDesignsLargeFootings) {
+  ScratchDir dir;
+  const std::string sixByFive = SourcePath("examples/frame-6x5-4storey.ANL");
+  CliResult r = RunCli(dir, sixByFive + " --sbc 100 --json -");
+  EXPECT_EQ(r.status, 4);
+  EXPECT_TRUE(Has(r.out, R"j({"mark":"F14","verdict":"not designed","reason":"first pedestal candidate 13.16 m3 )j"
+                         R"j(above the reference volume 10 m3 (--max-volume)")j"))
+      << r.out.substr(0, 300);
+  r = RunCli(dir, sixByFive + " --sbc 100 --max-volume 100");
+  EXPECT_TRUE(Has(r.out, "  F14   4.3       0.9           0.65       16            26   ( 167 mm )")) << r.out;
+  EXPECT_TRUE(Has(r.out, "Checks (IS 456:2000): 9 ok, 6 fail, 0 not designed")) << r.out;
+  EXPECT_EQ(RunCli(dir, sixByFive + " --sbc 200").status, 0);
+}
+
+// Nothing is read or written when the command line cannot be run as asked.
+TEST(Cli, ABadCommandLineSaysWhyAndWritesNothing) {
+  ScratchDir dir;
+  const std::string json = dir.path() + "/design.json";
+  const std::string before = ReadFile(kExample);
+  for (const auto& [args, status, message] : std::vector<std::tuple<std::string, int, std::string>>{
+           {"--help", 0, "Example:"}, {"--version", 0, "footmark-cli "},
+           {kExample + " --sbc 0", 2, "the SBC must be greater than 0"}, {kExample + " --sbc -5", 2, "greater than 0"},
+           {kExample + " --sbc 200 --max-volume 0", 2, "reference volume must be a number"},
+           {kExample + " --sbc 200 --max-volume abc", 2, "reference volume must be a number"},
+           {kExample + " --sbc 200 --dxf " + kExample, 2, "is the analysis file itself"},
+           {kExample + " --sbc 200 --dxf " + json + " --json " + json, 2, "each output needs a file of its own"},
+           {kExample + " --sbc 200 --json " + dir.path() + "/missing/d.json", 3, "d.json\": No such file"}}) {
+    const CliResult r = RunCli(dir, args);
+    EXPECT_EQ(r.status, status) << args;
+    EXPECT_TRUE(Has(r.out + r.err, message)) << args << ": " << r.err;
+  }
+  EXPECT_EQ(ReadFile(kExample), before);
+  EXPECT_FALSE(std::filesystem::exists(json));
 }
 
 TEST(Cli, InputThatEndsTheProgramGivesStatusTwoAndARuntimeFailureThree) {
