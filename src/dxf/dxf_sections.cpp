@@ -53,13 +53,14 @@ constexpr std::array<std::string_view, 20> kHeaderPieces{
 }  // namespace
 
 const std::string& DxfHeaderText() {
+  // Joined and turned into lines once, on first use.
   static const std::string text = [] {
-    std::string joined;
+    std::string lines;
     for (const std::string_view piece : kHeaderPieces) {
-      if (!joined.empty()) joined += '|';
-      joined += piece;
+      if (!lines.empty()) lines += "\r\n";
+      for (const char c : piece) c == '|' ? lines += "\r\n" : lines += c;
     }
-    return joined;
+    return lines;
   }();
   return text;
 }

@@ -1,95 +1,127 @@
 #include "dxf/dxf_writer.h"
 
+#include <charconv>
+
 #include "dxf/dxf_sections.h"
+#include "dxf/dxf_text.h"
 #include "model/replace_file.h"
-#include "model/numerics.h"
 
 namespace footmark {
 
-void DxfAddLine(DxfDocument& doc, std::string_view layer, float x1, float y1, float z1, float x2, float y2,
-                float z2) {
-  DxfLines& e = doc.DxfEntities;
-  e.Fixed("LINE|8|").Value(layer);
-  e.Fixed("| 10|").Number(x1).Fixed("| 20|").Number(y1).Fixed("| 30|").Number(z1);
-  e.Fixed("| 11|").Number(x2).Fixed("| 21|").Number(y2).Fixed("| 31|").Number(z2);
-  e.Fixed("|0|");
-}
+namespace {
 
-void DxfAddCircle(DxfDocument& doc, std::string_view layer, float cx, float cy, float cz, float radius) {
-  DxfLines& e = doc.DxfEntities;
-  e.Fixed("CIRCLE|8|").Value(layer);
-  e.Fixed("| 10|").Number(cx).Fixed("| 20|").Number(cy).Fixed("| 30|").Number(cz);
-  e.Fixed("| 40|").Number(radius).Fixed("| 39|  0|0|");
-}
+// The text of every entity starts with its name; the group-0 line before it
+// ends the entity before (or the section head). Each kind ends its own
+// group-0 line in its own alignment ("0", " 0", "  0").
+class ExactWriter {
+ public:
+  explicit ExactWriter(std::string& out) : out_(out) {}
 
-void DxfAddText(DxfDocument& doc, std::string_view layer, float x, float y, float z, float height,
-                std::string_view text) {
-  DxfLines& e = doc.DxfEntities;
-  e.Fixed("TEXT|8|").Value(layer);
-  e.Fixed("| 10|").Number(x).Fixed("| 20|").Number(y).Fixed("| 30|").Number(z);
-  e.Fixed("| 40|").Number(height).Fixed("|1|").Value(text);
+  ExactWriter& operator<<(std::string_view fixed) {
+    out_ += fixed;
+    return *this;
+  }
+  ExactWriter& operator<<(float value) {
+    AppendNumber(out_, value);
+    return *this;
+  }
+
+  void Line(const DrawingEntity& e) {
+    *this << "LINE|8|"_dxf << e.layer << "| 10|"_dxf << e.a.x << "| 20|"_dxf << e.a.y << "| 30|"_dxf << e.a.z;
+    *this << "| 11|"_dxf << e.b.x << "| 21|"_dxf << e.b.y << "| 31|"_dxf << e.b.z << "|0|"_dxf;
+  }
+
+  void Circle(const DrawingEntity& e) {
+    *this << "CIRCLE|8|"_dxf << e.layer << "| 10|"_dxf << e.a.x << "| 20|"_dxf << e.a.y << "| 30|"_dxf << e.a.z;
+    *this << "| 40|"_dxf << e.size << "| 39|  0|0|"_dxf;
+  }
+
   // Centred (72 = 1): readers place the text by its alignment point, the
   // same point again.
-  e.Fixed("| 50|  0| 71| 1| 72|  1| 11|").Number(x).Fixed("| 21|").Number(y);
-  e.Fixed("| 31|0.0 | 0|");
-}
+  void Text(const DrawingEntity& e) {
+    *this << "TEXT|8|"_dxf << e.layer << "| 10|"_dxf << e.a.x << "| 20|"_dxf << e.a.y << "| 30|"_dxf << e.a.z;
+    *this << "| 40|"_dxf << e.size << "|1|"_dxf << e.text;
+    *this << "| 50|  0| 71| 1| 72|  1| 11|"_dxf << e.a.x << "| 21|"_dxf << e.a.y << "| 31|0.0 | 0|"_dxf;
+  }
 
-void DxfAddDimension(DxfDocument& doc, std::string_view layer, float x1, float y1, float x2, float y2, float dx,
-                     float dy, float tx, float ty, float angle, std::string_view text) {
-  DxfLines& e = doc.DxfEntities;
-  e.Fixed("DIMENSION|  8|").Value(layer).Fixed("|  6|CONTINUOUS|  2|*D").Value(IntText(doc.DxfDimCount));
-  e.Fixed("| 10|").Number(dx).Fixed("| 20|").Number(dy).Fixed("| 30|0.0");
-  e.Fixed("| 11|").Number(tx).Fixed("| 21|").Number(ty).Fixed("| 31|0.0");
-  // Without group 1 the reader writes the measured distance.
-  e.Fixed("| 70|     0");
-  if (text != "None") e.Fixed("|  1|").Value(text);
-  e.Fixed("| 13|").Number(x1).Fixed("| 23|").Number(y1).Fixed("| 33|0.0");
-  e.Fixed("| 14|").Number(x2).Fixed("| 24|").Number(y2).Fixed("| 34|0.0");
-  if (angle != 0) e.Fixed("| 50|").Number(angle);
-  // Dimension-style overrides as extended data of the application "ACAD":
-  // DIMFIT (287) 3, DIMSCALE (40) 8, DIMDEC (271) and DIMTDEC (272) 3,
-  // DIMTMOVE (279) 0.
-  e.Fixed("|1001|ACAD|1000|DSTYLE|1002|{|1070|   287|1070|     3|1070|    40|1040|8.0|1070|   271|1070|     3"
-          "|1070|   272|1070|     3|1070|   279|1070|     0|1002|}|  0|");
-  DxfAddDimBlock(doc);
-}
-
-void DxfAddRectangle(DxfDocument& doc, std::string_view layer, float x1, float y1, float z1, float x2, float y2,
-                     float z2) {
-  DxfLines& e = doc.DxfEntities;
   // The handles repeat from rectangle to rectangle: R12 readers ignore
   // handles unless the header switches them on, and this header does not.
-  e.Fixed("POLYLINE|  5|48|  8|").Value(layer).Fixed("|66|1| 10|0| 20|0| 30|0| 70|1|0|");
-  e.Fixed("VERTEX|5|50|8|0| 10|").Number(x1).Fixed("| 20|").Number(y1).Fixed("| 30|").Number(z1).Fixed("|  0|");
-  e.Fixed("VERTEX|5|51|8|0| 10|").Number(x2).Fixed("| 20|").Number(y1).Fixed("| 30|").Number(z2).Fixed("|  0|");
-  e.Fixed("VERTEX|5|52|8|0| 10|").Number(x2).Fixed("| 20|").Number(y2).Fixed("| 30|").Number(z2).Fixed("|  0|");
-  e.Fixed("VERTEX|5|53|8|0| 10|").Number(x1).Fixed("| 20|").Number(y2).Fixed("| 30|").Number(z1).Fixed("|  0|");
-  e.Fixed("SEQEND|0|");
-}
-
-void DxfAddDimBlock(DxfDocument& doc) {
-  const std::string name = "*D" + IntText(doc.DxfDimCount);
-  doc.DxfBlocks.Fixed("BLOCK|  8|0|  2|").Value(name).Fixed("|70|     1| 10|0.0| 20|0.0| 30|0.0|  3|").Value(name);
-  doc.DxfBlocks.Fixed("|  1||0|ENDBLK|  8|0|0|");
-  doc.DxfDimCount = ToInt16(doc.DxfDimCount + 1.0);
-}
-
-std::vector<std::string> DxfFileLines(const DxfDocument& doc) {
-  DxfLines file;
-  file.Fixed(DxfHeaderText());
-  file.Fixed(DxfBlocksHead()).Append(doc.DxfBlocks).Fixed(DxfSectionEnd());
-  file.Fixed(DxfEntitiesHead()).Append(doc.DxfEntities).Fixed(DxfSectionEnd());
-  file.Fixed(DxfEof());
-  return file.Lines();
-}
-
-void DxfWriteFile(const DxfDocument& doc, const std::string& fileName) {
-  std::string text;
-  for (const std::string& line : DxfFileLines(doc)) {
-    text += line;
-    text += "\r\n";
+  void Rectangle(const DrawingEntity& e) {
+    const DrawingPoint& p = e.a;
+    const DrawingPoint& q = e.b;
+    *this << "POLYLINE|  5|48|  8|"_dxf << e.layer << "|66|1| 10|0| 20|0| 30|0| 70|1|0|"_dxf;
+    *this << "VERTEX|5|50|8|0| 10|"_dxf << p.x << "| 20|"_dxf << p.y << "| 30|"_dxf << p.z << "|  0|"_dxf;
+    *this << "VERTEX|5|51|8|0| 10|"_dxf << q.x << "| 20|"_dxf << p.y << "| 30|"_dxf << q.z << "|  0|"_dxf;
+    *this << "VERTEX|5|52|8|0| 10|"_dxf << q.x << "| 20|"_dxf << q.y << "| 30|"_dxf << q.z << "|  0|"_dxf;
+    *this << "VERTEX|5|53|8|0| 10|"_dxf << p.x << "| 20|"_dxf << q.y << "| 30|"_dxf << p.z << "|  0|"_dxf;
+    *this << "SEQEND|0|"_dxf;
   }
-  ReplaceFile(fileName, text);
+
+  void Dimension(const DrawingEntity& e, int block) {
+    *this << "DIMENSION|  8|"_dxf << e.layer << "|  6|CONTINUOUS|  2|*D"_dxf << Int(block);
+    *this << "| 10|"_dxf << e.line.x << "| 20|"_dxf << e.line.y << "| 30|0.0"_dxf;
+    *this << "| 11|"_dxf << e.textAt.x << "| 21|"_dxf << e.textAt.y << "| 31|0.0"_dxf;
+    // Without group 1 the reader writes the measured distance.
+    *this << "| 70|     0"_dxf;
+    if (e.text != "None") *this << "|  1|"_dxf << e.text;
+    *this << "| 13|"_dxf << e.a.x << "| 23|"_dxf << e.a.y << "| 33|0.0"_dxf;
+    *this << "| 14|"_dxf << e.b.x << "| 24|"_dxf << e.b.y << "| 34|0.0"_dxf;
+    if (e.angle != 0) *this << "| 50|"_dxf << e.angle;
+    // Dimension-style overrides as extended data of the application "ACAD":
+    // DIMFIT (287) 3, DIMSCALE (40) 8, DIMDEC (271) and DIMTDEC (272) 3,
+    // DIMTMOVE (279) 0.
+    *this << "|1001|ACAD|1000|DSTYLE|1002|{|1070|   287|1070|     3|1070|    40|1040|8.0|1070|   271|1070|     3"
+             "|1070|   272|1070|     3|1070|   279|1070|     0|1002|}|  0|"_dxf;
+  }
+
+  // The anonymous block of a dimension, left empty: the reader regenerates
+  // its geometry from the DIMENSION.
+  void DimBlock(int block) {
+    *this << "BLOCK|  8|0|  2|*D"_dxf << Int(block) << "|70|     1| 10|0.0| 20|0.0| 30|0.0|  3|*D"_dxf;
+    *this << Int(block) << "|  1||0|ENDBLK|  8|0|0|"_dxf;
+  }
+
+ private:
+  std::string_view Int(int n) {
+    const std::size_t size = std::to_chars(digits_, digits_ + sizeof digits_, n).ptr - digits_;
+    return {digits_, size};
+  }
+
+  std::string& out_;
+  char digits_[12];
+};
+
+// Bytes of an entity's text, numbers at their longest: enough that the
+// string grows once at most.
+constexpr std::size_t kEntityBytes = 400;
+
+}  // namespace
+
+std::string ExactDxfText(const Drawing& drawing) {
+  std::string text;
+  text.reserve(DxfHeaderText().size() + 200 + drawing.entities.size() * kEntityBytes);
+  ExactWriter out(text);
+  out << DxfHeaderText() << "SECTION|  2|BLOCKS|  0|"_dxf;
+  int blocks = 0;
+  for (const DrawingEntity& e : drawing.entities)
+    if (e.kind == EntityKind::kDimension) out.DimBlock(blocks++);
+  out << "ENDSEC|  0|SECTION|  2|ENTITIES|  0|"_dxf;
+  int dimension = 0;
+  for (const DrawingEntity& e : drawing.entities) {
+    switch (e.kind) {
+      case EntityKind::kLine: out.Line(e); break;
+      case EntityKind::kCircle: out.Circle(e); break;
+      case EntityKind::kText: out.Text(e); break;
+      case EntityKind::kRectangle: out.Rectangle(e); break;
+      case EntityKind::kDimension: out.Dimension(e, dimension++); break;
+    }
+  }
+  out << "ENDSEC|  0|EOF|"_dxf;
+  return text;
+}
+
+void DxfWriteFile(const Drawing& drawing, const std::string& fileName) {
+  ReplaceFile(fileName, ExactDxfText(drawing));
 }
 
 }  // namespace footmark

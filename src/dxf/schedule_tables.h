@@ -3,15 +3,15 @@
 // row is 1.0 high with its text line 1.0 below the row above.
 #pragma once
 
-#include "dxf/dxf_writer.h"
+#include "dxf/drawing.h"
 #include "model/model.h"
 
 namespace footmark {
 
 // One row per footing design group; at most 33 (more is a range error).
-void DxfFootingSchedule(DxfDocument& doc, const Model& model, float x, float y);
+void DxfFootingSchedule(Drawing& drawing, const Model& model, float x, float y);
 
 // One row per column type; at most 53 (more is a range error).
-void DxfColumnSchedule(DxfDocument& doc, const Model& model, float x, float y);
+void DxfColumnSchedule(Drawing& drawing, const Model& model, float x, float y);
 
 }  // namespace footmark

@@ -15,6 +15,7 @@
 #include "model/numerics.h"
 #include "model/text_stream.h"
 #include "pipeline/pipeline.h"
+#include "support/dxf_reading.h"
 
 namespace footmark::fuzz {
 namespace {
@@ -74,7 +75,7 @@ PipelineEnd RunPipeline(std::string_view input) {
   try {
     DesignJob(*model, {.AnalysisFile = model->AnlFilePath, .Sbc = IntText(sbc)}, fs, ui);
     DragColumns(*model, choice >> 3);
-    drawing = DxfFileLines(ComposeDrawing(*model));
+    drawing = testing::CrLfLines(ExactDxfText(ComposeDrawing(*model)));
   } catch (const ProgramEnd&) {
     return PipelineEnd::kProgramEnd;
   } catch (const RuntimeFailure&) {

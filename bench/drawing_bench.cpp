@@ -1,0 +1,85 @@
+// Speed of the drawing on the building at the tables' capacities: composing
+// it once as data, and each writer (exact R12, portable R12, SVG) turning it
+// into the text of its file.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "bench/capacity_file.h"
+#include "design/design_run.h"
+#include "dxf/drawing_export.h"
+#include "dxf/dxf_writer.h"
+#include "dxf/portable_dxf.h"
+#include "model/analysis_reader.h"
+#include "model/column_design_reader.h"
+#include "model/column_offsets.h"
+#include "model/text_stream.h"
+#include "svg/svg_writer.h"
+
+namespace {
+
+using namespace footmark;
+
+class Quiet : public UserMessages {
+ public:
+  void ShowMessage(const std::string&) override {}
+  void SetCaption(StatusLabel, const std::string&) override {}
+};
+
+// Read and designed once, at SBC 200, with every column's offsets set where
+// its section allows, so the offset dimensions are drawn too.
+const Model& CapacityModel() {
+  static const std::unique_ptr<Model> model = [] {
+    MemoryFileSystem fs;
+    fs.Add("capacity.ANL", bench::CapacityAnalysisFile());
+    auto m = std::make_unique<Model>();
+    m->AnlFilePath = "capacity.ANL";
+    Quiet ui;
+    ReadAnalysisFile(*m, fs, ui);
+    ReadColumnDesign(*m, fs, ui);
+    RunDesign(*m, 200, ui);
+    RunDetailedDesign(*m);
+    for (int s = 1; s <= m->NumSupports; ++s) SetColumnOffset(*m, s, 1, -1);
+    return m;
+  }();
+  return *model;
+}
+
+const Drawing& CapacityDrawing() {
+  static const Drawing drawing = ComposeDrawing(CapacityModel());
+  return drawing;
+}
+
+void BM_ComposeDrawing(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(ComposeDrawing(CapacityModel()).entities.size());
+}
+BENCHMARK(BM_ComposeDrawing)->Unit(benchmark::kMillisecond);
+
+void BM_ExactDxfText(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(ExactDxfText(CapacityDrawing()).size());
+}
+BENCHMARK(BM_ExactDxfText)->Unit(benchmark::kMillisecond);
+
+void BM_PortableDxfText(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(PortableDxfText(CapacityDrawing()).size());
+}
+BENCHMARK(BM_PortableDxfText)->Unit(benchmark::kMillisecond);
+
+void BM_SvgText(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(SvgText(CapacityDrawing()).size());
+}
+BENCHMARK(BM_SvgText)->Unit(benchmark::kMillisecond);
+
+// What the three outputs add to a run: one composition, three texts.
+void BM_AllThreeOutputs(benchmark::State& state) {
+  for (auto _ : state) {
+    const Drawing drawing = ComposeDrawing(CapacityModel());
+    benchmark::DoNotOptimize(ExactDxfText(drawing).size() + PortableDxfText(drawing).size() +
+                             SvgText(drawing).size());
+  }
+}
+BENCHMARK(BM_AllThreeOutputs)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

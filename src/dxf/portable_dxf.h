@@ -1,0 +1,23 @@
+// The portable drawing: the same drawing as the exact one, as an R12 DXF
+// (AC1009) that CAD programs other than AutoCAD draw alike.
+//
+// Where it differs from the exact file: dimension variables sized for a
+// drawing in metres, the same in the header, the dimension style and the
+// blocks; every dimension block holds its geometry (line, extension lines,
+// arrows, text, definition points); unique handles on every entity; STYLE
+// and APPID tables and a DEFPOINTS layer; consistent line types and table
+// counts; real extents with the view centred on them; dimension texts and
+// schedule numbers to the millimetre without float noise. The entities in
+// the ENTITIES section are those of the exact file, in the same order.
+#pragma once
+
+#include <string>
+
+#include "dxf/drawing.h"
+
+namespace footmark {
+
+// The whole file as CR LF lines.
+std::string PortableDxfText(const Drawing& drawing);
+
+}  // namespace footmark

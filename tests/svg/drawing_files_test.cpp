@@ -1,0 +1,67 @@
+// Both examples and the building at the tables' capacities, drawn by all three writers and read back by
+// independent readers: ezdxf and LibreCAD for the portable DXF, an XML parser for the SVG
+// (dxf/drawing_check.py compares both with the exact file).
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+
+#include "bench/capacity_file.h"
+#include "design/design_run.h"
+#include "dxf/drawing_export.h"
+#include "dxf/dxf_writer.h"
+#include "model/analysis_reader.h"
+#include "model/column_design_reader.h"
+#include "model/column_offsets.h"
+#include "model/text_stream.h"
+#include "support/test_files.h"
+#include "svg/svg_writer.h"
+
+namespace footmark {
+namespace {
+
+struct Building {
+  std::string name, analysis;
+  std::vector<std::array<int, 3>> offsets;  // support, side along X, side along Y
+};
+
+TEST(DrawingFiles, PortableDxfAndSvgReadBackAsTheExactDrawing) {
+  const Building buildings[] = {
+      {"frame-4x3", testing::ReadFile(testing::SourcePath("examples/frame-4x3-2storey.ANL")), {{2, -1, 0}, {8, 0, 1}}},
+      {"frame-6x5", testing::ReadFile(testing::SourcePath("examples/frame-6x5-4storey.ANL")),
+       {{1, 1, 1}, {5, -1, 0}, {7, 0, -1}, {8, -1, 0}, {27, 0, 1}}},
+      {"capacity", bench::CapacityAnalysisFile(), {{1, 1, 1}, {60, -1, 1}, {200, 1, -1}}},
+  };
+  testing::ScratchDir dir;
+  std::string files;
+  for (const Building& b : buildings) {
+    MemoryFileSystem fs;
+    fs.Add(b.name + ".ANL", b.analysis);
+    auto m = std::make_unique<Model>();
+    m->AnlFilePath = b.name + ".ANL";
+    testing::RecordingMessages ui;
+    ReadAnalysisFile(*m, fs, ui);
+    ReadColumnDesign(*m, fs, ui);
+    RunDesign(*m, 200, ui);
+    RunDetailedDesign(*m);
+    for (const auto& [s, x, y] : b.offsets) SetColumnOffset(*m, s, static_cast<int16>(x), static_cast<int16>(y));
+    const Drawing drawing = ComposeDrawing(*m);
+    const std::string base = dir.path() + "/" + b.name;
+    DxfWriteFile(drawing, base + ".dxf");
+    SavePortableDxf(drawing, base + "-portable.dxf");
+    SaveSvg(drawing, base + ".svg");
+    for (const char* end : {".dxf", "-portable.dxf", ".svg"}) files += " '" + base + end + "'";
+  }
+  const std::string command = std::string(FOOTMARK_EZDXF_PYTHON) + " '" +
+                              testing::SourcePath("tests/dxf/drawing_check.py") + "'" + files + " 2>&1";
+  std::FILE* check = popen(command.c_str(), "r");
+  ASSERT_NE(check, nullptr) << command;
+  std::string report;
+  char buf[4096];
+  while (const std::size_t n = std::fread(buf, 1, sizeof buf, check)) report.append(buf, n);
+  EXPECT_EQ(pclose(check), 0) << command << "\n" << report;
+}
+
+}  // namespace
+}  // namespace footmark
