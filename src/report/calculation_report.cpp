@@ -1,0 +1,120 @@
+#include "report/calculation_report.h"
+
+#include <ctime>
+#include <string_view>
+
+#include "model/replace_file.h"
+#include "report/group_sheet.h"
+#include "report/html.h"
+#include "report/project_pages.h"
+
+namespace footmark {
+
+namespace {
+
+// A4 pages: the summary, each calculation sheet and the uplift list start a
+// page, rows never split and headings stay with what follows; a table's head
+// repeats on a new page, its totals do not. The checks table has fixed
+// column widths, so notes wrap and numbers do not. Verdicts carry a
+// border and bold type besides their colour, so a black-and-white print
+// keeps them; tints print too (print-color-adjust).
+constexpr std::string_view kStyle = R"(<style>
+@page { size: A4; margin: 10mm 10mm 11mm 10mm; }
+@page plan { size: A4 landscape; margin: 10mm; }
+html { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
+body { font-family: "DejaVu Sans", "Liberation Sans", Arial, Helvetica, sans-serif; font-size: 8.5pt;
+       line-height: 1.3; color: #000; margin: 0; }
+@media screen { body { max-width: 200mm; margin: 6mm auto; } }
+h1 { font-size: 15pt; margin: 0 0 3mm; padding-bottom: 1mm; border-bottom: 1.5pt solid #000; }
+h2 { font-size: 12pt; margin: 4mm 0 1.5mm; break-after: avoid; }
+h3 { font-size: 9pt; margin: 2.5mm 0 1mm; break-after: avoid; }
+p { margin: 1mm 0; }
+sub { line-height: 0; }
+table { border-collapse: collapse; width: 100%; margin: 1mm 0 2mm; }
+th, td { border: 0.5pt solid #999; padding: 0.5mm 1.2mm; vertical-align: top; text-align: left; }
+th { border-bottom: 1pt solid #000; background: #e8e8e8; font-weight: bold; }
+thead { display: table-header-group; }
+tfoot { display: table-row-group; }
+tr { break-inside: avoid; }
+td.num, th.num { text-align: right; font-variant-numeric: tabular-nums; }
+td.num, td.unit, td.id, td.status, td.bars { white-space: nowrap; }
+table.facts { width: auto; }
+table.facts td { border: none; padding: 0.3mm 6mm 0.3mm 0; white-space: nowrap; }
+table.facts td.name { font-weight: bold; }
+table.values { font-size: 7.5pt; }
+table.values td { border: none; border-bottom: 0.3pt solid #ccc; padding: 0.2mm 1mm; }
+table.values td.unit { padding-right: 4mm; color: #333; }
+table.checks { font-size: 7pt; line-height: 1.2; table-layout: fixed; }
+table.checks th { font-size: 6.5pt; }
+table.checks td { padding: 0.4mm 0.8mm; }
+table.checks th:nth-child(1) { width: 5%; }
+table.checks th:nth-child(2) { width: 19%; }
+table.checks th:nth-child(3) { width: 10%; }
+table.checks th:nth-child(4), table.checks th:nth-child(5) { width: 7%; }
+table.checks th:nth-child(6), table.checks th:nth-child(7) { width: 5.5%; }
+table.checks th:nth-child(8), table.checks th:nth-child(9) { width: 6.5%; }
+table.checks th:nth-child(10) { width: 29%; }
+table.summary td.check { font-size: 7pt; }
+table.summary th:nth-child(6) { width: 16%; }
+table.summary th:nth-child(7) { width: 8%; }
+table.summary th:nth-child(8) { width: 27%; }
+table.steel, table.uplift, table.columns { width: auto; min-width: 45%; }
+tr.fail td { font-weight: bold; background: #fde4e4; }
+tr.fail td:first-child { border-left: 2.5pt solid #b00000; }
+tr.warn td { background: #fff3d9; }
+tr.total td { font-weight: bold; border-top: 1.2pt solid #000; }
+.verdict { display: inline-block; padding: 0 1.2mm; border: 1pt solid; border-radius: 1mm; font-weight: bold;
+           white-space: nowrap; }
+.verdict.ok { color: #0b6b2c; }
+.verdict.fails { color: #b00000; border-width: 1.6pt; }
+.verdict.not-designed { color: #8a4500; border-style: double; border-width: 3pt; }
+.status-fail { color: #b00000; font-weight: bold; text-transform: uppercase; }
+.status-warning { color: #8a4500; }
+.status-na { color: #555; }
+p.reason { border: 1.5pt solid #b00000; padding: 1mm 1.5mm; font-weight: bold; }
+p.verdict-line { border-top: 1pt solid #000; padding-top: 1mm; margin-top: 2mm; }
+p.marks { font-weight: bold; }
+ol { margin: 1mm 0; padding-left: 6mm; }
+li { margin-bottom: 0.8mm; }
+section.summary-page, section.sheet, section.uplift { break-before: page; }
+section.column-schedule { break-inside: avoid; }
+section.plan { page: plan; break-before: page; }
+.plan-figure svg { display: block; width: 100%; height: auto; max-height: 175mm; }
+</style>
+)";
+
+std::string RunDate() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &now);
+#else
+  localtime_r(&now, &local);
+#endif
+  char text[16];
+  return std::strftime(text, sizeof text, "%Y-%m-%d", &local) > 0 ? text : "";
+}
+
+}  // namespace
+
+std::string CalculationReportHtml(const Model& model, const checks::DesignChecks& checks, const std::string& planSvg) {
+  using namespace report;
+  std::string html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
+  html += "Footing calculation report: " + FileNameText(model.AnlFilePath) + "</title>\n";
+  html += std::string(kStyle) + "</head>\n<body>\n";
+  html += ProjectHeader(model, checks, RunDate());
+  html += MethodAssumptions(checks);
+  html += Summary(model, checks);
+  for (const checks::GroupCheck& group : checks.groups) html += GroupSheet(model, group);
+  html += UpliftWarnings(model);
+  html += ColumnSchedule(model);
+  html += FootingPlan(planSvg);
+  return html + "</body>\n</html>\n";
+}
+
+void SaveCalculationReport(const Model& model, const checks::DesignChecks& checks, const std::string& planSvg,
+                           const std::string& fileName) {
+  ReplaceFile(fileName, CalculationReportHtml(model, checks, planSvg));
+}
+
+}  // namespace footmark

@@ -1,0 +1,177 @@
+#include "report/group_sheet.h"
+
+#include <string_view>
+#include <vector>
+
+#include "model/numerics.h"
+#include "report/html.h"
+
+namespace footmark::report {
+
+namespace {
+
+using checks::Check;
+using checks::FootingCheck;
+using checks::GroupCheck;
+using checks::SheetValue;
+using checks::Status;
+using checks::Verdict;
+
+const char* VerdictClass(Verdict verdict) {
+  switch (verdict) {
+    case Verdict::Ok: return "verdict ok";
+    case Verdict::Fails: return "verdict fails";
+    case Verdict::NotDesigned: break;
+  }
+  return "verdict not-designed";
+}
+
+std::string NumberList(const std::vector<std::string>& items) {
+  std::string out;
+  for (const std::string& item : items) out += (out.empty() ? "" : ", ") + item;
+  return out;
+}
+
+// Where the group's numbers come from: its supports, the load cases and the
+// columns that govern.
+std::string Provenance(const Model& model, const GroupCheck& group) {
+  std::vector<std::string> supports, joints;
+  for (const int s : group.supports) {
+    supports.push_back(IntText(s));
+    joints.push_back(FileText(model.Footings[s].JointNo));
+  }
+  const bool one = supports.size() == 1;
+  std::string out = (one ? "Support " : "Supports ") + NumberList(supports) + (one ? " at joint " : " at joints ") +
+                    NumberList(joints) + " (" + IntText(group.quantities.count) +
+                    (group.quantities.count == 1 ? " footing)." : " footings).");
+  if (group.loadCase > 0) out += " Design pressure q from load case " + IntText(group.loadCase) + ".";
+  if (group.check.verdict == Verdict::NotDesigned) return Tag("p", out, "provenance");
+  if (group.bearingSupport > 0)
+    out += " Bearing (C1) governed by support " + IntText(group.bearingSupport) + " under load case " +
+           IntText(group.bearingLoadCase) + ".";
+  out += group.columnSupport > 0 ? " Column load (C15) of support " + IntText(group.columnSupport) + "."
+                                 : Typeset(" Column load (C15): qu B^2 stands in for it.");
+  return Tag("p", out, "provenance");
+}
+
+// Values in `across` groups of name, value and unit, filled column by column,
+// so a long list takes a few lines of the page.
+std::string ValueGrid(const std::vector<SheetValue>& values, int across) {
+  const auto rows = (values.size() + static_cast<std::size_t>(across) - 1) / static_cast<std::size_t>(across);
+  std::vector<Column> columns;
+  for (int k = 0; k < across; ++k) {
+    columns.push_back({"", "name"});
+    columns.push_back({"", "num"});
+    columns.push_back({"", "unit"});
+  }
+  Table table("values", columns);
+  for (std::size_t r = 0; r < rows; ++r) {
+    std::vector<std::string> cells;
+    for (std::size_t k = 0; k < static_cast<std::size_t>(across); ++k) {
+      const std::size_t i = k * rows + r;
+      if (i < values.size()) {
+        const SheetValue& v = values[i];
+        cells.insert(cells.end(), {Typeset(v.name), Num(v.value, v.decimals), Typeset(v.unit)});
+      } else {
+        cells.insert(cells.end(), {"", "", ""});
+      }
+    }
+    table.Row(cells);
+  }
+  return table.Html();
+}
+
+std::string StatusCell(Status status) {
+  const std::string text = checks::StatusText(status);
+  return Tag("span", text, status == Status::NotApplicable ? "status-na" : "status-" + text);
+}
+
+// The clause without the code's name, which the column's heading gives.
+std::string_view Clause(std::string_view clause) {
+  constexpr std::string_view code = "IS 456 ";
+  return clause.substr(0, code.size()) == code ? clause.substr(code.size()) : clause;
+}
+
+std::string CheckRows(const FootingCheck& check) {
+  Table table("checks", {{"ID", "id"},
+                         {"Check", "check"},
+                         {"Clause of IS 456", "clause"},
+                         {"Demand", "num"},
+                         {"Capacity / limit", "num"},
+                         {"Unit", "unit"},
+                         {"u", "num"},
+                         {"u code-strict", "num"},
+                         {"Status", "status"},
+                         {"Note", "note"}});
+  for (const Check& c : check.checks) {
+    const bool figures = !(c.unit.empty() && c.demand == 0 && c.capacity == 0);
+    const bool rated = figures && c.status != Status::NotApplicable;
+    // A code-strict utilisation above 1 where the verdict's is not: the
+    // conventions differ, and the reader should see where.
+    const bool strictOver = rated && c.strictUtilisation > 1 && c.utilisation <= 1;
+    const char* rowClass = c.status == Status::Fail ? "fail" : c.status == Status::Warning ? "warn" : "";
+    // C0 has no figures; a check that does not apply has no demand.
+    const std::string none = figures ? "–" : "";
+    table.Row({Escape(c.id), Typeset(c.name), Escape(Clause(c.clause)), rated ? Num(c.demand, c.decimals) : none,
+               figures ? Num(c.capacity, c.decimals) : none, Typeset(c.unit), rated ? Num(c.utilisation, 3) : none,
+               rated ? (strictOver ? Tag("b", Num(c.strictUtilisation, 3)) : Num(c.strictUtilisation, 3)) : none,
+               StatusCell(c.status),
+               Typeset(c.note)},
+              rowClass);
+  }
+  return table.Html();
+}
+
+std::string VerdictLine(const FootingCheck& check) {
+  std::string text = "Verdict: " + VerdictBadge(check.verdict);
+  if (check.verdict == Verdict::Ok) {
+    text += " governing " + GoverningCheck(check) + ", u = " + Num(check.governingUtilisation, 3);
+  } else if (check.verdict == Verdict::Fails) {
+    text += " " + Typeset(check.reason);
+  } else {
+    text += " " + Typeset(check.reason) + "; the checks beyond C0 are not run.";
+  }
+  if (check.warnings > 0)
+    text += "; " + IntText(check.warnings) + (check.warnings == 1 ? " warning" : " warnings");
+  return Tag("p", text, "verdict-line");
+}
+
+std::string QuantityLine(const GroupCheck& group) {
+  const checks::MarkQuantities& q = group.quantities;
+  if (!q.note.empty()) return Tag("p", "Quantities: " + Typeset(q.note) + ".", "quantities");
+  const std::string count = IntText(q.count);
+  return Tag("p",
+             "Quantities: concrete " + count + " × " + Num(q.concreteEach, 3) + " = " + Num(q.concreteTotal, 3) +
+                 " m³ (footing and pedestal); steel " + count + " × " + Num(q.steelEach, 1) + " = " +
+                 Num(q.steelTotal, 1) + " kg (bottom bars both ways).",
+             "quantities");
+}
+
+}  // namespace
+
+std::string VerdictBadge(Verdict verdict) { return Tag("span", checks::VerdictText(verdict), VerdictClass(verdict)); }
+
+std::string GoverningCheck(const FootingCheck& check) {
+  if (check.governing < 0) return "–";
+  const Check& c = check.checks[static_cast<std::size_t>(check.governing)];
+  return Escape(c.id) + " " + Typeset(c.name);
+}
+
+std::string GroupSheet(const Model& model, const GroupCheck& group) {
+  const FootingCheck& check = group.check;
+  std::string html = "<section class=\"sheet\">\n";
+  html += Tag("h2", "Footing " + Escape(group.mark) + " " + VerdictBadge(check.verdict));
+  html += Provenance(model, group);
+  // Why there is no design stands first; failing checks are marked in the table.
+  if (check.verdict == Verdict::NotDesigned) html += Tag("p", Typeset(check.reason), "reason");
+  html += Tag("h3", "Inputs") + ValueGrid(check.inputs, 3);
+  if (!check.derived.empty())
+    html += Tag("h3", "Derived values (at the design's effective depth D − 60 mm)") + ValueGrid(check.derived, 3);
+  html += Tag("h3", "Checks") + CheckRows(check);
+  html += VerdictLine(check);
+  if (!check.barDetail.empty()) html += Tag("p", "Bar detail: " + Typeset(check.barDetail) + ".", "bar-detail");
+  html += QuantityLine(group);
+  return html + "</section>\n";
+}
+
+}  // namespace footmark::report

@@ -1,0 +1,147 @@
+#include "report/html.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "model/numerics.h"
+
+namespace footmark::report {
+
+namespace {
+
+void AppendEscaped(std::string& out, char c) {
+  switch (c) {
+    case '&': out += "&amp;"; break;
+    case '<': out += "&lt;"; break;
+    case '>': out += "&gt;"; break;
+    case '"': out += "&quot;"; break;
+    default: out += c;
+  }
+}
+
+bool ValidUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
+                               : lead >= 0xF0 && lead < 0xF5                    ? 4
+                                                                                 : 0;
+    if (length == 0 || i + length > text.size()) return false;
+    for (std::size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+    i += length;
+  }
+  return true;
+}
+
+bool WordCharacter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// Whole words of our labels and their engineering notation.
+constexpr std::pair<std::string_view, std::string_view> kWords[] = {
+    {"mm2", "mm²"},   {"m2", "m²"},     {"m3", "m³"},       {"phi", "φ"},       {"tau_v", "τ<sub>v</sub>"},
+    {"tau_c", "τ<sub>c</sub>"},         {"tau_bd", "τ<sub>bd</sub>"},           {"sqrt", "√"}};
+// Pieces inside or between words.
+constexpr std::pair<std::string_view, std::string_view> kPieces[] = {{"^2", "²"}, {"^3", "³"}, {" x ", " × "}};
+
+}  // namespace
+
+std::string Escape(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (const char c : utf8) AppendEscaped(out, c);
+  return out;
+}
+
+std::string FileText(std::string_view latin1) {
+  std::string out;
+  out.reserve(latin1.size());
+  for (const char c : latin1) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte == '\t') {
+      out += ' ';
+    } else if (byte < 0x20) {
+      out += "\xEF\xBF\xBD";  // U+FFFD
+    } else if (byte >= 0x80) {
+      out += static_cast<char>(0xC0 | (byte >> 6));
+      out += static_cast<char>(0x80 | (byte & 0x3F));
+    } else {
+      AppendEscaped(out, c);
+    }
+  }
+  return out;
+}
+
+std::string FileNameText(std::string_view path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+  return ValidUtf8(name) ? Escape(name) : FileText(name);
+}
+
+std::string Typeset(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size();) {
+    if (WordCharacter(text[i])) {
+      std::size_t end = i;
+      while (end < text.size() && WordCharacter(text[end])) ++end;
+      const std::string_view word = text.substr(i, end - i);
+      std::string_view typeset = word;
+      for (const auto& [plain, nice] : kWords)
+        if (word == plain) typeset = nice;
+      out += typeset;
+      i = end;
+      continue;
+    }
+    bool replaced = false;
+    for (const auto& [plain, nice] : kPieces) {
+      if (text.substr(i, plain.size()) == plain) {
+        out += nice;
+        i += plain.size();
+        replaced = true;
+        break;
+      }
+    }
+    if (!replaced) AppendEscaped(out, text[i++]);
+  }
+  return out;
+}
+
+std::string Num(double x, int decimals) { return DecimalText(x, decimals, true); }
+
+std::string Tag(std::string_view name, std::string_view html, std::string_view cls) {
+  std::string out = "<" + std::string(name);
+  if (!cls.empty()) out += " class=\"" + std::string(cls) + "\"";
+  return out + ">" + std::string(html) + "</" + std::string(name) + ">\n";
+}
+
+std::string Table::Cells(const std::vector<std::string>& cells, std::string_view rowClass) const {
+  std::string row = rowClass.empty() ? "<tr>" : "<tr class=\"" + std::string(rowClass) + "\">";
+  for (std::size_t c = 0; c < cells.size(); ++c) {
+    const std::string& cls = c < columns_.size() ? columns_[c].cls : std::string();
+    row += cls.empty() ? "<td>" : "<td class=\"" + cls + "\">";
+    row += cells[c] + "</td>";
+  }
+  return row + "</tr>\n";
+}
+
+void Table::Row(const std::vector<std::string>& cells, std::string_view rowClass) {
+  body_ += Cells(cells, rowClass);
+}
+
+void Table::Total(const std::vector<std::string>& cells) { foot_ += Cells(cells, "total"); }
+
+std::string Table::Html() const {
+  std::string out = "<table class=\"" + cls_ + "\">\n";
+  // A grid of values goes without headings.
+  if (std::any_of(columns_.begin(), columns_.end(), [](const Column& c) { return !c.heading.empty(); })) {
+    out += "<thead><tr>";
+    for (const Column& c : columns_)
+      out += (c.cls.empty() ? "<th>" : "<th class=\"" + c.cls + "\">") + c.heading + "</th>";
+    out += "</tr></thead>\n";
+  }
+  out += "<tbody>\n" + body_ + "</tbody>\n";
+  if (!foot_.empty()) out += "<tfoot>\n" + foot_ + "</tfoot>\n";
+  return out + "</table>\n";
+}
+
+}  // namespace footmark::report

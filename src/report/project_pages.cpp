@@ -1,0 +1,156 @@
+#include "report/project_pages.h"
+
+#include <iterator>
+#include <utility>
+#include <vector>
+
+#include "checks/group_inputs.h"
+#include "design/schedules.h"
+#include "model/numerics.h"
+#include "report/group_sheet.h"
+#include "report/html.h"
+
+namespace footmark::report {
+
+namespace {
+
+using checks::GroupCheck;
+using checks::Verdict;
+
+// "19 × φ10 @ 127" (mm) from the cells the footing schedule prints; read
+// from the group itself, as the drawing's schedule holds only 33 rows and a
+// design may have more groups.
+std::string BarsEachWay(const FootGroup& group) {
+  int bars = 0, spacing = 0;
+  if (!checks::ReadBarText(group.BarText, bars, spacing)) return FileText(group.BarText);
+  return IntText(bars) + " × φ" + IntText(group.BarDia) + " @ " + IntText(spacing);
+}
+
+std::string Marks(const checks::DesignChecks& checks, Verdict verdict) {
+  std::string out;
+  for (const GroupCheck& g : checks.groups)
+    if (g.check.verdict == verdict) out += (out.empty() ? "" : ", ") + Escape(g.mark);
+  return out;
+}
+
+}  // namespace
+
+std::string ProjectHeader(const Model& model, const checks::DesignChecks& checks, std::string_view runDate) {
+  const std::string verdicts = IntText(checks.ok) + " ok, " + IntText(checks.fails) + " fail, " +
+                               IntText(checks.notDesigned) + " not designed";
+  const std::pair<std::string, std::string> facts[] = {
+      {"Analysis file", FileNameText(model.AnlFilePath)},
+      {"Date of the run", Escape(runDate)},
+      {"Safe bearing capacity", DecimalText(model.SBC, 2) + " kN/m²"},
+      {"Grades", "M" + IntText(model.Fck) + " concrete, Fe " + IntText(model.Fe) + " steel"},
+      {"Reference volume", DecimalText(model.MaxVolume, 3) + " m³ (first pedestal candidate)"},
+      {"Supports", IntText(model.NumSupports)},
+      {"Load cases", IntText(model.NumLoadCases)},
+      {"Footing groups", IntText(model.FootGroupCount) + " (" + verdicts + ")"},
+      {"Column types", IntText(model.TypeBarSet[0])},
+      {"Quantities", Num(checks.concrete, 3) + " m³ concrete, " + Num(checks.steel, 1) + " kg steel"}};
+  Table table("facts", {{"", "name"}, {"", ""}, {"", "name"}, {"", ""}});
+  const std::size_t half = std::size(facts) / 2;
+  for (std::size_t r = 0; r < half; ++r)
+    table.Row({facts[r].first, facts[r].second, facts[half + r].first, facts[half + r].second});
+  return "<header>\n" + Tag("h1", "Isolated footings: calculation report") +
+         Tag("p", "IS 456:2000, limit-state method; forces in kN, sizes in m and mm.", "code") + table.Html() +
+         "</header>\n";
+}
+
+std::string MethodAssumptions(const checks::DesignChecks& checks) {
+  std::string items;
+  for (const std::string& a : checks.assumptions) items += Tag("li", Typeset(a));
+  const std::string reading =
+      "Reading the calculation sheets: u is demand over capacity (limit over provided for a minimum) on the "
+      "method's conventions, and the verdict follows it; u code-strict takes the upper layer's effective depth "
+      "and the self weight on the soil, in bold where it alone exceeds 1. Failing rows are bold with a bar at "
+      "the left, warnings tinted; n/a: the check does not apply. A group is ok when no check fails, fails when "
+      "one does, and is not designed when its inputs are no design at all (C0): its other checks are not run.";
+  return "<section class=\"assumptions\">\n" + Tag("h2", "The method: assumptions and limits") + Tag("ol", items) +
+         Tag("p", reading) + "</section>\n";
+}
+
+std::string Summary(const Model& model, const checks::DesignChecks& checks) {
+  Table table("summary", {{"Mark", ""},
+                          {"No.", "num"},
+                          {"B (m)", "num"},
+                          {"P (m)", "num"},
+                          {"D (m)", "num"},
+                          {"Bars each way (mm)", "bars"},
+                          {"Verdict", ""},
+                          {"Governing check", "check"},
+                          {"u", "num"},
+                          {"Concrete (m³)", "num"},
+                          {"Steel (kg)", "num"}});
+  for (std::size_t k = 0; k < checks.groups.size(); ++k) {
+    const GroupCheck& g = checks.groups[k];
+    const FootGroup& fg = model.FootGroups[static_cast<int>(k) + 1];
+    const bool designed = g.check.verdict != Verdict::NotDesigned;
+    const checks::MarkQuantities& q = g.quantities;
+    table.Row({Escape(g.mark), IntText(q.count), DecimalText(fg.Size, 3), designed ? DecimalText(fg.Pedestal, 3) : "–",
+               designed ? DecimalText(fg.Depth, 3) : "–", designed ? BarsEachWay(fg) : "–",
+               VerdictBadge(g.check.verdict), GoverningCheck(g.check),
+               g.check.governing >= 0 ? Num(g.check.governingUtilisation, 3) : "–",
+               designed ? Num(q.concreteTotal, 3) : "–", designed ? Num(q.steelTotal, 1) : "–"},
+              g.check.verdict == Verdict::Ok ? "" : "fail");
+  }
+  table.Total({"Total", IntText(checks.footings), "", "", "", "", "", "the designed groups", "",
+               Num(checks.concrete, 3), Num(checks.steel, 1)});
+
+  Table steel("steel", {{"Bar φ (mm)", "num"}, {"Steel (kg)", "num"}});
+  for (const auto& [dia, kg] : checks.steelByDia) steel.Row({IntText(dia), Num(kg, 1)});
+  steel.Total({"Total", Num(checks.steel, 1)});
+
+  std::string lists;
+  if (checks.fails > 0) lists += Tag("p", "Fail: " + Marks(checks, Verdict::Fails) + ".", "marks");
+  if (checks.notDesigned > 0)
+    lists += Tag("p", "Not designed: " + Marks(checks, Verdict::NotDesigned) + " (no quantities counted).", "marks");
+  return "<section class=\"summary-page\">\n" + Tag("h2", "Summary of the footing marks") + table.Html() + lists +
+         Tag("h3", "Steel by bar diameter") + steel.Html() + "</section>\n";
+}
+
+std::string UpliftWarnings(const Model& model) {
+  const std::vector<UpliftRow> rows = UpliftRows(model);
+  std::string html = "<section class=\"uplift\">\n" + Tag("h2", "Uplift warnings");
+  if (rows.empty()) return html + Tag("p", "Every load case presses on the soil at every support.") + "</section>\n";
+  html += Tag("p", "Check JOINT: these load cases do not press on the soil (FORCE-Y 0 or less). The design "
+                   "leaves them out; the footing does not hold the support down.");
+  Table table("uplift", {{"Support", "num"}, {"Joint", "num"}, {"Load case", "num"}, {"FORCE-Y (kN)", "num"}});
+  for (const UpliftRow& r : rows)
+    table.Row({IntText(r.Support), FileText(r.Joint), DecimalText(r.LoadCase, 0), Num(r.ForceY, 2)});
+  return html + table.Html() + "</section>\n";
+}
+
+std::string ColumnSchedule(const Model& model) {
+  Table table("columns",
+              {{"Mark", ""}, {"Section (mm)", ""}, {"Pedestal (m)", "num"}, {"Bars (number-φ)", ""}, {"Ties (φ - spacing)", ""}});
+  bool noPedestal = false;
+  for (const ColumnRow& r : ColumnScheduleRows(model)) {
+    table.Row({FileText(r[0]), FileText(r[1]), FileText(r[2]), FileText(r[3]), FileText(r[4])});
+    noPedestal = noPedestal || r[2] == "0";
+  }
+  const std::string note =
+      noPedestal ? Tag("p", "A pedestal of 0: the column stands on a footing group that is not designed.") : "";
+  return "<section class=\"column-schedule\">\n" + Tag("h2", "Column schedule") + table.Html() + note +
+         "</section>\n";
+}
+
+std::string FootingPlan(std::string_view planSvg) {
+  std::string html = "<section class=\"plan\">\n" + Tag("h2", "Footing plan");
+  const std::size_t start = planSvg.find("<svg");
+  const std::size_t tagEnd = planSvg.find('>', start);
+  if (start == std::string_view::npos || tagEnd == std::string_view::npos)
+    return html + Tag("p", "No drawing of the plan was given.") + "</section>\n";
+  std::string svg(planSvg.substr(start));
+  // Namespace declarations (xmlns, xmlns:xlink) of the opening tag only.
+  for (std::size_t at = svg.find(" xmlns"); at != std::string::npos && at < svg.find('>'); at = svg.find(" xmlns")) {
+    const std::size_t open = svg.find('"', at);
+    const std::size_t close = open == std::string::npos ? open : svg.find('"', open + 1);
+    if (close == std::string::npos) break;
+    svg.erase(at, close + 1 - at);
+  }
+  return html + "<div class=\"plan-figure\">\n" + svg + "</div>\n</section>\n";
+}
+
+}  // namespace footmark::report

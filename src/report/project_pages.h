@@ -1,0 +1,32 @@
+// The calculation report's project pages: the header, the method's
+// assumptions, the summary of every footing mark with the totals, the uplift
+// warnings, the column schedule and the footing plan.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "checks/design_checks.h"
+#include "model/model.h"
+
+namespace footmark::report {
+
+// runDate as the header prints it ("2024-05-31").
+std::string ProjectHeader(const Model& model, const checks::DesignChecks& checks, std::string_view runDate);
+
+std::string MethodAssumptions(const checks::DesignChecks& checks);
+
+// One row per footing mark, the totals, the steel by bar diameter and the
+// marks that fail or are not designed.
+std::string Summary(const Model& model, const checks::DesignChecks& checks);
+
+// Every load case that does not press on the soil at a support.
+std::string UpliftWarnings(const Model& model);
+
+std::string ColumnSchedule(const Model& model);
+
+// The plan drawing inline: its XML prolog and namespace declarations dropped
+// (the HTML parser puts <svg> in its namespace), scaled to the page.
+std::string FootingPlan(std::string_view planSvg);
+
+}  // namespace footmark::report

@@ -1,0 +1,112 @@
+// The calculation report of the 6x5 sample at SBC 100 (F14 and F15 not designed): printed by
+// headless Chromium, every mark's verdict is on the pages; nothing outside the file; file text
+// escaped; an unwritable target leaves nothing behind.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "checks/design_checks.h"
+#include "design/schedules.h"
+#include "model/failure.h"
+#include "model/numerics.h"
+#include "pipeline/pipeline.h"
+#include "report/calculation_report.h"
+#include "support/test_files.h"
+
+namespace footmark {
+namespace {
+
+const char* const kPlan =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"300mm\" "
+    "height=\"200mm\" viewBox=\"0 0 30 20\"><rect x=\"1\" y=\"1\" width=\"28\" height=\"18\" fill=\"none\" "
+    "stroke=\"#000\" stroke-width=\"0.1\"/><text x=\"3\" y=\"10\" font-size=\"2\">PLAN OF FOOTINGS</text></svg>\n";
+
+struct Design {
+  Model model;
+  checks::DesignChecks checks;
+};
+
+const Design& SixByFiveAt100() {
+  static const std::unique_ptr<Design> design = [] {
+    auto d = std::make_unique<Design>();
+    testing::RecordingMessages ui;
+    DesignJob(d->model, {.AnalysisFile = testing::SourcePath("examples/frame-6x5-4storey.ANL"), .Sbc = "100"},
+              FileSystem(), ui);
+    d->checks = checks::CheckDesign(d->model);
+    return d;
+  }();
+  return *design;
+}
+
+// pdftotext breaks lines where the page does: one blank between words.
+std::string Words(const std::string& text) {
+  std::string out;
+  for (const char c : text) {
+    if (!std::isspace(static_cast<unsigned char>(c)))
+      out += c;
+    else if (!out.empty() && out.back() != ' ')
+      out += ' ';
+  }
+  return out;
+}
+
+TEST(CalculationReport, PrintedByChromiumShowsEveryMarkAndVerdict) {
+#ifdef _WIN32
+  GTEST_SKIP() << "headless Chromium and pdftotext run on the Linux build";
+#endif
+  const Design& d = SixByFiveAt100();
+  ASSERT_EQ(d.checks.notDesigned, 2) << "F14 and F15 are not designed at SBC 100";
+  testing::ScratchDir dir;
+  const std::string html = dir.path() + "/report.html", text = dir.path() + "/report.txt";
+  SaveCalculationReport(d.model, d.checks, kPlan, html);
+  const std::string command = "sh \"" FOOTMARK_REPORT_RENDER "\" \"" + html + "\" \"" + text + "\"";
+  ASSERT_EQ(std::system(command.c_str()), 0) << command;
+  const std::string pages = Words(testing::ReadFile(text));
+  for (const checks::GroupCheck& g : d.checks.groups) {
+    const std::string heading = "Footing " + g.mark + " " + checks::VerdictText(g.check.verdict);
+    EXPECT_NE(pages.find(heading), std::string::npos) << "no \"" << heading << "\" in the printed report";
+  }
+  for (const UpliftRow& u : UpliftRows(d.model))
+    EXPECT_NE(pages.find(DecimalText(u.ForceY, 2, true)), std::string::npos)
+        << "uplift of support " << u.Support << " in load case " << u.LoadCase << " not printed";
+  for (const char* expected : {"above the reference volume 10 m³", "PLAN OF FOOTINGS", "C15c"})
+    EXPECT_NE(pages.find(expected), std::string::npos) << "\"" << expected << "\" not printed";
+}
+
+TEST(CalculationReport, SelfContainedAndFileTextEscaped) {
+  const auto d = std::make_unique<Design>(SixByFiveAt100());
+  d->model.AnlFilePath = "projects/Tower <A> & B.ANL";
+  d->model.Footings(1).JointNo = "1\xE9<b>";  // Latin-1 e acute
+  const std::string html = CalculationReportHtml(d->model, d->checks, kPlan);
+  for (const char* outside : {"http", "src=", "url(", "<link", "<script", "@import"})
+    EXPECT_EQ(html.find(outside), std::string::npos) << "the report refers to something outside it: " << outside;
+  for (const char* escaped : {"Tower &lt;A&gt; &amp; B.ANL", "1\xC3\xA9&lt;b&gt;"})
+    EXPECT_NE(html.find(escaped), std::string::npos) << "file text not escaped as " << escaped;
+  EXPECT_EQ(html.find("projects/"), std::string::npos) << "the header names the file, not its folder";
+}
+
+TEST(SaveCalculationReport, UnwritableTargetNamesTheFileAndTheReasonAndLeavesNothing) {
+  const Design& d = SixByFiveAt100();
+  testing::ScratchDir dir;
+  std::filesystem::create_directory(dir.path() + "/a-folder");
+  for (const std::string& target : {dir.path() + "/missing/report.html", dir.path() + "/a-folder"}) {
+    try {
+      SaveCalculationReport(d.model, d.checks, kPlan, target);
+      ADD_FAILURE() << "no failure writing " << target;
+    } catch (const RuntimeFailure& e) {
+      const std::string prefix = "cannot write \"" + target + "\": ";
+      EXPECT_EQ(std::string(e.what()).rfind(prefix, 0), 0u) << e.what();
+      EXPECT_GT(std::string(e.what()).size(), prefix.size()) << "no reason given: " << e.what();
+    }
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) ++entries;
+    EXPECT_EQ(entries, 1) << "a partial file was left beside " << target;
+  }
+}
+
+}  // namespace
+}  // namespace footmark
