@@ -1,0 +1,27 @@
+// The sheets of the workbook, one function each, in the order they appear.
+#pragma once
+
+#include "checks/design_checks.h"
+#include "model/model.h"
+#include "workbook/sheet.h"
+
+namespace footmark::workbook {
+
+// Every support: position, column, trial and class side, mark, the load
+// case and pressure that govern it (schedules.h).
+void AddSupports(Book& book, const Model& model);
+// A row per footing group, the schedule's cells with its bars split into
+// numbers, the count of footings and the bend-up detail the checks ask for.
+void AddFootingSchedule(Book& book, const Model& model, const checks::DesignChecks& checks);
+// A row per column type, the schedule's cells with its ties split into numbers.
+void AddColumnSchedule(Book& book, const Model& model);
+// Per group its verdict and governing check, then one row per check.
+void AddChecks(Book& book, const checks::DesignChecks& checks);
+// Concrete and steel per mark, the totals, and steel by bar diameter.
+void AddQuantities(Book& book, const checks::DesignChecks& checks);
+// The load cases that lift a support, left out of its design.
+void AddUplift(Book& book, const Model& model);
+// What the design was made from, when, its counts and the method's assumptions.
+void AddProject(Book& book, const Model& model, const checks::DesignChecks& checks);
+
+}  // namespace footmark::workbook

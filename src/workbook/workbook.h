@@ -1,0 +1,19 @@
+// The finished design as a spreadsheet workbook for estimators and site
+// engineers: supports, footing and column schedules, checks, quantities,
+// uplift and the project page.
+#pragma once
+
+#include <string>
+
+#include "checks/design_checks.h"
+#include "model/model.h"
+
+namespace footmark {
+
+// Writes the workbook of the finished design (after RunDetailedDesign and
+// checks::CheckDesign) to fileName; an earlier file is replaced only once the
+// new one is complete, and a failure leaves no partial file (RuntimeFailure
+// "cannot write \"FILE\": REASON").
+void SaveWorkbook(const Model& model, const checks::DesignChecks& checks, const std::string& fileName);
+
+}  // namespace footmark
