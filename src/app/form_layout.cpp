@@ -77,7 +77,9 @@ void FrmFoot::BuildMenu() {
   sendtoXL = bar->addAction("Send to Excel");
   ex_t = bar->addAction("   Exit");
   for (QAction* item : {dezine, Grping, Coffset, sendtoacad, sendtoXL}) item->setEnabled(false);
+  connect(dezine, &QAction::triggered, this, [this] { dezine_Click(); });
   connect(sendtoacad, &QAction::triggered, this, [this] { sendtoacad_Click(); });
+  connect(sendtoXL, &QAction::triggered, this, [this] { sendtoXL_Click(); });
   connect(ex_t, &QAction::triggered, this, [this] { ex_t_Click(); });
 }
 

@@ -4,19 +4,35 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <utility>
+#include <vector>
 
-#include "handoff/cad_handoff.h"
 #include "dxf/drawing_export.h"
+#include "dxf/portable_dxf.h"
+#include "handoff/cad_handoff.h"
+#include "handoff/cad_standin.h"
 #include "model/failure.h"
+#include "model/numerics.h"
 #include "pipeline/pipeline.h"
 
 namespace footmark {
 
-// The readers' messages as boxes, their captions in the three labels.
+// The readers' messages as boxes, their captions in the three labels. While
+// collecting, messages are kept to be shown together in one box.
 class FrmFoot::LabelMessages : public UserMessages {
  public:
   explicit LabelMessages(FrmFoot& form) : form_(form) {}
-  void ShowMessage(const std::string& text) override { form_.platform_.Boxes.MsgBox(text); }
+  void ShowMessage(const std::string& text) override {
+    if (collecting_)
+      collected_.push_back(text);
+    else
+      form_.platform_.Boxes.MsgBox(text);
+  }
+  void Collect() { collecting_ = true; }
+  std::vector<std::string> TakeCollected() {
+    collecting_ = false;
+    return std::exchange(collected_, {});
+  }
   void SetCaption(StatusLabel label, const std::string& text) override {
     QLabel* target = label == StatusLabel::LabNoSrea      ? form_.LabNoSrea
                      : label == StatusLabel::LabLoadCases ? form_.LabLoadCases
@@ -26,7 +42,30 @@ class FrmFoot::LabelMessages : public UserMessages {
 
  private:
   FrmFoot& form_;
+  bool collecting_ = false;
+  std::vector<std::string> collected_;
 };
+
+namespace {
+
+// "F2, F14" of the groups with the verdict, "" when none has it.
+std::string Marks(const checks::DesignChecks& checks, checks::Verdict verdict) {
+  std::string marks;
+  for (const checks::GroupCheck& g : checks.groups)
+    if (g.check.verdict == verdict) marks += (marks.empty() ? "" : ", ") + g.mark;
+  return marks;
+}
+
+std::string Summary(const checks::DesignChecks& checks) {
+  std::string text = "IS 456 checks of the " + IntText(static_cast<int>(checks.groups.size())) +
+                     " footing groups: " + IntText(checks.ok) + " ok, " + IntText(checks.fails) + " fail, " +
+                     IntText(checks.notDesigned) + " not designed.";
+  if (checks.fails > 0) text += "\rFail: " + Marks(checks, checks::Verdict::Fails);
+  if (checks.notDesigned > 0) text += "\rNot designed: " + Marks(checks, checks::Verdict::NotDesigned);
+  return text;
+}
+
+}  // namespace
 
 FrmFoot::FrmFoot(FormPlatform platform)
     : CommonDialog1(platform.Files),
@@ -35,6 +74,10 @@ FrmFoot::FrmFoot(FormPlatform platform)
       messages_(std::make_unique<LabelMessages>(*this)) {
   BuildControls();
   BuildMenu();
+  // Off Windows the drawing left beside the analysis file is the portable
+  // one, which the desktop's viewers draw as AutoCAD would.
+  if (auto* standIn = dynamic_cast<CadStandIn*>(&platform_.Cad))
+    standIn->SaveOwnFormatAs([this] { return PortableDxfText(ComposeDrawing(*model_)); });
 }
 
 FrmFoot::~FrmFoot() = default;
@@ -60,9 +103,38 @@ void FrmFoot::combSBC_Click() {
     combSBC->hide();
     Label1->hide();
     PicFoot->show();
-    sendtoacad->setEnabled(true);
+    for (QAction* item : {dezine, sendtoacad, sendtoXL}) item->setEnabled(true);
+    // The uplift cases of every support in one box, not one box each.
+    messages_->Collect();
     RunDesign(*model_, sbc, *messages_, this);
+    const std::vector<std::string> uplift = messages_->TakeCollected();
+    if (!uplift.empty())
+      platform_.Boxes.ListBox("These load cases do not press on the soil and are left out of the footing sizes:",
+                              uplift);
   });
+}
+
+void FrmFoot::WriteBeside(OutputFiles files, const std::string& file, DesktopFile kind, const std::string& what) {
+  Guarded([&] {
+    const checks::DesignChecks checks = FinishDesign(*model_);
+    const WrittenFiles written = WriteOutputs(*model_, checks, files);
+    if (!written.Failures.empty()) {
+      platform_.Boxes.MsgBox("The " + what + " was not written: " + written.Failures.front());
+      return;
+    }
+    platform_.Open(file, kind);
+    platform_.Boxes.MsgBox(Summary(checks) + "\rThe " + what + " is " + file);
+  });
+}
+
+void FrmFoot::dezine_Click() {
+  const std::string report = FileBeside(model_->AnlFilePath, "-report.html");
+  WriteBeside({.Report = report}, report, DesktopFile::Page, "calculation report");
+}
+
+void FrmFoot::sendtoXL_Click() {
+  const std::string workbook = FileBeside(model_->AnlFilePath, ".xlsx");
+  WriteBeside({.Workbook = workbook}, workbook, DesktopFile::Workbook, "workbook");
 }
 
 void FrmFoot::sendtoacad_Click() {
@@ -70,7 +142,12 @@ void FrmFoot::sendtoacad_Click() {
     const HandOffContext context{
         .ProgramFolder = platform_.ProgramFolder,
         .AnlFilePath = model_->AnlFilePath,
-        .DetailedDesign = [this] { RunDetailedDesign(*model_); },
+        .DetailedDesign =
+            [this] {
+              // The drawing is made as designed; the user hears first which groups need a look.
+              const checks::DesignChecks checks = FinishDesign(*model_);
+              if (!AllOk(checks)) platform_.Boxes.MsgBox(Summary(checks) + "\rThe drawing shows the design as it is.");
+            },
         .WriteDrawing = [this](const std::string& fileName) { SaveDrawingDxf(*model_, fileName); },
         .Messages = *messages_,
     };

@@ -9,9 +9,10 @@
 #include <string>
 
 #include "design/design_run.h"
+#include "handoff/desktop_open.h"
 #include "model/model.h"
 #include "model/text_stream.h"
-#include "pipeline/exit_status.h"
+#include "pipeline/pipeline.h"
 #include "plan/column_drag.h"
 #include "plan/file_open_dialog.h"
 #include "plan/message_box.h"
@@ -34,6 +35,8 @@ struct FormPlatform {
   MessageBoxes& Boxes;
   CadAttacher& Cad;
   std::string ProgramFolder;  // where the hand-off writes its temporary drawings
+  // Shows a written file in the desktop's program for it, when there is one.
+  std::function<bool(const std::string& file, DesktopFile kind)> Open = OpenWithDesktop;
 };
 
 class FrmFoot : public QMainWindow, public PlanWindowSteps {
@@ -46,6 +49,12 @@ class FrmFoot : public QMainWindow, public PlanWindowSteps {
   void Form_Load(const std::string& analysisFile = {});
   // The SBC choice: the design run and the plan. Possible once per run.
   void combSBC_Click();
+  // "Design": the detailed design, its checks and the calculation report
+  // beside the analysis file, shown in the browser, with a summary box.
+  void dezine_Click();
+  // "Send to Excel": the workbook beside the analysis file, shown in the
+  // spreadsheet program; the program goes on.
+  void sendtoXL_Click();
   void sendtoacad_Click();
   void ex_t_Click();
   void LabCol_MouseDown(int16 Index, int16 Button, int16 Shift, float X, float Y);
@@ -62,6 +71,8 @@ class FrmFoot : public QMainWindow, public PlanWindowSteps {
   int ExitStatus() const { return exitStatus_; }
   const Model& model() const { return *model_; }
   const PlanFrame& Frame() const { return frame_; }
+  // The reference volume of the first pedestal candidate, m3 (10 unless set).
+  void SetMaxVolume(float m3) { model_->MaxVolume = m3; }
 
   // The controls, as the layout names them.
   QComboBox* combSBC = nullptr;
@@ -86,6 +97,9 @@ class FrmFoot : public QMainWindow, public PlanWindowSteps {
   class LabelMessages;
   void BuildControls();
   void BuildMenu();
+  // Finishes and checks the design, writes one output beside the analysis
+  // file and opens it; says so, or why it could not be written.
+  void WriteBeside(OutputFiles files, const std::string& file, DesktopFile kind, const std::string& what);
   // Runs a handler; a failure it raises is told in a box and ends the program.
   void Guarded(const std::function<void()>& handler);
   void End(int status);

@@ -1,11 +1,12 @@
 // footmark: the window. Without an analysis file on the command line it asks
 // for one in a file dialog.
 //
-//   footmark [ANALYSIS_FILE] [--sbc KN_PER_M2] [--screenshot PNG]
+//   footmark [ANALYSIS_FILE] [--sbc KN_PER_M2] [--max-volume M3] [--screenshot PNG]
 //
-// --sbc chooses the SBC as if it were picked in the list; --screenshot saves
-// a picture of the window once it is drawn and ends (messages then go to
-// standard error rather than into boxes).
+// --sbc chooses the SBC as if it were picked in the list; --max-volume sets
+// the reference volume of the first pedestal candidate (10 m3); --screenshot
+// saves a picture of the window once it is drawn and ends (messages then go
+// to standard error rather than into boxes).
 //
 // Exit status: 0 normal end, 2 the input ended the program or a bad command
 // line, 3 a run-time failure.
@@ -17,9 +18,11 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/frm_foot.h"
 #include "handoff/cad_application.h"
+#include "model/numerics.h"
 
 namespace {
 
@@ -29,6 +32,7 @@ struct StartOptions {
   std::string analysisFile;
   std::optional<QString> sbc;
   std::optional<QString> screenshot;
+  float maxVolume = 10;
 };
 
 // An unattended run (a screenshot) has nobody to close a box: the texts go
@@ -40,9 +44,14 @@ class PrintedMessages : public MessageBoxes {
     std::replace(shown.begin(), shown.end(), '\r', '\n');  // a carriage return starts a line
     std::cerr << shown << '\n';
   }
+  void ListBox(const std::string& heading, const std::vector<std::string>& messages) override {
+    MsgBox(heading);
+    for (const std::string& m : messages) MsgBox(m);
+  }
 };
 
-constexpr const char* kUsage = "usage: footmark [ANALYSIS_FILE] [--sbc KN_PER_M2] [--screenshot PNG]\n";
+constexpr const char* kUsage =
+    "usage: footmark [ANALYSIS_FILE] [--sbc KN_PER_M2] [--max-volume M3] [--screenshot PNG]\n";
 
 // Arguments are taken as bytes, so that a file name reaches the file system
 // unchanged.
@@ -52,6 +61,14 @@ std::optional<StartOptions> ParseOptions(int argc, char** argv) {
     const std::string arg = argv[i];
     if ((arg == "--sbc" || arg == "--screenshot") && i + 1 < argc) {
       (arg == "--sbc" ? options.sbc : options.screenshot) = QString::fromLocal8Bit(argv[++i]);
+    } else if (arg == "--max-volume" && i + 1 < argc) {
+      const std::string text = argv[++i];
+      const double v = IsNumeric(text) ? LeadingValue(text) : 0;
+      if (!(v > 0 && v <= 3.0e38)) {
+        std::cerr << "footmark: --max-volume \"" << text << "\": the reference volume must be a number of m3 greater than 0\n";
+        return std::nullopt;
+      }
+      options.maxVolume = Sng(v);
     } else if (arg.starts_with("-") || !options.analysisFile.empty()) {
       return std::nullopt;
     } else {
@@ -79,6 +96,7 @@ int main(int argc, char** argv) {
   MessageBoxes& boxes = options->screenshot ? static_cast<MessageBoxes&>(printedBoxes) : dialogBoxes;
   const std::unique_ptr<CadAttacher> cad = PlatformCadAttacher();
   FrmFoot window({files, boxes, *cad, QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()});
+  window.SetMaxVolume(options->maxVolume);
   window.Form_Load(options->analysisFile);
   if (window.Ended()) return window.ExitStatus();
   window.show();

@@ -9,8 +9,9 @@
 namespace footmark::cli {
 
 const char* const kUsage =
-    "usage: footmark-cli ANALYSIS_FILE [--sbc KN_PER_M2] [--max-volume M3] [--json FILE|-] [--dxf FILE]\n"
-    "                    [--offset SUPPORT:X:Y]...\n"
+    "usage: footmark-cli ANALYSIS_FILE [--sbc KN_PER_M2] [--max-volume M3] [--json FILE|-]\n"
+    "                    [--dxf FILE] [--portable-dxf FILE] [--svg FILE] [--report FILE]\n"
+    "                    [--xlsx FILE] [--offset SUPPORT:X:Y]...\n"
     "       footmark-cli --help | --version\n";
 
 const char* const kHelp =
@@ -25,9 +26,15 @@ const char* const kHelp =
     "                       (10 m3): a group whose first candidate is larger is\n"
     "                       left undesigned; raise it to design large footings\n"
     "  --json FILE|-        the report as JSON, to FILE or to standard output\n"
-    "  --dxf FILE           the drawing (AutoCAD R12 DXF, as AutoCAD takes it)\n"
+    "  --dxf FILE           the drawing as AutoCAD takes it (R12 DXF)\n"
+    "  --portable-dxf FILE  the same drawing as LibreCAD, ezdxf and AutoCAD all\n"
+    "                       draw it alike (R12 DXF)\n"
+    "  --svg FILE           the same drawing for a web browser\n"
+    "  --report FILE        the calculation report (HTML): checks of every\n"
+    "                       footing group against IS 456, quantities, the plan\n"
+    "  --xlsx FILE          schedules, checks and quantities as a workbook\n"
     "  --offset S:X:Y       put the column of support S to one side of its grid\n"
-    "                       point in the drawing: X and Y are -1, 0 or 1\n"
+    "                       point in the drawings: X and Y are -1, 0 or 1\n"
     "  --help, --version    this text, or the version\n"
     "\n"
     "No output may be the analysis file or another output. Every file is\n"
@@ -39,7 +46,8 @@ const char* const kHelp =
     "checks or is not designed.\n"
     "\n"
     "Example:\n"
-    "  footmark-cli examples/frame-4x3-2storey.ANL --sbc 200 --dxf plan.dxf\n";
+    "  footmark-cli examples/frame-4x3-2storey.ANL --sbc 200 --dxf plan.dxf \\\n"
+    "      --report plan.html --xlsx plan.xlsx\n";
 
 namespace {
 
@@ -84,7 +92,10 @@ bool SameFile(const std::string& a, const std::string& b) {
 void CheckOutputNames(const Options& o) {
   std::vector<std::pair<std::string, std::string>> outputs;  // option, file
   if (o.jsonFile && *o.jsonFile != "-") outputs.emplace_back("--json", *o.jsonFile);
-  if (o.outputs.Dxf) outputs.emplace_back("--dxf", *o.outputs.Dxf);
+  for (const auto& [option, file] : {std::pair{"--dxf", &o.outputs.Dxf}, std::pair{"--portable-dxf", &o.outputs.PortableDxf},
+                                     std::pair{"--svg", &o.outputs.Svg}, std::pair{"--report", &o.outputs.Report},
+                                     std::pair{"--xlsx", &o.outputs.Workbook}})
+    if (*file) outputs.emplace_back(option, **file);
   for (std::size_t i = 0; i < outputs.size(); ++i) {
     const auto& [option, file] = outputs[i];
     if (SameFile(file, o.analysisFile))
@@ -124,6 +135,14 @@ Options ParseOptions(const std::vector<std::string>& args) {
       o.jsonFile = value();
     } else if (a == "--dxf") {
       o.outputs.Dxf = value();
+    } else if (a == "--portable-dxf") {
+      o.outputs.PortableDxf = value();
+    } else if (a == "--svg") {
+      o.outputs.Svg = value();
+    } else if (a == "--report") {
+      o.outputs.Report = value();
+    } else if (a == "--xlsx") {
+      o.outputs.Workbook = value();
     } else if (a == "--offset") {
       o.offsets.push_back(ParseOffset(value()));
     } else if (a.size() > 1 && a[0] == '-' && a != "-") {
@@ -142,8 +161,9 @@ Options ParseOptions(const std::vector<std::string>& args) {
     if (RoundHalfEven(LeadingValue(*o.sbc)) <= 0)
       throw std::invalid_argument("--sbc " + *o.sbc + ": the SBC must be greater than 0 kN/m2");
   }
-  if (o.outputs.Any() && !o.sbc) throw std::invalid_argument("--dxf needs --sbc: the drawing shows a design");
-  if (!o.offsets.empty() && !o.outputs.Dxf) throw std::invalid_argument("--offset needs --dxf");
+  if (o.outputs.Any() && !o.sbc) throw std::invalid_argument("an output needs --sbc: every output shows a design");
+  if (!o.offsets.empty() && !o.outputs.AnyDrawing())
+    throw std::invalid_argument("--offset needs a drawing: --dxf, --portable-dxf, --svg or --report");
   CheckOutputNames(o);
   return o;
 }

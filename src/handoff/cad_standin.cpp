@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "handoff/desktop_open.h"
 #include "handoff/dxf_reader.h"
 #include "model/replace_file.h"
 #include "model/failure.h"
@@ -27,6 +28,7 @@ struct StandInDrawing {
 
 struct StandInState {
   DrawingViewer viewer;
+  std::function<std::string()> ownFormat;  // the text a save in our own format writes
   std::vector<std::shared_ptr<StandInDrawing>> open;  // the active one last
   std::string lastNativeSave;
 };
@@ -74,7 +76,13 @@ class StandInDocument : public CadDocument {
   // Our own format is DXF R12: the drawing goes to "<name>.dxf".
   void saveas(const std::string& fileName) override {
     const std::string target = fs::path(fileName).replace_extension(".dxf").string();
-    SaveR12(target);
+    if (state_->ownFormat) {
+      Live();
+      WriteDrawingFile(target, state_->ownFormat());
+      drawing_->name = target;
+    } else {
+      SaveR12(target);
+    }
     state_->lastNativeSave = target;
   }
 
@@ -139,11 +147,17 @@ class StandInApplication : public CadApplication {
 
 }  // namespace
 
+void OpenInDesktopViewer(const std::string& drawingFile) { OpenWithDesktop(drawingFile, DesktopFile::Drawing); }
+
 CadStandIn::CadStandIn(DrawingViewer viewer) : state_(std::make_shared<StandInState>()) {
   state_->viewer = std::move(viewer);
 }
 
 CadStandIn::~CadStandIn() = default;
+
+void CadStandIn::SaveOwnFormatAs(std::function<std::string()> drawingText) {
+  state_->ownFormat = std::move(drawingText);
+}
 
 std::unique_ptr<CadApplication> CadStandIn::Attach(const std::string&) {
   return std::make_unique<StandInApplication>(state_);

@@ -16,8 +16,7 @@ namespace footmark {
 // Shows a drawing file to the user; an empty function shows nothing.
 using DrawingViewer = std::function<void(const std::string& drawingFile)>;
 
-// The desktop's viewer for DXF files, started detached, when one is installed
-// (xdg-open); otherwise, and on Windows, it does nothing.
+// The desktop's viewer for DXF files, when one is installed.
 void OpenInDesktopViewer(const std::string& drawingFile);
 
 struct StandInState;  // the open drawings, shared by everything attached
@@ -28,6 +27,11 @@ class CadStandIn : public CadAttacher {
   ~CadStandIn() override;
   // Any ProgID attaches to the same stand-in, which never fails to attach.
   std::unique_ptr<CadApplication> Attach(const std::string& progId) override;
+  // What a save in the stand-in's own format writes: off Windows the user
+  // gets a drawing every CAD program reads (the portable DXF of the current
+  // design) rather than the file AutoCAD would regenerate. Without it, the
+  // drawing as opened.
+  void SaveOwnFormatAs(std::function<std::string()> drawingText);
 
  private:
   std::shared_ptr<StandInState> state_;

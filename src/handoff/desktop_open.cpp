@@ -1,9 +1,14 @@
-// Showing the stand-in's drawing in the desktop's own DXF viewer.
-#include "handoff/cad_standin.h"
+#include "handoff/desktop_open.h"
 
 #include <string>
+#include <vector>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#include <shellapi.h>
+
+#include "model/platform_paths.h"
+#else
 #include <cstdio>
 #include <fcntl.h>
 #include <stdio.h>
@@ -15,17 +20,31 @@ namespace footmark {
 
 #ifdef _WIN32
 
-// On Windows the drawing goes to the real AutoCAD; the stand-in shows nothing.
-void OpenInDesktopViewer(const std::string&) {}
+bool OpenWithDesktop(const std::string& file, DesktopFile) {
+  // The shell knows the program of every registered file type.
+  const std::wstring path = PathFromUtf8(file).wstring();
+  const auto result = reinterpret_cast<INT_PTR>(
+      ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  return result > 32;
+}
 
 #else
 
 namespace {
 
-// True when the desktop names an application for DXF files; xdg-open would
-// otherwise fall back to a text editor or a browser.
-bool HasDxfViewer() {
-  for (const char* type : {"image/vnd.dxf", "image/x-dxf", "application/dxf"}) {
+std::vector<const char*> MimeTypes(DesktopFile kind) {
+  switch (kind) {
+    case DesktopFile::Drawing: return {"image/vnd.dxf", "image/x-dxf", "application/dxf"};
+    case DesktopFile::Page: return {"text/html"};
+    case DesktopFile::Workbook: break;
+  }
+  return {"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet"};
+}
+
+// True when the desktop names an application for one of the types; xdg-open
+// would otherwise fall back to whatever takes any file.
+bool HasApplicationFor(DesktopFile kind) {
+  for (const char* type : MimeTypes(kind)) {
     const std::string query = std::string("xdg-mime query default ") + type + " 2>/dev/null";
     FILE* pipe = ::popen(query.c_str(), "r");
     if (pipe == nullptr) return false;
@@ -40,12 +59,12 @@ bool HasDxfViewer() {
 
 }  // namespace
 
-void OpenInDesktopViewer(const std::string& drawingFile) {
-  if (!HasDxfViewer()) return;
+bool OpenWithDesktop(const std::string& file, DesktopFile kind) {
+  if (!HasApplicationFor(kind)) return false;
   // Prepared before fork: the child only calls async-signal-safe functions.
   std::string program = "xdg-open";
-  std::string file = drawingFile;
-  char* argv[] = {program.data(), file.data(), nullptr};
+  std::string path = file;
+  char* argv[] = {program.data(), path.data(), nullptr};
   const pid_t child = ::fork();
   if (child == 0) {
     // The grandchild, detached by setsid, outlives us; the child ends at once
@@ -64,6 +83,7 @@ void OpenInDesktopViewer(const std::string& drawingFile) {
     ::_exit(0);
   }
   if (child > 0) ::waitpid(child, nullptr, 0);
+  return child > 0;
 }
 
 #endif

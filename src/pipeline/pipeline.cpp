@@ -1,9 +1,14 @@
 #include "pipeline/pipeline.h"
 
+#include <filesystem>
 #include <functional>
 
 #include "design/design_run.h"
 #include "dxf/drawing_export.h"
+#include "dxf/dxf_writer.h"
+#include "report/calculation_report.h"
+#include "svg/svg_writer.h"
+#include "workbook/workbook.h"
 #include "model/analysis_reader.h"
 #include "model/column_design_reader.h"
 #include "model/column_offsets.h"
@@ -15,6 +20,13 @@ namespace footmark {
 void ReadAnalysis(Model& model, const FileSystem& fs, UserMessages& ui) {
   ReadAnalysisFile(model, fs, ui);
   ReadColumnDesign(model, fs, ui);
+}
+
+std::string FileBeside(const std::string& analysisFile, const std::string& ending) {
+  std::filesystem::path beside(analysisFile);
+  beside.replace_extension();
+  const std::string file = beside.string() + ending;
+  return file == analysisFile ? analysisFile + ending : file;
 }
 
 void ApplyOffsets(Model& model, const std::vector<ColumnSide>& sides) {
@@ -43,9 +55,17 @@ void Write(const char* what, const std::optional<std::string>& file,
 
 }  // namespace
 
-WrittenFiles WriteOutputs(const Model& model, const checks::DesignChecks&, const OutputFiles& files) {
+WrittenFiles WriteOutputs(const Model& model, const checks::DesignChecks& checks, const OutputFiles& files) {
   WrittenFiles result;
-  Write("Drawing", files.Dxf, [&](const std::string& file) { SaveDrawingDxf(model, file); }, result);
+  // The drawing is composed once for every file that shows it.
+  const Drawing drawing = files.AnyDrawing() ? ComposeDrawing(model) : Drawing{};
+  Write("Drawing", files.Dxf, [&](const std::string& file) { DxfWriteFile(drawing, file); }, result);
+  Write("Portable drawing", files.PortableDxf, [&](const std::string& file) { SavePortableDxf(drawing, file); },
+        result);
+  Write("SVG drawing", files.Svg, [&](const std::string& file) { SaveSvg(drawing, file); }, result);
+  Write("Report", files.Report,
+        [&](const std::string& file) { SaveCalculationReport(model, checks, SvgText(drawing), file); }, result);
+  Write("Workbook", files.Workbook, [&](const std::string& file) { SaveWorkbook(model, checks, file); }, result);
   return result;
 }
 

@@ -25,9 +25,19 @@ struct ColumnSide {
 
 // The files a run writes after the design; each is optional.
 struct OutputFiles {
-  std::optional<std::string> Dxf;  // the exact R12 drawing
-  bool Any() const { return Dxf.has_value(); }
+  std::optional<std::string> Dxf = {};          // the exact R12 drawing, as AutoCAD takes it
+  std::optional<std::string> PortableDxf = {};  // the same drawing as every CAD program draws it
+  std::optional<std::string> Svg = {};          // the same drawing for a browser
+  std::optional<std::string> Report = {};       // the calculation report, HTML
+  std::optional<std::string> Workbook = {};     // schedules, checks and quantities, xlsx
+  bool Any() const { return Dxf || PortableDxf || Svg || Report || Workbook; }
+  // Whether an output shows the drawing, so that column sides matter.
+  bool AnyDrawing() const { return Dxf || PortableDxf || Svg || Report; }
 };
+
+// A file beside the analysis file: its name without the extension, then
+// `ending` ("-report.html", ".xlsx"); never the analysis file itself.
+std::string FileBeside(const std::string& analysisFile, const std::string& ending);
 
 struct JobRequest {
   std::string AnalysisFile;

@@ -20,7 +20,12 @@ namespace footmark::testing {
 class RecordingBoxes : public MessageBoxes {
  public:
   void MsgBox(const std::string& text) override { texts.push_back(text); }
+  void ListBox(const std::string& heading, const std::vector<std::string>& messages) override {
+    lists.push_back(messages);
+    texts.push_back(heading);
+  }
   std::vector<std::string> texts;
+  std::vector<std::vector<std::string>> lists;
 };
 
 class FixedChooser : public FileChooser {
@@ -51,7 +56,8 @@ inline std::string Example(const std::vector<std::pair<int, std::string>>& secti
 struct WindowRig {
   explicit WindowRig(CadAttacher* cadApplication = nullptr, std::string programFolder = {})
       : cad(cadApplication ? *cadApplication : standIn),
-        form(FormPlatform{chooser, boxes, cad, programFolder.empty() ? scratch.path() : programFolder}) {}
+        form(FormPlatform{chooser, boxes, cad, programFolder.empty() ? scratch.path() : programFolder,
+                          [this](const std::string& file, DesktopFile) { return opened.push_back(file), true; }}) {}
 
   // Start-up on an analysis file written to the scratch folder, then shown.
   void Start(const std::string& analysisText, const std::string& name = "frame.ANL") {
@@ -86,6 +92,7 @@ struct WindowRig {
 
   ScratchDir scratch;
   RecordingBoxes boxes;
+  std::vector<std::string> opened;  // files shown in the desktop's programs
   FixedChooser chooser;
   CadStandIn standIn{DrawingViewer{}};
   CadAttacher& cad;

@@ -76,7 +76,7 @@ TEST(SbcChoice, HidesTheChooserAndShowsTheGridAndAMarkerSizedByTheColumnOnEveryS
   EXPECT_FALSE(form.combSBC->isVisible() || form.Label1->isVisible());
   EXPECT_TRUE(form.PicFoot->isVisible());
   EXPECT_EQ(form.PicFoot->geometry(), form.centralWidget()->rect());
-  EXPECT_EQ(EnabledMenus(form), QStringList({"Send To AutoCad", "   Exit"}));
+  EXPECT_EQ(EnabledMenus(form), QStringList({"Design", "Send To AutoCad", "Send to Excel", "   Exit"}));
 
   // 300 x 450 columns lie along X, the BETA-turned 5 and 8 along Y, 6 and 7 are square.
   ASSERT_EQ(form.Plan->LabCol.UBound(), 12);
@@ -133,6 +133,61 @@ TEST(PlanFrame, EqualScaleInXAndYWithTheSlackCentredAndTheHintOnTop) {
     EXPECT_NEAR(hint.Y, -2 + box.TextHeight("H"), 1e-6);
     EXPECT_GT(box.TextHeight("H"), 0.2);  // a line of text is many pixels high
   }
+}
+
+bool Has(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
+
+// The 6x5 example at SBC 100: uplift at 22 supports, groups that fail their
+// checks and two the 10 m3 reference volume leaves undesigned.
+struct SixByFiveRig : WindowRig {
+  SixByFiveRig() {
+    Start(ReadFile(SourcePath("examples/frame-6x5-4storey.ANL")), "six.ANL");
+    ChooseSbc("100");
+  }
+  std::string Beside(const std::string& name) const { return scratch.path() + "/" + name; }
+};
+
+TEST(DesignRun, ShowsTheUpliftOfEverySupportInOneBox) {
+  SixByFiveRig rig;
+  ASSERT_FALSE(rig.form.Ended());
+  ASSERT_EQ(rig.boxes.lists.size(), 1u);
+  EXPECT_EQ(rig.boxes.lists[0].size(), 22u);
+  EXPECT_EQ(rig.boxes.lists[0][4], "Check JOINT : 5\r LOAD : 4    FORCE-Y = -164.82\r LOAD : 10    FORCE-Y = -13.01");
+}
+
+// "Design" and "Send to Excel" leave their file beside the analysis file,
+// open it, say how the checks went, and the program goes on; a file that
+// cannot be written is told in a box.
+TEST(DesignAndExcel, WriteBesideTheAnalysisFileOpenItAndGoOn) {
+  SixByFiveRig rig;
+  rig.boxes.texts.clear();
+  rig.form.dezine->trigger();
+  rig.form.sendtoXL->trigger();
+  const std::string report = rig.Beside("six-report.html"), book = rig.Beside("six.xlsx");
+  EXPECT_EQ(rig.opened, (std::vector<std::string>{report, book}));
+  EXPECT_TRUE(fs::file_size(report) > 0 && fs::file_size(book) > 0);
+  ASSERT_EQ(rig.boxes.texts.size(), 2u);
+  for (const std::string& box : rig.boxes.texts)
+    EXPECT_TRUE(Has(box, "8 ok, 5 fail, 2 not designed") && Has(box, "Not designed: F14, F15")) << box;
+  EXPECT_TRUE(Has(rig.boxes.texts[1], "The workbook is " + book)) << rig.boxes.texts[1];
+
+  fs::remove(book);
+  fs::create_directory(book);  // a folder in the way
+  rig.form.sendtoXL->trigger();
+  EXPECT_TRUE(Has(rig.boxes.texts.back(), "The workbook was not written: cannot write")) << rig.boxes.texts.back();
+  EXPECT_FALSE(rig.form.Ended());
+}
+
+// The hand-off says which groups need a look, then leaves the portable
+// drawing beside the analysis file and ends.
+TEST(SendToCad, NamesTheGroupsThatFailAndLeavesThePortableDrawing) {
+  SixByFiveRig rig;
+  rig.boxes.texts.clear();
+  rig.form.sendtoacad->trigger();
+  EXPECT_EQ(rig.form.ExitStatus(), 0);
+  ASSERT_EQ(rig.boxes.texts.size(), 1u);
+  EXPECT_TRUE(Has(rig.boxes.texts[0], "Fail: F2, F3, F7, F8, F11")) << rig.boxes.texts[0];
+  EXPECT_TRUE(Has(ReadFile(rig.Beside("six.dxf")), "$HANDSEED"));
 }
 
 // The drawing left beside the analysis file, a dragged column included: tests/journey.

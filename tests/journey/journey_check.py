@@ -4,12 +4,15 @@
 usage: journey_check.py cli FOOTMARK_CLI EXAMPLES_DIR
        journey_check.py drawing FOOTMARK_CLI ANALYSIS_FILE DXF_FILE SUPPORT:X:Y...
 
-"cli" runs the batch front end on both examples with two offset columns each;
-"drawing" checks a drawing the window left against the batch front end's design
-of the same file and offsets. Each drawing must pass audit(), hold the expected
-entities, the mark F/P/C of every support on its footing, exactly the grid
-dimension chains plus one dimension per offset axis, the grid letters and both
-schedules right of the building.
+"cli" runs the batch front end on both examples with two offset columns each,
+writing the exact and the portable drawing; "drawing" checks a drawing the
+window left against the batch front end's design of the same file and offsets.
+Each drawing must pass audit(), hold the expected entities, the mark F/P/C of
+every support on its footing, exactly the grid dimension chains plus one
+dimension per offset axis, the grid letters and both schedules right of the
+building. The exact drawing repeats one handle on its rectangles, which audit
+repairs; the portable one (it has $HANDSEED) must need no repair at all, and
+its schedule numbers are shown to the millimetre.
 """
 import io
 import json
@@ -54,12 +57,20 @@ def run_cli(cli, anl, offsets, *extra):
     return run
 
 
+def shown(value, portable):
+    """A schedule number as the drawing writes it: %.7g, or to the millimetre in the portable file."""
+    return f"{round(value, 3):g}" if portable else f"{value:.7g}"
+
+
 def check_drawing(name, raw, design, offsets):
+    portable = b"$HANDSEED" in raw
     doc = ezdxf.read(io.StringIO(raw.decode("cp1252").replace("\r\n", "\n")))
     auditor = doc.audit()
     check(not auditor.errors, f"{name}: audit errors {[e.message for e in auditor.errors]}")
-    # The only repair: dropping the rectangles that repeat the handle 48.
-    check(all("POLYLINE(#48)" in f.message for f in auditor.fixes), f"{name}: audit fixes beyond repeated handles")
+    if portable:
+        check(not auditor.fixes, f"{name}: audit fixes {[f.message for f in auditor.fixes]}")
+    else:  # the only repair: dropping the rectangles that repeat the handle 48
+        check(all("POLYLINE(#48)" in f.message for f in auditor.fixes), f"{name}: audit fixes beyond repeated handles")
     msp = doc.modelspace()
 
     supports = design["footings"]
@@ -104,7 +115,7 @@ def check_drawing(name, raw, design, offsets):
     c_top = 11 - len(design["size_classes"])
     want = {14: HEADS[0], c_top: HEADS[1]}
     for r, g in enumerate(design["footing_groups"], 1):
-        want[14 - r] = [g["mark"]] + [f"{g[k]:.7g}" for k in ("size", "pedestal", "depth", "bar_dia")] + [g["bar_text"]]
+        want[14 - r] = [g["mark"]] + [shown(g[k], portable) for k in ("size", "pedestal", "depth", "bar_dia")] + [g["bar_text"]]
     for r, c in enumerate(design["column_types"], 1):
         want[c_top - r] = [c["mark"], Any(), Any(), c["bar_label"], c["ties"]]
     rows = {}
@@ -127,13 +138,16 @@ def main():
         elif mode == "cli" and len(args) == 2:
             for anl, offsets in CASES:
                 dxf = os.path.join(scratch, anl.replace(".ANL", ".dxf"))
-                run = run_cli(args[0], os.path.join(args[1], anl), offsets, "--dxf", dxf, "--json", report)
-                check(run.stdout.endswith(f"Drawing written to {dxf}\n"), f"{anl}: report does not end with the drawing")
-                if os.path.exists(dxf):
-                    with open(report) as f, open(dxf, "rb") as d:
-                        check_drawing(anl, d.read(), json.load(f), offsets)
-                else:
-                    failures.append(f"{anl}: no drawing written")
+                portable = os.path.join(scratch, anl.replace(".ANL", "-portable.dxf"))
+                run = run_cli(args[0], os.path.join(args[1], anl), offsets, "--dxf", dxf, "--portable-dxf", portable,
+                              "--json", report)
+                check(f"\nDrawing written to {dxf}\n" in run.stdout, f"{anl}: the report does not name the drawing")
+                for drawing in (dxf, portable):
+                    if os.path.exists(drawing):
+                        with open(report) as f, open(drawing, "rb") as d:
+                            check_drawing(os.path.basename(drawing), d.read(), json.load(f), offsets)
+                    else:
+                        failures.append(f"{anl}: no drawing {drawing} written")
         else:
             sys.exit(__doc__)
     for f in failures:
