@@ -26,9 +26,13 @@ asan: setup
 	cmake --preset debug-asan
 	cmake --build --preset debug-asan
 
+# Beside the drawing: the portable drawing, the SVG, the calculation report
+# and the workbook, named after it.
 demo: release
 	@mkdir -p $(dir $(DRAWING))
-	build/release/footmark-cli $(EXAMPLE) --sbc $(SBC) --dxf $(DRAWING)
+	build/release/footmark-cli $(EXAMPLE) --sbc $(SBC) --dxf $(DRAWING) \
+	  --portable-dxf $(basename $(DRAWING))-portable.dxf --svg $(basename $(DRAWING)).svg \
+	  --report $(basename $(DRAWING))-report.html --xlsx $(basename $(DRAWING)).xlsx
 
 test: release asan
 	$(MAKE) --no-print-directory fuzz

@@ -97,6 +97,9 @@ int main(int argc, char** argv) {
   } catch (const std::invalid_argument& e) {
     std::cerr << "footmark-cli: " << e.what() << '\n' << cli::kUsage;
     return kExitInputEnds;
+  } catch (const RuntimeFailure& e) {  // an SBC beyond 16 bits
+    std::cerr << "Run-time error: " << e.what() << '\n';
+    return kExitRuntimeFailure;
   }
   if (options.help) {
     std::cout << cli::kUsage << '\n' << cli::kHelp;

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "design/design_run.h"
+#include "model/failure.h"
 #include "model/numerics.h"
 
 namespace footmark::cli {
@@ -156,10 +158,11 @@ Options ParseOptions(const std::vector<std::string>& args) {
   if (o.help || o.version) return o;
   if (o.analysisFile.empty()) throw std::invalid_argument("no analysis file given");
   if (o.sbc) {
-    if (!IsNumeric(*o.sbc)) throw std::invalid_argument("--sbc \"" + *o.sbc + "\" is not a number");
-    // Rounded as the list takes it, halves to even: 0.4 is 0.
-    if (RoundHalfEven(LeadingValue(*o.sbc)) <= 0)
-      throw std::invalid_argument("--sbc " + *o.sbc + ": the SBC must be greater than 0 kN/m2");
+    try {
+      SbcFromText(*o.sbc);  // before anything is read
+    } catch (const ProgramEnd& e) {
+      throw std::invalid_argument(e.what());
+    }
   }
   if (o.outputs.Any() && !o.sbc) throw std::invalid_argument("an output needs --sbc: every output shows a design");
   if (!o.offsets.empty() && !o.outputs.AnyDrawing())

@@ -20,7 +20,10 @@ namespace footmark {
 
 int16 SbcFromText(const std::string& text) {
   if (!IsNumeric(text)) throw ProgramEnd("The SBC \"" + text + "\" is not a number", 0, true);
-  return ToInt16(LeadingValue(text));
+  const int16 sbc = ToInt16(LeadingValue(text));
+  // The allowable pressure divides the load: 0 or less sizes no footing.
+  if (sbc <= 0) throw ProgramEnd("The SBC \"" + text + "\" must be greater than 0 kN/m2");
+  return sbc;
 }
 
 void RunDesign(Model& model, int16 sbc, UserMessages& ui, PlanWindowSteps* window) {

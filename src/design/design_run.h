@@ -21,7 +21,8 @@ class PlanWindowSteps {
 
 // The SBC as the list holds it: a text that is not a number ends the program
 // (ProgramEnd, silent in the window); the value is rounded to a 16-bit whole
-// number, halves to even (beyond 16 bits is an overflow).
+// number, halves to even (beyond 16 bits is an overflow), and must be greater
+// than 0 (ProgramEnd).
 int16 SbcFromText(const std::string& text);
 
 // The design run started by the SBC choice: joint grid, support records,

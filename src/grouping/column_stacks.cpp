@@ -75,10 +75,13 @@ void LinkColumns(Model& model) {
   const int nl = ToInt16(model.GridLevels[0]);
   const int nx = ToInt16(model.GridX[0]);
   const int ny = ToInt16(model.GridY[0]);
+  // The rows below are read unchecked: the far corner is checked once.
+  if (nl >= 2 && nx >= 1 && ny >= 1) static_cast<void>(model.GridJoint(nx, nl, ny));
   for (int l = 2; l <= nl; ++l)
-    for (int x = 1; x <= nx; ++x)
+    for (int x = 1; x <= nx; ++x) {
+      const std::span<const int16> row = model.GridJoint.Row(x, l);
       for (int y = 1; y <= ny; ++y) {
-        const int16 upper = model.GridJoint(x, l, y);
+        const int16 upper = row[static_cast<std::size_t>(y)];
         if (upper <= 0) continue;
         // A floor without a joint here is skipped: the column runs through it.
         int k = l;
@@ -89,6 +92,7 @@ void LinkColumns(Model& model) {
         const int16 member = lookup.Member(lower, upper);
         if (member != 0) model.GridDesignRow(x, l, y) = lookup.DesignRow(member);
       }
+    }
 }
 
 // Walks up the stack from the support to the first storey without a designed

@@ -3,6 +3,7 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -83,6 +84,55 @@ class NumberChars {
   std::size_t size_ = 0;
 };
 
+// Clinger's fast path: a decimal whose digits make a whole number m below
+// 2^53 and whose scale is 10^e with |e| <= 22 has the value m * 10^e or
+// m / 10^-e, one correctly rounded operation on two exact doubles, the same
+// as any correctly rounding conversion gives. False for anything else.
+bool FastDecimal(std::string_view text, double& value) {
+  static constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                      1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  constexpr std::uint64_t kExact = std::uint64_t{1} << 53;
+  std::size_t i = 0;
+  const std::size_t n = text.size();
+  const bool negative = i < n && text[i] == '-';
+  if (i < n && (text[i] == '-' || text[i] == '+')) ++i;
+  std::uint64_t m = 0;
+  int scale = 0;
+  bool point = false, anyDigit = false;
+  for (; i < n; ++i) {
+    const char c = text[i];
+    if (IsDigit(c)) {
+      if (m >= kExact / 10) return false;
+      m = m * 10 + static_cast<std::uint64_t>(c - '0');
+      anyDigit = true;
+      if (point) --scale;
+    } else if (c == '.' && !point) {
+      point = true;
+    } else {
+      break;
+    }
+  }
+  if (!anyDigit) return false;
+  if (i < n) {
+    if (text[i] != 'e') return false;
+    ++i;
+    const bool down = i < n && text[i] == '-';
+    if (i < n && (text[i] == '-' || text[i] == '+')) ++i;
+    if (i == n) return false;
+    int e = 0;
+    for (; i < n; ++i) {
+      if (!IsDigit(text[i]) || e > 1000) return false;
+      e = e * 10 + (text[i] - '0');
+    }
+    scale += down ? -e : e;
+  }
+  if (scale < -22 || scale > 22) return false;
+  const double d = static_cast<double>(m);
+  value = scale < 0 ? d / kPow10[-scale] : d * kPow10[scale];
+  if (negative) value = -value;
+  return true;
+}
+
 // A number written without blanks inside and without an exponent, followed
 // (after any blanks) by the text's end or by a character that cannot
 // continue it: its value is the text as it stands. Anything else is left to
@@ -106,6 +156,7 @@ std::optional<double> PlainNumber(std::string_view text, std::size_t start) {
   if (!anyDigit) return 0.0;
   const std::size_t plus = text[start] == '+' ? 1 : 0;  // from_chars takes no "+"
   double value = 0;
+  if (FastDecimal(text.substr(start, j - start), value)) return value;
   if (std::from_chars(text.data() + start + plus, text.data() + j, value).ec != std::errc()) return std::nullopt;
   return value;
 }
@@ -163,6 +214,7 @@ double LeadingValue(std::string_view text) {
   const std::string_view number = digits.View();
   const std::size_t plus = number[0] == '+' ? 1 : 0;  // from_chars takes no "+"
   double value = 0;
+  if (FastDecimal(number, value)) return value;
   if (std::from_chars(number.data() + plus, number.data() + number.size(), value).ec != std::errc())
     value = std::strtod(std::string(number).c_str(), nullptr);
   if (std::isinf(value)) throw RuntimeFailure("overflow: " + std::string(number) + " is beyond double precision");

@@ -8,64 +8,54 @@
 
 #include <array>
 #include <cstddef>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <new>
+#include <span>
 #include <string>
 #include <type_traits>
 #include <utility>
 #include <vector>
 
+#include "model/big_memory.h"
 #include "model/failure.h"
 
 namespace footmark {
 
-// Zeroed storage of plain numbers, taken from the system's zero pages: a page
-// nobody writes is never touched, so a sparse grid of megabytes costs only
-// what it holds.
+// Zeroed storage of plain numbers (big_memory.h): a page nobody writes is
+// never touched, and a table of megabytes takes few faults.
 template <class T>
 class ZeroStorage {
   static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_default_constructible_v<T>);
 
  public:
-  explicit ZeroStorage(std::size_t n)
-      : n_(n), data_(static_cast<T*>(std::calloc(n == 0 ? 1 : n, sizeof(T)))) {
-    if (!data_) throw std::bad_alloc();
-  }
-  ZeroStorage(const ZeroStorage& other) : ZeroStorage(other.n_) {
-    if (n_ != 0) std::memcpy(data_.get(), other.data_.get(), n_ * sizeof(T));
-  }
+  explicit ZeroStorage(std::size_t n) : n_(n), block_(n * sizeof(T)) {}
+  ZeroStorage(const ZeroStorage& other) : ZeroStorage(other.n_) { Copy(other); }
   ZeroStorage& operator=(const ZeroStorage& other) {
     if (this == &other) return *this;
-    if (n_ == other.n_ && data_) {
-      if (n_ != 0) std::memcpy(data_.get(), other.data_.get(), n_ * sizeof(T));
-    } else {
-      ZeroStorage copy(other);
-      std::swap(n_, copy.n_);
-      std::swap(data_, copy.data_);
-    }
+    if (n_ != other.n_ || !block_.Data()) *this = ZeroStorage(other.n_);
+    Copy(other);
     return *this;
   }
-  ZeroStorage(ZeroStorage&& other) noexcept : n_(std::exchange(other.n_, 0)), data_(std::move(other.data_)) {}
+  ZeroStorage(ZeroStorage&& other) noexcept : n_(std::exchange(other.n_, 0)), block_(std::move(other.block_)) {}
   ZeroStorage& operator=(ZeroStorage&& other) noexcept {
     n_ = std::exchange(other.n_, 0);
-    data_ = std::move(other.data_);
+    block_ = std::move(other.block_);
     return *this;
   }
 
-  T& operator[](std::size_t i) { return data_.get()[i]; }
-  const T& operator[](std::size_t i) const { return data_.get()[i]; }
+  T& operator[](std::size_t i) { return Data()[i]; }
+  const T& operator[](std::size_t i) const { return Data()[i]; }
   void assign(std::size_t, const T&) {
-    if (n_ != 0) std::memset(data_.get(), 0, n_ * sizeof(T));
+    if (n_ != 0) std::memset(Data(), 0, n_ * sizeof(T));
   }
 
  private:
-  struct Free {
-    void operator()(T* p) const { std::free(p); }
-  };
+  T* Data() const { return static_cast<T*>(block_.Data()); }
+  void Copy(const ZeroStorage& other) {
+    if (n_ != 0) std::memcpy(Data(), other.Data(), n_ * sizeof(T));
+  }
   std::size_t n_;
-  std::unique_ptr<T, Free> data_;
+  ZeroedBlock block_;
 };
 
 // Plain numbers (all bits zero is their zero) in zero pages, records in a vector.
@@ -94,6 +84,14 @@ class Table {
   }
   T& operator[](long long i) { return data_[Offset(i)]; }
   const T& operator[](long long i) const { return data_[Offset(i)]; }
+
+  // Every element along the last index, the leading indices checked once:
+  // for scans over the whole of a large table.
+  template <class... I>
+  std::span<const T> Row(I... idx) const {
+    static_assert(sizeof...(I) + 1 == sizeof...(Upper), "a row takes all indices but the last");
+    return {&data_[Offset(idx..., 0)], static_cast<std::size_t>(kUpper[sizeof...(Upper) - 1]) + 1};
+  }
 
   const char* Name() const { return name_; }
   // Zero (value-initialise) every element.

@@ -2,27 +2,32 @@
 // (open, read line, end of stream, close). Lines end in CRLF, LF or a lone CR;
 // the line end is not part of the line.
 //
-// A file is read into memory once and its lines are found once; every pass
-// over it then serves the lines as views into that one copy.
+// A file is read into memory once; every pass over it serves its lines as
+// views into that one copy.
 #pragma once
 
 #include <map>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "model/big_memory.h"
 
 namespace footmark {
 
-// The text of a file and its lines, shared by every stream opened on it.
+// The text of a file, shared by every stream opened on it.
 class TextContent {
  public:
-  explicit TextContent(std::string text);
-  const std::vector<std::string_view>& Lines() const { return lines_; }
+  explicit TextContent(std::string text) : text_(std::move(text)), view_(text_) {}
+  // The first `size` bytes of a block a file was read into.
+  TextContent(ZeroedBlock block, std::size_t size)
+      : block_(std::move(block)), view_(static_cast<const char*>(block_.Data()), size) {}
+  std::string_view Text() const { return view_; }
 
  private:
   std::string text_;
-  std::vector<std::string_view> lines_;  // views into text_
+  ZeroedBlock block_;
+  std::string_view view_;
 };
 
 class TextStream {
@@ -32,14 +37,15 @@ class TextStream {
   // The next line, valid while the stream (or another one on the same file)
   // lives. Reading past the end is a fault of the caller.
   std::string_view readline();
-  bool AtEndOfStream() const { return next_ >= content_->Lines().size(); }
+  bool AtEndOfStream() const { return pos_ >= content_->Text().size(); }
   // 1-based number of the last line read (0 before the first).
-  int LineNumber() const { return static_cast<int>(next_); }
-  void Close() { next_ = content_->Lines().size(); }
+  int LineNumber() const { return line_; }
+  void Close() { pos_ = content_->Text().size(); }
 
  private:
   std::shared_ptr<const TextContent> content_;
-  std::size_t next_ = 0;
+  std::size_t pos_ = 0;
+  int line_ = 0;
 };
 
 class FileSystem {

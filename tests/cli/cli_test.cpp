@@ -130,7 +130,7 @@ TEST(Cli, ABadCommandLineSaysWhyAndWritesNothing) {
   const std::string before = ReadFile(kExample);
   for (const auto& [args, status, message] : std::vector<std::tuple<std::string, int, std::string>>{
            {"--help", 0, "Example:"}, {"--version", 0, "footmark-cli "},
-           {kExample + " --sbc 0", 2, "the SBC must be greater than 0"}, {kExample + " --sbc -5", 2, "greater than 0"},
+           {kExample + " --sbc 0", 2, "must be greater than 0"}, {kExample + " --sbc -5", 2, "greater than 0"},
            {kExample + " --sbc 200 --max-volume 0", 2, "reference volume must be a number"},
            {kExample + " --sbc 200 --max-volume abc", 2, "reference volume must be a number"},
            {kExample + " --sbc 200 --dxf " + kExample, 2, "is the analysis file itself"},

@@ -1,6 +1,8 @@
 #include "fuzz/pipeline_input.h"
 
+#include <cctype>
 #include <memory>
+#include <utility>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -14,7 +16,10 @@
 #include "model/model.h"
 #include "model/numerics.h"
 #include "model/text_stream.h"
+#include "dxf/portable_dxf.h"
 #include "pipeline/pipeline.h"
+#include "report/calculation_report.h"
+#include "svg/svg_writer.h"
 #include "support/dxf_reading.h"
 
 namespace footmark::fuzz {
@@ -34,6 +39,18 @@ void DragColumns(Model& model, int pattern) {
     const int y = (pattern / 3 + 2 * s) % 3 - 1;
     SetColumnOffset(model, s, static_cast<int16>(x), static_cast<int16>(y));
   }
+}
+
+// "nan" or "inf" (any case) standing as a word of its own: a number that is
+// not finite, written out.
+bool HasNonFinite(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  const auto letter = [&](std::size_t i) { return std::isalpha(static_cast<unsigned char>(lower[i])) != 0; };
+  for (const char* word : {"nan", "inf"})
+    for (std::size_t at = lower.find(word); at != std::string::npos; at = lower.find(word, at + 1))
+      if ((at == 0 || !letter(at - 1)) && (at + 3 >= lower.size() || !letter(at + 3))) return true;
+  return false;
 }
 
 // A run that ends normally has composed a usable drawing: it reads back as
@@ -71,17 +88,30 @@ PipelineEnd RunPipeline(std::string_view input) {
   MemoryFileSystem fs;
   fs.Add(model->AnlFilePath, std::string(input));
   QuietMessages ui;
-  std::vector<std::string> drawing;
+  std::vector<std::string> exact;
+  std::string portable, svg, report;
   try {
-    DesignJob(*model, {.AnalysisFile = model->AnlFilePath, .Sbc = IntText(sbc)}, fs, ui);
+    const auto checks = DesignJob(*model, {.AnalysisFile = model->AnlFilePath, .Sbc = IntText(sbc)}, fs, ui);
     DragColumns(*model, choice >> 3);
-    drawing = testing::CrLfLines(ExactDxfText(ComposeDrawing(*model)));
+    const Drawing drawing = ComposeDrawing(*model);
+    exact = testing::CrLfLines(ExactDxfText(drawing));
+    portable = PortableDxfText(drawing);
+    svg = SvgText(drawing);
+    report = CalculationReportHtml(*model, *checks, svg);
   } catch (const ProgramEnd&) {
     return PipelineEnd::kProgramEnd;
   } catch (const RuntimeFailure&) {
     return PipelineEnd::kRuntimeFailure;
   }
-  CheckDrawing(drawing);
+  CheckDrawing(exact);
+  try {
+    ReadDxf(portable);
+  } catch (const RuntimeFailure& e) {
+    throw std::logic_error(std::string("the portable drawing does not read back: ") + e.what());
+  }
+  for (const auto& [what, text] : {std::pair{"portable drawing", &portable}, std::pair{"SVG", &svg}})
+    if (HasNonFinite(*text)) throw std::logic_error(std::string("the ") + what + " holds a number that is not finite");
+  if (report.find("</html>") == std::string::npos) throw std::logic_error("the report is cut short");
   return PipelineEnd::kNormal;
 }
 
