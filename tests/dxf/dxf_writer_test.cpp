@@ -1,16 +1,9 @@
-// The exact writer: fixed header and tables, entity texts, number format, dimension blocks, safe replace.
+// The exact writer: fixed header and tables, entity texts, number format, dimension blocks. A failed write:
+// tests/model (ReplaceFile).
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <filesystem>
-#ifndef _WIN32
-#include <sys/resource.h>
-#endif
-
 #include "dxf/dxf_writer.h"
-#include "model/failure.h"
 #include "support/dxf_reading.h"
-#include "support/test_files.h"
 
 namespace footmark {
 namespace {
@@ -18,8 +11,6 @@ namespace {
 using testing::CrLfLines;
 using testing::HasRun;
 using testing::Pieces;
-using testing::ReadFile;
-using testing::ScratchDir;
 
 TEST(ExactDxfText, EmptyDrawingIsTheFixedHeaderAndTablesThenTwoEmptySections) {
   const std::string text = ExactDxfText(Drawing{});
@@ -83,32 +74,6 @@ TEST(ExactDxfText, EntityTextsNumberFormatAndDimensionBlocks) {
             Pieces("BLOCK|  8|0|  2|*D0|70|     1| 10|0.0| 20|0.0| 30|0.0|  3|*D0|  1||0|ENDBLK|  8|0|0|"
                    "BLOCK|  8|0|  2|*D1|70|     1| 10|0.0| 20|0.0| 30|0.0|  3|*D1|  1||0|ENDBLK|  8|0|0"));
 }
-
-#ifndef _WIN32  // Windows has no file size limit to set
-// The earlier file outgrows a 16-bit line count; a file size limit makes the new write fail.
-TEST(DxfWriteFile, AFailedWriteLeavesTheEarlierFileAndNoPartialFile) {
-  ScratchDir dir;
-  const std::string earlier = dir.path() + "/plan.dxf";
-  Drawing big;
-  for (int i = 0; i < 2100; ++i) DxfAddLine(big, "Layout", 0, 0, 0, 1, 1, 0);
-  DxfWriteFile(big, earlier);
-  const std::string before = ReadFile(earlier);
-  ASSERT_EQ(CrLfLines(before).size(), 376u + 2100 * 16);
-
-  rlimit old{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  const rlimit small{65536, old.rlim_max};
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  DxfAddCircle(big, "Grid", 0, 0, 0, 1);
-  EXPECT_THROW(DxfWriteFile(big, earlier), RuntimeFailure);
-  setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
-
-  EXPECT_EQ(ReadFile(earlier), before);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-}
-#endif
 
 }  // namespace
 }  // namespace footmark
