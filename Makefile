@@ -4,6 +4,7 @@
 #                test (release and sanitizer builds)
 #   make fuzz  - only the bounded fuzzer run (clang, ASan and UBSan)
 #   make package - the Debian package (build/release/footmark_*.deb)
+#   make windows - footmark-cli.exe for 64-bit Windows (build/windows/footmark-cli.exe)
 EXAMPLE ?= examples/frame-4x3-2storey.ANL
 SBC ?= 200
 DRAWING ?= build/demo/$(basename $(notdir $(EXAMPLE))).dxf
@@ -13,7 +14,7 @@ DRAWING ?= build/demo/$(basename $(notdir $(EXAMPLE))).dxf
 FUZZ_RUNS ?= 12000
 FUZZ_CORPUS := build/fuzz/corpus-run
 
-.PHONY: demo test setup release asan fuzz bench screenshot package
+.PHONY: demo test setup release asan fuzz bench screenshot package windows
 
 setup:
 	@scripts/setup
@@ -26,6 +27,11 @@ asan: setup
 	cmake --preset debug-asan
 	cmake --build --preset debug-asan
 
+# Cross-compiled with MinGW-w64; its tests run under Wine (ctest --preset windows).
+windows: setup
+	cmake --preset windows
+	cmake --build --preset windows
+
 # Beside the drawing: the portable drawing, the SVG, the calculation report
 # and the workbook, named after it.
 demo: release
@@ -34,10 +40,11 @@ demo: release
 	  --portable-dxf $(basename $(DRAWING))-portable.dxf --svg $(basename $(DRAWING)).svg \
 	  --report $(basename $(DRAWING))-report.html --xlsx $(basename $(DRAWING)).xlsx
 
-test: release asan
+test: release asan windows
 	$(MAKE) --no-print-directory fuzz
 	ctest --preset release
 	ctest --preset debug-asan
+	ctest --preset windows
 
 fuzz: setup
 	cmake --preset fuzz

@@ -10,6 +10,7 @@
 #include "cli/report.h"
 #include "model/failure.h"
 #include "model/model.h"
+#include "model/platform_paths.h"
 #include "model/replace_file.h"
 #include "pipeline/exit_status.h"
 #include "pipeline/pipeline.h"
@@ -91,9 +92,10 @@ int Run(const cli::Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  KeepLineEndsOnStandardStreams();
   cli::Options options;
   try {
-    options = cli::ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    options = cli::ParseOptions(Utf8Arguments(argc, argv));
   } catch (const std::invalid_argument& e) {
     std::cerr << "footmark-cli: " << e.what() << '\n' << cli::kUsage;
     return kExitInputEnds;

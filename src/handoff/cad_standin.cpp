@@ -8,6 +8,7 @@
 
 #include "handoff/desktop_open.h"
 #include "handoff/dxf_reader.h"
+#include "model/platform_paths.h"
 #include "model/replace_file.h"
 #include "model/failure.h"
 
@@ -36,7 +37,7 @@ struct StandInState {
 namespace {
 
 std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(fs::path(path), std::ios::binary);
+  std::ifstream in(PathFromUtf8(path), std::ios::binary);
   if (!in) throw RuntimeFailure("cannot open " + path);
   std::ostringstream text;
   text << in.rdbuf();

@@ -8,15 +8,16 @@
 #include <system_error>
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
 #include <process.h>
-#define footmark_getpid _getpid
+#include <sys/stat.h>
 #else
 #include <unistd.h>
-#define footmark_getpid ::getpid
 #endif
 
 #include "model/failure.h"
+#include "model/platform_paths.h"
 
 namespace footmark {
 
@@ -24,6 +25,26 @@ namespace {
 
 [[noreturn]] void Fail(const std::string& fileName, const std::string& reason) {
   throw RuntimeFailure("cannot write \"" + fileName + "\": " + reason);
+}
+
+#ifdef _WIN32
+int ProcessId() { return _getpid(); }
+#else
+int ProcessId() { return static_cast<int>(::getpid()); }
+#endif
+
+// A new file only, so two writers never share a temporary file. Microsoft's
+// C library ignores fopen's "x".
+std::FILE* CreateNew(const std::string& name) {
+#ifdef _WIN32
+  const int fd = _wopen(PathFromUtf8(name).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+  if (fd < 0) return nullptr;
+  std::FILE* f = _fdopen(fd, "wb");
+  if (!f) _close(fd);
+  return f;
+#else
+  return std::fopen(name.c_str(), "wbx");
+#endif
 }
 
 // Flushes the stream and asks the system to put the data on the disk, so a
@@ -42,9 +63,8 @@ bool FlushToDisk(std::FILE* f) {
 void ReplaceFile(const std::string& fileName, std::string_view content) {
   static std::atomic<unsigned> counter{0};
   // Same folder, so the rename cannot cross file systems.
-  const std::string temp =
-      fileName + ".part-" + std::to_string(footmark_getpid()) + "-" + std::to_string(counter++);
-  std::FILE* f = std::fopen(temp.c_str(), "wbx");
+  const std::string temp = fileName + ".part-" + std::to_string(ProcessId()) + "-" + std::to_string(counter++);
+  std::FILE* f = CreateNew(temp);
   if (!f) Fail(fileName, std::strerror(errno));
 
   bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size() && FlushToDisk(f);
@@ -53,12 +73,11 @@ void ReplaceFile(const std::string& fileName, std::string_view content) {
     ok = false;
     error = errno;
   }
-  std::error_code ec;
-  if (ok) std::filesystem::rename(temp, fileName, ec);  // replaces an earlier file
-  if (!ok || ec) {
-    const std::string reason = ok ? ec.message() : std::strerror(error != 0 ? error : EIO);
-    std::filesystem::remove(temp, ec);
-    Fail(fileName, reason);
+  if (ok) error = RenameReplacingUtf8(temp, fileName);  // replaces an earlier file
+  if (!ok || error != 0) {
+    std::error_code ec;
+    std::filesystem::remove(PathFromUtf8(temp), ec);
+    Fail(fileName, std::strerror(error != 0 ? error : EIO));
   }
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "model/failure.h"
+#include "model/platform_paths.h"
 
 namespace footmark {
 
@@ -31,11 +32,11 @@ namespace {
 // that grows meanwhile fills it, and the block doubles.
 std::shared_ptr<const TextContent> ReadWhole(const std::string& path) {
   std::error_code ec;
-  if (std::filesystem::is_directory(path, ec))
+  if (std::filesystem::is_directory(PathFromUtf8(path), ec))
     throw ProgramEnd("Cannot read \"" + path + "\": it is a folder, not an analysis file");
-  std::FILE* f = std::fopen(path.c_str(), "rb");
+  std::FILE* f = OpenFileUtf8(path, "rb");
   if (f == nullptr) throw ProgramEnd("Cannot open \"" + path + "\": " + std::strerror(errno));
-  const auto size = std::filesystem::file_size(path, ec);
+  const auto size = std::filesystem::file_size(PathFromUtf8(path), ec);
   ZeroedBlock block(ec ? std::size_t{1} << 16 : static_cast<std::size_t>(size) + 1);
   std::size_t used = 0;
   bool failed = false;
