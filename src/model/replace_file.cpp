@@ -47,16 +47,12 @@ std::FILE* CreateNew(const std::string& name) {
 #endif
 }
 
-// Flushes the stream and asks the system to put the data on the disk, so a
-// rename never publishes a file whose content is still in flight.
-bool FlushToDisk(std::FILE* f) {
-  if (std::fflush(f) != 0) return false;
-#ifdef _WIN32
-  return _commit(_fileno(f)) == 0;
-#else
-  return ::fsync(fileno(f)) == 0;
-#endif
-}
+// Every byte handed to the system before the rename publishes the file, so a
+// failed write (a full disk, a file size limit) never replaces the earlier
+// one. Forcing the bytes onto the disk as well (fsync) would cost more than
+// the whole design; against a power failure the file system orders a
+// rename over an earlier file after its data.
+bool Flush(std::FILE* f) { return std::fflush(f) == 0; }
 
 }  // namespace
 
@@ -67,7 +63,7 @@ void ReplaceFile(const std::string& fileName, std::string_view content) {
   std::FILE* f = CreateNew(temp);
   if (!f) Fail(fileName, std::strerror(errno));
 
-  bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size() && FlushToDisk(f);
+  bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size() && Flush(f);
   int error = ok ? 0 : errno;
   if (std::fclose(f) != 0 && ok) {
     ok = false;
