@@ -46,7 +46,11 @@ Json& Json::Key(std::string_view key) {
   return *this;
 }
 
-Json& Json::String(std::string_view s) {
+Json& Json::String(std::string_view s) { return Text(s, true); }
+
+Json& Json::FileName(std::string_view s) { return Text(s, false); }
+
+Json& Json::Text(std::string_view s, bool latin1) {
   Separate();
   out_ += '"';
   for (unsigned char c : s) {
@@ -61,7 +65,7 @@ Json& Json::String(std::string_view s) {
           char buf[8];
           std::snprintf(buf, sizeof buf, "\\u%04x", c);
           out_ += buf;
-        } else if (c >= 0x80) {
+        } else if (c >= 0x80 && latin1) {
           // Analysis files are single-byte text: bytes above 127 are Latin-1.
           out_ += static_cast<char>(0xC0 | (c >> 6));
           out_ += static_cast<char>(0x80 | (c & 0x3F));

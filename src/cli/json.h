@@ -16,7 +16,10 @@ class Json {
   Json& BeginArray();
   Json& EndArray();
   Json& Key(std::string_view key);
+  // Text from the analysis file: single-byte, bytes above 127 are Latin-1.
   Json& String(std::string_view s);
+  // A file name as the system gave it: UTF-8 already.
+  Json& FileName(std::string_view s);
   Json& Int(std::int64_t v);
   Json& Float(float v);
   // A number already written as text (DecimalText); one that is not finite
@@ -34,6 +37,7 @@ class Json {
   const std::string& str() const { return out_; }
 
  private:
+  Json& Text(std::string_view s, bool latin1);
   void Separate();
   std::string out_;
   std::vector<bool> first_;  // per open container: no element written yet

@@ -144,15 +144,15 @@ std::string JsonReport(const Model& model, const RunRecord& run) {
       JsonDesign(j, model);
       if (run.checks) JsonChecks(j, *run.checks);
     }
-    if (run.drawingFile) j.Field("drawing", *run.drawingFile);
+    if (run.drawingFile) j.Key("drawing").FileName(*run.drawingFile);
     if (!run.written.empty()) {
       j.Key("written").BeginArray();
-      for (const auto& [what, file] : run.written) j.String(file);
+      for (const auto& [what, file] : run.written) j.FileName(file);
       j.EndArray();
     }
     if (!run.writeFailures.empty()) {
       j.Key("write_failures").BeginArray();
-      for (const std::string& failure : run.writeFailures) j.String(failure);
+      for (const std::string& failure : run.writeFailures) j.FileName(failure);
       j.EndArray();
     }
   }
