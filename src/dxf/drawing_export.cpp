@@ -12,6 +12,11 @@ namespace footmark {
 Drawing ComposeDrawing(const Model& model) {
   Drawing drawing;
   drawing.DxfLayer = "Layout";
+  // Room for every entity at once (three per support and offset dimensions,
+  // three per grid line and its chain, the two ruled tables), so the list is
+  // not copied as it grows.
+  drawing.entities.reserve(static_cast<std::size_t>(5 * model.NumSupports + 4 * (model.GridLinesX[0] + model.GridLinesY[0]) +
+                                                    14 * (model.FootGroupCount + model.TypeBarSet[0] + 2) + 16));
 
   DxfFootingOutlines(drawing, model);
   DxfGrid(drawing, model);
@@ -32,7 +37,7 @@ void SaveDrawingDxf(const Model& model, const std::string& fileName) {
 }
 
 void SavePortableDxf(const Drawing& drawing, const std::string& fileName) {
-  ReplaceFile(fileName, PortableDxfText(drawing));
+  ReplaceFileWith(fileName, [&](const PieceSink& write) { WritePortableDxf(drawing, write); });
 }
 
 }  // namespace footmark

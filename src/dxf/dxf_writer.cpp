@@ -91,20 +91,25 @@ class ExactWriter {
   char digits_[12];
 };
 
-// Bytes of an entity's text, numbers at their longest: enough that the
-// string grows once at most.
-constexpr std::size_t kEntityBytes = 400;
+// The text goes out in pieces of this size, one buffer used again: a file
+// of megabytes needs no copy of itself in memory.
+constexpr std::size_t kPieceBytes = std::size_t{1} << 16;
 
-}  // namespace
-
-std::string ExactDxfText(const Drawing& drawing) {
+void WriteExactDxf(const Drawing& drawing, const PieceSink& write) {
   std::string text;
-  text.reserve(DxfHeaderText().size() + 200 + drawing.entities.size() * kEntityBytes);
+  text.reserve(kPieceBytes + DxfHeaderText().size() + 1024);
   ExactWriter out(text);
+  const auto handOn = [&] {
+    if (text.size() < kPieceBytes) return;
+    write(text);
+    text.clear();
+  };
   out << DxfHeaderText() << "SECTION|  2|BLOCKS|  0|"_dxf;
   int blocks = 0;
-  for (const DrawingEntity& e : drawing.entities)
+  for (const DrawingEntity& e : drawing.entities) {
     if (e.kind == EntityKind::kDimension) out.DimBlock(blocks++);
+    handOn();
+  }
   out << "ENDSEC|  0|SECTION|  2|ENTITIES|  0|"_dxf;
   int dimension = 0;
   for (const DrawingEntity& e : drawing.entities) {
@@ -115,13 +120,22 @@ std::string ExactDxfText(const Drawing& drawing) {
       case EntityKind::kRectangle: out.Rectangle(e); break;
       case EntityKind::kDimension: out.Dimension(e, dimension++); break;
     }
+    handOn();
   }
   out << "ENDSEC|  0|EOF|"_dxf;
+  write(text);
+}
+
+}  // namespace
+
+std::string ExactDxfText(const Drawing& drawing) {
+  std::string text;
+  WriteExactDxf(drawing, [&](std::string_view piece) { text += piece; });
   return text;
 }
 
 void DxfWriteFile(const Drawing& drawing, const std::string& fileName) {
-  ReplaceFile(fileName, ExactDxfText(drawing));
+  ReplaceFileWith(fileName, [&](const PieceSink& write) { WriteExactDxf(drawing, write); });
 }
 
 }  // namespace footmark

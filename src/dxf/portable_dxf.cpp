@@ -364,9 +364,12 @@ void Tables(TagWriter& w, const Extents& box) {
   w.Text(0, "ENDSEC");
 }
 
+// The text goes out in pieces of this size, one buffer used again.
+constexpr std::size_t kPieceBytes = std::size_t{1} << 16;
+
 }  // namespace
 
-std::string PortableDxfText(const Drawing& drawing) {
+void WritePortableDxf(const Drawing& drawing, const PieceSink& write) {
   const DrawingLayout layout = LayOutDrawing(drawing);
   // The header names the next free handle, so the handles are counted first:
   // one per entity, six per rectangle (POLYLINE, four VERTEX, SEQEND), and
@@ -375,21 +378,38 @@ std::string PortableDxfText(const Drawing& drawing) {
   for (const DrawingEntity& e : drawing.entities) handles += e.kind == EntityKind::kRectangle ? 6 : 1;
 
   std::string text;
-  text.reserve(8000 + drawing.entities.size() * 200 + layout.dimensions.size() * 1600);
+  text.reserve(kPieceBytes + 16000);
+  const auto handOn = [&] {
+    if (text.size() < kPieceBytes) return;
+    write(text);
+    text.clear();
+  };
   TagWriter w(text);
   Header(w, layout.extents, handles);
   Tables(w, layout.extents);
   w.Text(0, "SECTION");
   w.Text(2, "BLOCKS");
   int n = 0;
-  for (const DimensionLayout& d : layout.dimensions) DimBlock(w, d, n++);
+  for (const DimensionLayout& d : layout.dimensions) {
+    DimBlock(w, d, n++);
+    handOn();
+  }
   w.Text(0, "ENDSEC");
   w.Text(0, "SECTION");
   w.Text(2, "ENTITIES");
   int dimension = 0;
-  for (const DrawingEntity& e : drawing.entities) Entity(w, e, layout, dimension);
+  for (const DrawingEntity& e : drawing.entities) {
+    Entity(w, e, layout, dimension);
+    handOn();
+  }
   w.Text(0, "ENDSEC");
   w.Text(0, "EOF");
+  write(text);
+}
+
+std::string PortableDxfText(const Drawing& drawing) {
+  std::string text;
+  WritePortableDxf(drawing, [&](std::string_view piece) { text += piece; });
   return text;
 }
 

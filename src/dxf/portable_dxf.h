@@ -14,10 +14,13 @@
 #include <string>
 
 #include "dxf/drawing.h"
+#include "model/replace_file.h"
 
 namespace footmark {
 
-// The whole file as CR LF lines.
+// The whole file as CR LF lines, handed to `write` a piece at a time.
+void WritePortableDxf(const Drawing& drawing, const PieceSink& write);
+// The same, as one text.
 std::string PortableDxfText(const Drawing& drawing);
 
 }  // namespace footmark

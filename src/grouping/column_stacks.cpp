@@ -80,6 +80,11 @@ void LinkColumns(Model& model) {
   for (int l = 2; l <= nl; ++l)
     for (int x = 1; x <= nx; ++x) {
       const std::span<const int16> row = model.GridJoint.Row(x, l);
+      // Most rows of the grid hold no joint at all: one pass over the row
+      // tells, and the compiler does it many entries at a time.
+      int16 any = 0;
+      for (const int16 joint : row) any = static_cast<int16>(any | joint);
+      if (any == 0) continue;
       for (int y = 1; y <= ny; ++y) {
         const int16 upper = row[static_cast<std::size_t>(y)];
         if (upper <= 0) continue;

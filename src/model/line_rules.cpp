@@ -1,5 +1,7 @@
 #include "model/line_rules.h"
 
+#include <cstring>
+
 namespace footmark {
 
 namespace {
@@ -18,7 +20,18 @@ void Split(std::string_view line, Fields& fields, IsSeparator separates) {
 }  // namespace
 
 void SplitFields(std::string_view line, Fields& fields) {
-  Split(line, fields, [](char c) { return c == ' '; });
+  // Runs of blanks between fields: the next blank is found by memchr.
+  fields.clear();
+  const char* p = line.data();
+  const char* const end = p + line.size();
+  while (p < end) {
+    while (p < end && *p == ' ') ++p;
+    if (p == end) break;
+    const char* blank = static_cast<const char*>(std::memchr(p, ' ', static_cast<std::size_t>(end - p)));
+    if (blank == nullptr) blank = end;
+    fields.emplace_back(p, static_cast<std::size_t>(blank - p));
+    p = blank;
+  }
 }
 
 void SplitListFields(std::string_view line, Fields& fields) {

@@ -22,7 +22,7 @@ inline std::size_t MarkerPos(std::string_view line, std::string_view marker) {
 
 // A data line begins with a number greater than 0 (echoed input lines begin
 // with their line number; headings, underlines and blank lines do not).
-inline bool IsDataLine(std::string_view line) { return LeadingValue(line) > 0; }
+inline bool IsDataLine(std::string_view line) { return LeadingValueIsPositive(line); }
 
 // Cut at every single space; empty pieces are dropped. Tabs do not separate.
 // The fields are views into the line.

@@ -13,12 +13,9 @@
 
 namespace footmark {
 
-float Sng(double x) {
+void SngFailure(double x) {
   if (std::isnan(x)) throw RuntimeFailure("arithmetic fault: result is not a number");
-  const float f = static_cast<float>(x);
-  if (std::isinf(f) && !std::isinf(x))
-    throw RuntimeFailure("overflow: " + NumText(x) + " is beyond single precision");
-  return f;
+  throw RuntimeFailure("overflow: " + NumText(x) + " is beyond single precision");
 }
 
 double RoundHalfEven(double x) {
@@ -219,6 +216,35 @@ double LeadingValue(std::string_view text) {
     value = std::strtod(std::string(number).c_str(), nullptr);
   if (std::isinf(value)) throw RuntimeFailure("overflow: " + std::string(number) + " is beyond double precision");
   return value;
+}
+
+bool LeadingValueIsPositive(std::string_view text) {
+  // The leading-value rule once more, counting instead of collecting.
+  std::size_t i = 0;
+  const std::size_t n = text.size();
+  while (i < n && IsBlank(text[i])) ++i;
+  bool negative = false;
+  if (i < n && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i++] == '-';
+    while (i < n && IsBlank(text[i])) ++i;
+  }
+  bool point = false, nonZero = false;
+  std::size_t digits = 0;
+  for (; i < n; ++i) {
+    const char c = text[i];
+    if (IsDigit(c)) {
+      ++digits;
+      nonZero = nonZero || c != '0';
+    } else if (c == '.' && !point) {
+      point = true;
+    } else if (!IsBlank(c)) {
+      break;
+    }
+  }
+  // An exponent, or digits enough to reach the ends of the double range,
+  // leave it to the conversion (an underflow to 0, an overflow).
+  if ((i < n && IsExponent(text[i])) || digits > 300) return LeadingValue(text) > 0;
+  return nonZero && !negative;
 }
 
 bool IsNumeric(std::string_view text) {

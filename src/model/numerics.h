@@ -6,6 +6,7 @@
 // to the even neighbour and fail cleanly when out of range.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -15,7 +16,13 @@ namespace footmark {
 
 // Rounds a double to single precision; a finite value beyond the float range
 // is an overflow (RuntimeFailure), as is NaN.
-float Sng(double x);
+[[noreturn]] void SngFailure(double x);
+inline float Sng(double x) {
+  const float f = static_cast<float>(x);
+  if (std::isnan(x) || (std::isinf(f) && !std::isinf(x))) [[unlikely]]
+    SngFailure(x);
+  return f;
+}
 
 // Nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
 double RoundHalfEven(double x);
@@ -37,6 +44,11 @@ double Divide(double a, double b);
 // first other character ends the number. No number gives 0; a number beyond
 // the double range is an overflow (RuntimeFailure).
 double LeadingValue(std::string_view text);
+
+// Whether LeadingValue(text) > 0, without converting the number when its
+// sign and digits tell: a data line of the analysis file is known by that
+// alone. The same answer, and the same overflow, as the comparison.
+bool LeadingValueIsPositive(std::string_view text);
 
 // The general is-numeric test: optional blanks, a sign, digits with at most
 // one decimal point, an optional exponent, optional blanks.

@@ -57,14 +57,36 @@ bool Flush(std::FILE* f) { return std::fflush(f) == 0; }
 }  // namespace
 
 void ReplaceFile(const std::string& fileName, std::string_view content) {
+  ReplaceFileWith(fileName, [content](const PieceSink& write) { write(content); });
+}
+
+void ReplaceFileWith(const std::string& fileName, const std::function<void(const PieceSink&)>& produce) {
   static std::atomic<unsigned> counter{0};
   // Same folder, so the rename cannot cross file systems.
   const std::string temp = fileName + ".part-" + std::to_string(ProcessId()) + "-" + std::to_string(counter++);
   std::FILE* f = CreateNew(temp);
   if (!f) Fail(fileName, std::strerror(errno));
 
-  bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size() && Flush(f);
-  int error = ok ? 0 : errno;
+  // After the first failed piece the rest is not written.
+  bool ok = true;
+  int error = 0;
+  try {
+    produce([&](std::string_view piece) {
+      if (ok && std::fwrite(piece.data(), 1, piece.size(), f) != piece.size()) {
+        ok = false;
+        error = errno;
+      }
+    });
+  } catch (...) {
+    std::fclose(f);
+    std::error_code ec;
+    std::filesystem::remove(PathFromUtf8(temp), ec);
+    throw;
+  }
+  if (ok && !Flush(f)) {
+    ok = false;
+    error = errno;
+  }
   if (std::fclose(f) != 0 && ok) {
     ok = false;
     error = errno;

@@ -1,15 +1,23 @@
 // Replacing a file only once its new content is complete.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace footmark {
 
 // Writes content to a new file in fileName's folder and renames it over
-// fileName when every byte is on disk. On any failure (folder missing or not
-// writable, disk full, file too large) the new file is removed, an earlier
-// fileName is left untouched, and RuntimeFailure names fileName and the cause.
+// fileName when every byte has reached the system. On any failure (folder
+// missing or not writable, disk full, file too large) the new file is
+// removed, an earlier fileName is left untouched, and RuntimeFailure names
+// fileName and the cause.
 void ReplaceFile(const std::string& fileName, std::string_view content);
+
+// The same for content made piece by piece: `produce` hands every piece, in
+// order, to the function it is given. A large file then needs no copy of
+// itself in memory.
+using PieceSink = std::function<void(std::string_view piece)>;
+void ReplaceFileWith(const std::string& fileName, const std::function<void(const PieceSink&)>& produce);
 
 }  // namespace footmark

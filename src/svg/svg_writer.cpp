@@ -149,14 +149,16 @@ std::string_view GroupOf(const DrawingEntity& e) {
 
 }  // namespace
 
-std::string SvgText(const Drawing& drawing) {
+void WriteSvg(const Drawing& drawing, const PieceSink& write) {
+  // The text goes out in pieces of this size, one buffer used again.
+  constexpr std::size_t kPieceBytes = std::size_t{1} << 16;
   const DrawingLayout layout = LayOutDrawing(drawing);
   const Extents& box = layout.extents;
   const double x0 = box.min.x - kMargin, y0 = Y(box.max.y) - kMargin;
   const double width = box.max.x - box.min.x + 2 * kMargin, height = box.max.y - box.min.y + 2 * kMargin;
 
   std::string text;
-  text.reserve(4096 + drawing.entities.size() * 120);
+  text.reserve(kPieceBytes + 4096);
   SvgOut out(text);
   out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       << "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" xml:space=\"preserve\" width=\""
@@ -180,12 +182,24 @@ std::string SvgText(const Drawing& drawing) {
       inGroup = true;
     }
     Entity(out, e, dimension);
+    if (text.size() >= kPieceBytes) {
+      write(text);
+      text.clear();
+    }
   }
   if (inGroup) out << "</g>\n";
   out << "</svg>\n";
+  write(text);
+}
+
+std::string SvgText(const Drawing& drawing) {
+  std::string text;
+  WriteSvg(drawing, [&](std::string_view piece) { text += piece; });
   return text;
 }
 
-void SaveSvg(const Drawing& drawing, const std::string& fileName) { ReplaceFile(fileName, SvgText(drawing)); }
+void SaveSvg(const Drawing& drawing, const std::string& fileName) {
+  ReplaceFileWith(fileName, [&](const PieceSink& write) { WriteSvg(drawing, write); });
+}
 
 }  // namespace footmark

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "dxf/drawing.h"
+#include "model/replace_file.h"
 
 namespace footmark {
 
@@ -17,6 +18,8 @@ namespace footmark {
 // included) and per dimension, grouped under the entity's layer as a class
 // ("Layout", "Grid", "TblText"; dimensions in "Dimension").
 std::string SvgText(const Drawing& drawing);
+// The same, handed to `write` a piece at a time.
+void WriteSvg(const Drawing& drawing, const PieceSink& write);
 
 // Writes SvgText to fileName, replacing an earlier file only once the new
 // one is complete (RuntimeFailure naming the file otherwise).

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "workbook/xlsx_api.h"
 #include "model/numerics.h"
 
 namespace footmark::workbook {
@@ -26,9 +27,9 @@ constexpr double kWrapSlack = 4;
 constexpr double kLineHeight = 15;
 
 lxw_format* Filled(lxw_workbook* book, lxw_color_t color, bool bold) {
-  lxw_format* f = workbook_add_format(book);
-  format_set_bg_color(f, color);
-  if (bold) format_set_bold(f);
+  lxw_format* f = Xlsx().workbook_add_format(book);
+  Xlsx().format_set_bg_color(f, color);
+  if (bold) Xlsx().format_set_bold(f);
   return f;
 }
 
@@ -45,25 +46,25 @@ Styles::Styles(lxw_workbook* book)
       groupFail(Filled(book, kFailRed, true)),
       fail(Filled(book, kFailRed, false)),
       warning(Filled(book, kWarnYellow, false)),
-      total(workbook_add_format(book)),
-      date(workbook_add_format(book)),
-      wrap(workbook_add_format(book)) {
-  format_set_bottom(header, LXW_BORDER_THIN);
-  format_set_text_wrap(header);
-  format_set_align(header, LXW_ALIGN_CENTER);
-  format_set_align(header, LXW_ALIGN_VERTICAL_TOP);
-  format_set_bold(total);
-  format_set_top(total, LXW_BORDER_THIN);
-  format_set_num_format(date, "yyyy-mm-dd hh:mm");
-  format_set_align(date, LXW_ALIGN_LEFT);
-  format_set_text_wrap(wrap);
-  format_set_align(wrap, LXW_ALIGN_LEFT);  // the project page's numbers beside their items
-  format_set_align(wrap, LXW_ALIGN_VERTICAL_TOP);
+      total(Xlsx().workbook_add_format(book)),
+      date(Xlsx().workbook_add_format(book)),
+      wrap(Xlsx().workbook_add_format(book)) {
+  Xlsx().format_set_bottom(header, LXW_BORDER_THIN);
+  Xlsx().format_set_text_wrap(header);
+  Xlsx().format_set_align(header, LXW_ALIGN_CENTER);
+  Xlsx().format_set_align(header, LXW_ALIGN_VERTICAL_TOP);
+  Xlsx().format_set_bold(total);
+  Xlsx().format_set_top(total, LXW_BORDER_THIN);
+  Xlsx().format_set_num_format(date, "yyyy-mm-dd hh:mm");
+  Xlsx().format_set_align(date, LXW_ALIGN_LEFT);
+  Xlsx().format_set_text_wrap(wrap);
+  Xlsx().format_set_align(wrap, LXW_ALIGN_LEFT);  // the project page's numbers beside their items
+  Xlsx().format_set_align(wrap, LXW_ALIGN_VERTICAL_TOP);
 }
 
 Sheet::Sheet(Book& book, const char* name, const std::vector<std::string>& headers)
     : book_(book),
-      ws_(workbook_add_worksheet(book.book, name)),
+      ws_(Xlsx().workbook_add_worksheet(book.book, name)),
       columns_(static_cast<int>(headers.size())),
       written_(headers.size()),
       chars_(headers.size(), kMinWidth),
@@ -72,14 +73,14 @@ Sheet::Sheet(Book& book, const char* name, const std::vector<std::string>& heade
     Note(LXW_ERROR_MEMORY_MALLOC_FAILED);
     return;
   }
-  worksheet_freeze_panes(ws_, 1, 0);
+  Xlsx().worksheet_freeze_panes(ws_, 1, 0);
   // On paper: A4 across, the table one page wide, its header on every page,
   // and the grid, or a text runs into the number before it.
-  worksheet_gridlines(ws_, LXW_SHOW_ALL_GRIDLINES);
-  worksheet_set_landscape(ws_);
-  worksheet_set_paper(ws_, kPaperA4);
-  worksheet_fit_to_pages(ws_, 1, 0);
-  Note(worksheet_repeat_rows(ws_, 0, 0));
+  Xlsx().worksheet_gridlines(ws_, LXW_SHOW_ALL_GRIDLINES);
+  Xlsx().worksheet_set_landscape(ws_);
+  Xlsx().worksheet_set_paper(ws_, kPaperA4);
+  Xlsx().worksheet_fit_to_pages(ws_, 1, 0);
+  Note(Xlsx().worksheet_repeat_rows(ws_, 0, 0));
   row_ = -1;
   HeaderRow(headers);
 }
@@ -90,10 +91,10 @@ Sheet::~Sheet() {
   for (int c = 0; c < columns_; ++c) {
     if (wrapWidth_[static_cast<std::size_t>(c)] > 0) continue;
     const std::size_t w = std::min(chars_[static_cast<std::size_t>(c)] + 2, kMaxWidth);
-    Note(worksheet_set_column(ws_, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), static_cast<double>(w), nullptr));
+    Note(Xlsx().worksheet_set_column(ws_, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), static_cast<double>(w), nullptr));
   }
   // Only the table: a long note running on to the right would shrink the page.
-  Note(worksheet_print_area(ws_, 0, 0, static_cast<lxw_row_t>(row_), static_cast<lxw_col_t>(columns_ - 1)));
+  Note(Xlsx().worksheet_print_area(ws_, 0, 0, static_cast<lxw_row_t>(row_), static_cast<lxw_col_t>(columns_ - 1)));
 }
 
 void Sheet::Note(lxw_error e) {
@@ -110,7 +111,7 @@ void Sheet::FillRow() {
   if (!rowFormat_ || row_ < 0) return;
   for (int c = 0; c < columns_; ++c)
     if (!written_[static_cast<std::size_t>(c)])
-      Note(worksheet_write_blank(ws_, static_cast<lxw_row_t>(row_), static_cast<lxw_col_t>(c), rowFormat_));
+      Note(Xlsx().worksheet_write_blank(ws_, static_cast<lxw_row_t>(row_), static_cast<lxw_col_t>(c), rowFormat_));
 }
 
 void Sheet::NewRow(lxw_format* format) {
@@ -133,16 +134,16 @@ void Sheet::Text(int col, std::string_view text) {
   // Spreadsheet programs do not grow a row for wrapped text on opening.
   if (const double width = wrapWidth_[static_cast<std::size_t>(col)]; width > 0) {
     const double lines = std::ceil(static_cast<double>(chars) / (width - kWrapSlack));
-    if (lines > 1) Note(worksheet_set_row(ws_, static_cast<lxw_row_t>(row_), lines * kLineHeight, nullptr));
+    if (lines > 1) Note(Xlsx().worksheet_set_row(ws_, static_cast<lxw_row_t>(row_), lines * kLineHeight, nullptr));
   }
-  Note(worksheet_write_string(ws_, static_cast<lxw_row_t>(row_), static_cast<lxw_col_t>(col), std::string(text).c_str(),
+  Note(Xlsx().worksheet_write_string(ws_, static_cast<lxw_row_t>(row_), static_cast<lxw_col_t>(col), std::string(text).c_str(),
                               rowFormat_));
 }
 
 void Sheet::Number(int col, double value) {
   if (!ws_) return;
   Fit(col, NumText(value).size());
-  Note(worksheet_write_number(ws_, static_cast<lxw_row_t>(row_), static_cast<lxw_col_t>(col), value, rowFormat_));
+  Note(Xlsx().worksheet_write_number(ws_, static_cast<lxw_row_t>(row_), static_cast<lxw_col_t>(col), value, rowFormat_));
 }
 
 void Sheet::Decimal(int col, double value, int decimals) {
@@ -165,19 +166,19 @@ void Sheet::Cell(int col, std::string_view text, int decimals) {
 void Sheet::Date(int col, lxw_datetime when) {
   if (!ws_) return;
   Fit(col, 16);
-  Note(worksheet_write_datetime(ws_, static_cast<lxw_row_t>(row_), static_cast<lxw_col_t>(col), &when,
+  Note(Xlsx().worksheet_write_datetime(ws_, static_cast<lxw_row_t>(row_), static_cast<lxw_col_t>(col), &when,
                                 book_.styles.date));
 }
 
 void Sheet::WrapColumn(int col, double width) {
   if (!ws_) return;
   wrapWidth_[static_cast<std::size_t>(col)] = width;
-  Note(worksheet_set_column(ws_, static_cast<lxw_col_t>(col), static_cast<lxw_col_t>(col), width, book_.styles.wrap));
+  Note(Xlsx().worksheet_set_column(ws_, static_cast<lxw_col_t>(col), static_cast<lxw_col_t>(col), width, book_.styles.wrap));
 }
 
 void Sheet::Filter() {
   if (!ws_ || row_ < 1) return;
-  Note(worksheet_autofilter(ws_, 0, 0, static_cast<lxw_row_t>(row_), static_cast<lxw_col_t>(columns_ - 1)));
+  Note(Xlsx().worksheet_autofilter(ws_, 0, 0, static_cast<lxw_row_t>(row_), static_cast<lxw_col_t>(columns_ - 1)));
 }
 
 }  // namespace footmark::workbook

@@ -20,6 +20,7 @@
 #include <unistd.h>
 #endif
 
+#include "workbook/xlsx_api.h"
 #include "model/failure.h"
 #include "model/replace_file.h"
 #include "workbook/sheets.h"
@@ -137,7 +138,7 @@ lxw_error AddSheets(lxw_workbook* book, const Model& model, const checks::Design
   properties.title = title.data();
   properties.comments = comments.data();
   workbook::Book b(book);
-  b.error = workbook_set_properties(book, &properties);
+  b.error = workbook::Xlsx().workbook_set_properties(book, &properties);
   workbook::AddSupports(b, model);
   workbook::AddFootingSchedule(b, model, checks);
   workbook::AddColumnSchedule(b, model);
@@ -157,14 +158,14 @@ void SaveWorkbook(const Model& model, const checks::DesignChecks& checks, const 
   std::string folder = scratch.Folder();
   lxw_workbook_options options{};
   options.tmpdir = folder.data();
-  lxw_workbook* raw = workbook_new_opt(name.c_str(), &options);
-  if (!raw) Fail(fileName, lxw_strerror(LXW_ERROR_MEMORY_MALLOC_FAILED));
-  std::unique_ptr<lxw_workbook, void (*)(lxw_workbook*)> book(raw, lxw_workbook_free);
+  lxw_workbook* raw = workbook::Xlsx().workbook_new_opt(name.c_str(), &options);
+  if (!raw) Fail(fileName, workbook::Xlsx().lxw_strerror(LXW_ERROR_MEMORY_MALLOC_FAILED));
+  std::unique_ptr<lxw_workbook, void (*)(lxw_workbook*)> book(raw, workbook::Xlsx().lxw_workbook_free);
 
   lxw_error error = AddSheets(raw, model, checks);
-  if (error != LXW_NO_ERROR) Fail(fileName, lxw_strerror(error));
-  error = workbook_close(book.release());  // writes the file and frees the workbook
-  if (error != LXW_NO_ERROR) Fail(fileName, lxw_strerror(error));
+  if (error != LXW_NO_ERROR) Fail(fileName, workbook::Xlsx().lxw_strerror(error));
+  error = workbook::Xlsx().workbook_close(book.release());  // writes the file and frees the workbook
+  if (error != LXW_NO_ERROR) Fail(fileName, workbook::Xlsx().lxw_strerror(error));
 
   std::string bytes;
   if (!scratch.Read(bytes)) Fail(fileName, "cannot read back \"" + name + "\"");
