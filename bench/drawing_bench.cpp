@@ -6,14 +6,12 @@
 #include <memory>
 
 #include "bench/capacity_file.h"
-#include "design/design_run.h"
 #include "dxf/drawing_export.h"
 #include "dxf/dxf_writer.h"
 #include "dxf/portable_dxf.h"
-#include "model/analysis_reader.h"
-#include "model/column_design_reader.h"
 #include "model/column_offsets.h"
 #include "model/text_stream.h"
+#include "pipeline/pipeline.h"
 #include "svg/svg_writer.h"
 
 namespace {
@@ -33,12 +31,8 @@ const Model& CapacityModel() {
     MemoryFileSystem fs;
     fs.Add("capacity.ANL", bench::CapacityAnalysisFile());
     auto m = std::make_unique<Model>();
-    m->AnlFilePath = "capacity.ANL";
     Quiet ui;
-    ReadAnalysisFile(*m, fs, ui);
-    ReadColumnDesign(*m, fs, ui);
-    RunDesign(*m, 200, ui);
-    RunDetailedDesign(*m);
+    DesignJob(*m, {.AnalysisFile = "capacity.ANL", .Sbc = "200"}, fs, ui);
     for (int s = 1; s <= m->NumSupports; ++s) SetColumnOffset(*m, s, 1, -1);
     return m;
   }();

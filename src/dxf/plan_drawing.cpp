@@ -3,6 +3,7 @@
 #include <string>
 
 #include "design/schedules.h"
+#include "model/column_offsets.h"
 #include "model/numerics.h"
 
 namespace footmark {
@@ -23,12 +24,10 @@ struct Centre {
   float cx, cy;
 };
 
-// An offset column moves by half the difference between its side and the
-// 0.23 m wall, which brings one of its faces in line with a face of the wall
-// centred on the grid line.
+// An offset column lines one of its faces up with the 230 mm wall on the
+// grid line (model/column_offsets.h).
 Centre ColumnCentre(const FootingRecord& f, double ytop) {
-  return {Sng((f.ColDepth / 1000.0 - 0.23) / 2 * f.OffsetX + f.PosX),
-          Sng(ytop - ((f.ColWidth / 1000.0 - 0.23) / 2 * f.OffsetY + f.PosY))};
+  return {Sng(ColumnShift(f.ColDepth, f.OffsetX) + f.PosX), Sng(ytop - (ColumnShift(f.ColWidth, f.OffsetY) + f.PosY))};
 }
 
 }  // namespace

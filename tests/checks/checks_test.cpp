@@ -14,8 +14,7 @@
 #include "design/design_run.h"
 #include "design/footing_design.h"
 #include "design/shear_table.h"
-#include "model/analysis_reader.h"
-#include "model/column_design_reader.h"
+#include "pipeline/pipeline.h"
 #include "support/test_files.h"
 
 namespace footmark::checks {
@@ -152,12 +151,9 @@ TEST(CheckFooting, NoDesignIsNeverOk) {
 TEST(CheckDesign, TheGroupsTheReferenceVolumeLeavesUndesignedAddNothing) {
   Model model;
   testing::RecordingMessages ui;
-  model.AnlFilePath = testing::SourcePath("examples/frame-6x5-4storey.ANL");
-  ReadAnalysisFile(model, FileSystem(), ui);
-  ReadColumnDesign(model, FileSystem(), ui);
-  RunDesign(model, 100, ui);
-  RunDetailedDesign(model);
-  const DesignChecks r = CheckDesign(model);
+  const DesignChecks r =
+      *DesignJob(model, {.AnalysisFile = testing::SourcePath("examples/frame-6x5-4storey.ANL"), .Sbc = "100"},
+                 FileSystem(), ui);
   ASSERT_EQ(r.groups.size(), 15u);
   EXPECT_EQ(r.ok + r.fails + r.notDesigned, 15);
   for (const std::size_t g : {13u, 14u}) {

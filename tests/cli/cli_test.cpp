@@ -137,6 +137,12 @@ TEST(Cli, ABadCommandLineSaysWhyAndWritesNothing) {
   }
   EXPECT_EQ(ReadFile(kExample), before);
   EXPECT_FALSE(std::filesystem::exists(json));
+
+  // A file that cannot be written stops no other.
+  const CliResult r = RunCli(dir, kExample + " --sbc 200 --xlsx " + dir.path() + "/missing/b.xlsx --report " + json);
+  EXPECT_EQ(r.status, 3);
+  EXPECT_TRUE(Has(r.err, "b.xlsx\": No such file or directory"));
+  EXPECT_TRUE(std::filesystem::exists(json)) << "the report was not written";
 }
 
 // Analysis files that cannot be opened: tests/odd_input.

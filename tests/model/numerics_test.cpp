@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -38,6 +40,14 @@ TEST(LeadingValue, InnerBlanksIgnoredAndAnExponentNeedsDigits) {
   EXPECT_THROW(LeadingValue(" 5E385"), RuntimeFailure);
   EXPECT_THROW(LeadingValue("-1 D 999"), RuntimeFailure);
   EXPECT_DOUBLE_EQ(LeadingValue("1E-999"), 0);
+  // The quick conversions round as strtod does, bit for bit.
+  for (const char* text : {"0.1", "-0", "136.53", "12.5e-22", "9007199254740993", "123456789012345.6",
+                           "1.7976931348623157E308", "4.9E-324", "2.2250738585072011e-308"})
+    EXPECT_EQ(LeadingValue(text), std::strtod(text, nullptr)) << text;
+  // A data line is told by the sign and digits alone, the ends of the range apart.
+  for (const auto& [line, data] : std::initializer_list<std::pair<const char*, bool>>{
+           {"  1 E-999 2", false}, {"0.000", false}, {"- 5", false}, {" 0 1", true}, {"3E5", true}})
+    EXPECT_EQ(IsDataLine(line), data) << '"' << line << '"';
 }
 
 TEST(Numeric, StrictTestAndConversion) {
@@ -54,6 +64,8 @@ TEST(NumText, SevenSignificantDigitsLikePercentG) {
       {0.45f, "0.45"}, {1.0 / 3.0, "0.3333333"}, {12345678.0, "1.234568E+07"}, {1.490116e-08, "1.490116E-08"},
       {9999999.0, "9999999"}, {0.0001, "0.0001"}, {-0.0, "0"}, {-1.5, "-1.5"}};
   for (const auto& c : cases) EXPECT_EQ(NumText(c.x), c.text);
+  // Our own outputs: no float noise, no "-0".
+  EXPECT_EQ(DecimalText(0.5000001f, 3) + " " + DecimalText(-0.0001, 3) + " " + DecimalText(4.5, 3, true), "0.5 0 4.500");
 }
 
 TEST(LineRules, FieldsAreCutAtSpacesOnlyAndDataLinesStartAbove0) {

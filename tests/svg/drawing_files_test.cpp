@@ -8,13 +8,10 @@
 #include <memory>
 
 #include "bench/capacity_file.h"
-#include "design/design_run.h"
 #include "dxf/drawing_export.h"
 #include "dxf/dxf_writer.h"
-#include "model/analysis_reader.h"
-#include "model/column_design_reader.h"
-#include "model/column_offsets.h"
 #include "model/text_stream.h"
+#include "pipeline/pipeline.h"
 #include "support/test_files.h"
 #include "svg/svg_writer.h"
 
@@ -23,7 +20,7 @@ namespace {
 
 struct Building {
   std::string name, analysis;
-  std::vector<std::array<int, 3>> offsets;  // support, side along X, side along Y
+  std::vector<ColumnSide> offsets;
 };
 
 TEST(DrawingFiles, PortableDxfAndSvgReadBackAsTheExactDrawing) {
@@ -39,13 +36,8 @@ TEST(DrawingFiles, PortableDxfAndSvgReadBackAsTheExactDrawing) {
     MemoryFileSystem fs;
     fs.Add(b.name + ".ANL", b.analysis);
     auto m = std::make_unique<Model>();
-    m->AnlFilePath = b.name + ".ANL";
     testing::RecordingMessages ui;
-    ReadAnalysisFile(*m, fs, ui);
-    ReadColumnDesign(*m, fs, ui);
-    RunDesign(*m, 200, ui);
-    RunDetailedDesign(*m);
-    for (const auto& [s, x, y] : b.offsets) SetColumnOffset(*m, s, static_cast<int16>(x), static_cast<int16>(y));
+    DesignJob(*m, {.AnalysisFile = b.name + ".ANL", .Sbc = "200", .Offsets = b.offsets}, fs, ui);
     const Drawing drawing = ComposeDrawing(*m);
     const std::string base = dir.path() + "/" + b.name;
     DxfWriteFile(drawing, base + ".dxf");

@@ -8,11 +8,9 @@
 #include <unistd.h>
 
 #include "checks/design_checks.h"
-#include "design/design_run.h"
-#include "model/analysis_reader.h"
-#include "model/column_design_reader.h"
 #include "model/failure.h"
 #include "model/numerics.h"
+#include "pipeline/pipeline.h"
 #include "support/test_files.h"
 #include "workbook/workbook.h"
 
@@ -26,14 +24,10 @@ struct Design {
 
 Design DesignExample(int16 sbc) {
   Design d;
-  d.model->AnlFilePath = testing::SourcePath("examples/frame-6x5-4storey.ANL");
-  const FileSystem fs;
   testing::RecordingMessages ui;
-  ReadAnalysisFile(*d.model, fs, ui);
-  ReadColumnDesign(*d.model, fs, ui);
-  RunDesign(*d.model, sbc, ui);
-  RunDetailedDesign(*d.model);
-  d.checks = checks::CheckDesign(*d.model);
+  d.checks = *DesignJob(*d.model,
+                        {.AnalysisFile = testing::SourcePath("examples/frame-6x5-4storey.ANL"), .Sbc = IntText(sbc)},
+                        FileSystem(), ui);
   return d;
 }
 
