@@ -3,6 +3,7 @@
 #include <ctime>
 #include <string_view>
 
+#include "model/local_time.h"
 #include "model/replace_file.h"
 #include "report/group_sheet.h"
 #include "report/html.h"
@@ -84,13 +85,7 @@ section.plan { page: plan; break-before: page; }
 )";
 
 std::string RunDate() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &now);
-#else
-  localtime_r(&now, &local);
-#endif
+  const std::tm local = LocalTimeNow();
   char text[16];
   return std::strftime(text, sizeof text, "%Y-%m-%d", &local) > 0 ? text : "";
 }

@@ -2,6 +2,7 @@
 // checks, quantities, and the project page with the method's assumptions.
 #include <ctime>
 
+#include "model/local_time.h"
 #include "workbook/sheets.h"
 
 namespace footmark::workbook {
@@ -19,13 +20,7 @@ lxw_format* CheckFormat(const Styles& styles, checks::Status status) {
 }
 
 lxw_datetime LocalNow() {
-  const std::time_t now = std::time(nullptr);
-  std::tm t{};
-#ifdef _WIN32
-  localtime_s(&t, &now);
-#else
-  localtime_r(&now, &t);
-#endif
+  const std::tm t = LocalTimeNow();
   return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, static_cast<double>(t.tm_sec)};
 }
 

@@ -1,10 +1,16 @@
 #include "support/test_files.h"
 
 #include <atomic>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
+
+#ifdef _WIN32
+#define popen _popen
+#define pclose _pclose
+#endif
 
 namespace footmark::testing {
 
@@ -39,6 +45,18 @@ std::string ReadFile(const std::string& path) {
 
 std::string SourcePath(const std::string& relative) {
   return (fs::path(FOOTMARK_SOURCE_DIR) / relative).string();
+}
+
+ScriptRun RunScript(const std::string& python, const std::string& script, const std::vector<std::string>& args) {
+  std::string command = python + " '" + SourcePath(script) + "'";
+  for (const std::string& a : args) command += " '" + a + "'";
+  ScriptRun run{.status = -1, .output = command + "\n"};
+  std::FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+  if (pipe == nullptr) return run;
+  char buf[4096];
+  while (const std::size_t n = std::fread(buf, 1, sizeof buf, pipe)) run.output.append(buf, n);
+  run.status = pclose(pipe);
+  return run;
 }
 
 }  // namespace footmark::testing

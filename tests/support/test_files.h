@@ -29,6 +29,14 @@ std::string ReadFile(const std::string& path);
 // Path of a file below the source tree (examples, test data).
 std::string SourcePath(const std::string& relative);
 
+// Runs a read-back script with `python` (one that has ezdxf and openpyxl) on
+// the arguments; its wait status (0 when it passed) and everything it printed.
+struct ScriptRun {
+  int status = -1;
+  std::string output;
+};
+ScriptRun RunScript(const std::string& python, const std::string& script, const std::vector<std::string>& args);
+
 // Records every message and caption, in order.
 class RecordingMessages : public UserMessages {
  public:

@@ -31,7 +31,7 @@ TEST(DrawingFiles, PortableDxfAndSvgReadBackAsTheExactDrawing) {
       {"capacity", bench::CapacityAnalysisFile(), {{1, 1, 1}, {60, -1, 1}, {200, 1, -1}}},
   };
   testing::ScratchDir dir;
-  std::string files;
+  std::vector<std::string> files;
   for (const Building& b : buildings) {
     MemoryFileSystem fs;
     fs.Add(b.name + ".ANL", b.analysis);
@@ -43,16 +43,10 @@ TEST(DrawingFiles, PortableDxfAndSvgReadBackAsTheExactDrawing) {
     DxfWriteFile(drawing, base + ".dxf");
     SavePortableDxf(drawing, base + "-portable.dxf");
     SaveSvg(drawing, base + ".svg");
-    for (const char* end : {".dxf", "-portable.dxf", ".svg"}) files += " '" + base + end + "'";
+    for (const char* end : {".dxf", "-portable.dxf", ".svg"}) files.push_back(base + end);
   }
-  const std::string command = std::string(FOOTMARK_EZDXF_PYTHON) + " '" +
-                              testing::SourcePath("tests/dxf/drawing_check.py") + "'" + files + " 2>&1";
-  std::FILE* check = popen(command.c_str(), "r");
-  ASSERT_NE(check, nullptr) << command;
-  std::string report;
-  char buf[4096];
-  while (const std::size_t n = std::fread(buf, 1, sizeof buf, check)) report.append(buf, n);
-  EXPECT_EQ(pclose(check), 0) << command << "\n" << report;
+  const testing::ScriptRun check = testing::RunScript(FOOTMARK_EZDXF_PYTHON, "tests/dxf/drawing_check.py", files);
+  EXPECT_EQ(check.status, 0) << check.output;
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ std::string Expected(const Design& d) {
 
 TEST(Workbook, ExampleAtTwoSbcsReadsBackAsItsDesign) {
   testing::ScratchDir dir;
-  std::string files;
+  std::vector<std::string> files;
   for (const int16 sbc : {200, 100}) {
     const Design d = DesignExample(sbc);
     if (sbc == 100) {  // the case of groups left undesigned
@@ -58,16 +58,12 @@ TEST(Workbook, ExampleAtTwoSbcsReadsBackAsItsDesign) {
     }
     const std::string book = dir.path() + "/sbc" + IntText(sbc) + ".xlsx";
     SaveWorkbook(*d.model, d.checks, book);
-    files += " '" + book + "' '" + dir.Write("sbc" + IntText(sbc) + ".json", Expected(d)) + "'";
+    files.push_back(book);
+    files.push_back(dir.Write("sbc" + IntText(sbc) + ".json", Expected(d)));
   }
-  const std::string command = std::string(FOOTMARK_OPENPYXL_PYTHON) + " '" +
-                              testing::SourcePath("tests/workbook/workbook_check.py") + "'" + files + " 2>&1";
-  std::FILE* check = popen(command.c_str(), "r");
-  ASSERT_NE(check, nullptr) << command;
-  std::string report;
-  char buf[4096];
-  while (const std::size_t n = std::fread(buf, 1, sizeof buf, check)) report.append(buf, n);
-  EXPECT_EQ(pclose(check), 0) << command << "\n" << report;
+  const testing::ScriptRun check =
+      testing::RunScript(FOOTMARK_OPENPYXL_PYTHON, "tests/workbook/workbook_check.py", files);
+  EXPECT_EQ(check.status, 0) << check.output;
 }
 
 TEST(Workbook, UnwritableTargetNamesFileAndReasonAndLeavesNothing) {
