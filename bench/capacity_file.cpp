@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "model/text_stream.h"
+#include "pipeline/pipeline.h"
+
 namespace footmark::bench {
 
 namespace {
@@ -34,6 +37,18 @@ constexpr int kExtraJoints = 218;
 constexpr int kExtraHeights = 88;
 
 }  // namespace
+
+std::unique_ptr<Model> DesignCapacityBuilding(std::optional<std::string> sbc) {
+  static const MemoryFileSystem files = [] {
+    MemoryFileSystem f;
+    f.Add("capacity.ANL", CapacityAnalysisFile());
+    return f;
+  }();
+  auto model = std::make_unique<Model>();
+  QuietMessages ui;
+  DesignJob(*model, {.AnalysisFile = "capacity.ANL", .Sbc = std::move(sbc)}, files, ui);
+  return model;
+}
 
 std::string CapacityAnalysisFile() {
   Echo e;

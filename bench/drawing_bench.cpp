@@ -10,29 +10,17 @@
 #include "dxf/dxf_writer.h"
 #include "dxf/portable_dxf.h"
 #include "model/column_offsets.h"
-#include "model/text_stream.h"
-#include "pipeline/pipeline.h"
 #include "svg/svg_writer.h"
 
 namespace {
 
 using namespace footmark;
 
-class Quiet : public UserMessages {
- public:
-  void ShowMessage(const std::string&) override {}
-  void SetCaption(StatusLabel, const std::string&) override {}
-};
-
 // Read and designed once, at SBC 200, with every column's offsets set where
 // its section allows, so the offset dimensions are drawn too.
 const Model& CapacityModel() {
   static const std::unique_ptr<Model> model = [] {
-    MemoryFileSystem fs;
-    fs.Add("capacity.ANL", bench::CapacityAnalysisFile());
-    auto m = std::make_unique<Model>();
-    Quiet ui;
-    DesignJob(*m, {.AnalysisFile = "capacity.ANL", .Sbc = "200"}, fs, ui);
+    auto m = bench::DesignCapacityBuilding("200");
     for (int s = 1; s <= m->NumSupports; ++s) SetColumnOffset(*m, s, 1, -1);
     return m;
   }();

@@ -8,40 +8,16 @@
 
 #include "bench/capacity_file.h"
 #include "grouping/joint_grid.h"
-#include "model/text_stream.h"
-#include "pipeline/pipeline.h"
 
 namespace {
 
 using namespace footmark;
 
-class Quiet : public UserMessages {
- public:
-  void ShowMessage(const std::string&) override {}
-  void SetCaption(StatusLabel, const std::string&) override {}
-};
-
-const MemoryFileSystem& CapacityFiles() {
-  static const MemoryFileSystem fs = [] {
-    MemoryFileSystem f;
-    f.Add("capacity.ANL", bench::CapacityAnalysisFile());
-    return f;
-  }();
-  return fs;
-}
-
-std::unique_ptr<Model> DesignCapacityModel(std::optional<std::string> sbc) {
-  auto model = std::make_unique<Model>();
-  Quiet ui;
-  DesignJob(*model, {.AnalysisFile = "capacity.ANL", .Sbc = std::move(sbc)}, CapacityFiles(), ui);
-  return model;
-}
-
-std::unique_ptr<Model> ReadCapacityModel() { return DesignCapacityModel(std::nullopt); }
+std::unique_ptr<Model> ReadCapacityModel() { return bench::DesignCapacityBuilding(std::nullopt); }
 
 // Reading, design run and detailed design, as one SBC choice and export do.
 void BM_WholePipeline(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(DesignCapacityModel("200")->FootGroupCount);
+  for (auto _ : state) benchmark::DoNotOptimize(bench::DesignCapacityBuilding("200")->FootGroupCount);
 }
 BENCHMARK(BM_WholePipeline)->Unit(benchmark::kMillisecond);
 

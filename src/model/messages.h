@@ -17,4 +17,11 @@ class UserMessages {
   virtual void SetCaption(StatusLabel label, const std::string& text) = 0;
 };
 
+// Nobody to tell: the benchmarks and the fuzzer.
+class QuietMessages : public UserMessages {
+ public:
+  void ShowMessage(const std::string&) override {}
+  void SetCaption(StatusLabel, const std::string&) override {}
+};
+
 }  // namespace footmark

@@ -23,12 +23,6 @@
 namespace footmark::fuzz {
 namespace {
 
-class QuietMessages : public UserMessages {
- public:
-  void ShowMessage(const std::string&) override {}
-  void SetCaption(StatusLabel, const std::string&) override {}
-};
-
 // Drags every column to a side that the pattern and its support number give.
 void DragColumns(Model& model, int pattern) {
   if (pattern == 0) return;
