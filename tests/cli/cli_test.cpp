@@ -19,6 +19,7 @@
 namespace footmark {
 namespace {
 
+using testing::Has;
 using testing::ReadFile;
 using testing::ScratchDir;
 using testing::SourcePath;
@@ -36,10 +37,6 @@ CliResult RunCli(const ScratchDir& dir, const std::string& args) {
 
 const std::string kExample = SourcePath("examples/frame-4x3-2storey.ANL");
 
-::testing::AssertionResult Has(const std::string& text, const std::string& piece) {
-  if (text.find(piece) != std::string::npos) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "no \"" << piece << "\" in:\n" << text.substr(0, 3000);
-}
 
 // Values worked out by hand from the example's reactions and design report,
 // not from this code: support 12 alone needs 1.06 m (class 1.1, 211.04 kN/m2

@@ -1,16 +1,9 @@
 #!/usr/bin/env python3
-"""Reads the portable DXF and the SVG of a drawing back with independent readers.
+"""The portable DXF and the SVG of a drawing read back: EXACT_DXF PORTABLE_DXF SVG [...].
 
-usage: drawing_check.py EXACT_DXF PORTABLE_DXF SVG [EXACT_DXF PORTABLE_DXF SVG ...]
-
-Portable DXF: ezdxf loads it and audit() reports no errors and no fixes; the
-counts of LINE, TEXT, POLYLINE, CIRCLE and DIMENSION equal the exact file's;
-every DIMENSION's block holds its three lines, two arrows, its text and three
-definition points; every entity has a handle of its own, below $HANDSEED;
-header and dimension style agree; LibreCAD renders it to a PDF of a sane page
-size. SVG: parses as XML, refers to nothing outside itself, and holds one
-<text> per schedule cell, mark, grid label and dimension of the exact file.
-Prints what is wrong and ends with status 1, or ends with 0.
+Portable: ezdxf's audit finds nothing; the exact file's entity counts; every dimension block with its lines,
+arrows, text and points; unique handles below $HANDSEED; header and style agree; LibreCAD renders a sane page.
+SVG: XML, self-contained, one <text> per cell, mark, grid label and dimension. Status 1 on any fault.
 """
 import os
 import shutil

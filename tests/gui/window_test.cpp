@@ -128,8 +128,6 @@ TEST(PlanFrame, EqualScaleInXAndYWithTheSlackCentredAndTheHintOnTop) {
   }
 }
 
-bool Has(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
-
 // The 6x5 example at SBC 100: uplift at 22 supports, groups that fail their
 // checks and two the 10 m3 reference volume leaves undesigned.
 struct SixByFiveRig : WindowRig {

@@ -1,18 +1,10 @@
 #!/usr/bin/env python3
-"""Reads drawings of the examples designed at SBC 200 back with ezdxf, an independent reader.
+"""Drawings of the examples at SBC 200 read back by ezdxf against the batch front end's design (JSON).
 
-usage: journey_check.py cli FOOTMARK_CLI EXAMPLES_DIR
-       journey_check.py drawing FOOTMARK_CLI ANALYSIS_FILE DXF_FILE SUPPORT:X:Y...
-
-"cli" runs the batch front end on both examples with two offset columns each,
-writing the exact and the portable drawing; "drawing" checks a drawing the
-window left against the batch front end's design of the same file and offsets.
-Each drawing must pass audit(), hold the expected entities, the mark F/P/C of
-every support on its footing, exactly the grid dimension chains plus one
-dimension per offset axis, the grid letters and both schedules right of the
-building. The exact drawing repeats one handle on its rectangles, which audit
-repairs; the portable one (it has $HANDSEED) must need no repair at all, and
-its schedule numbers are shown to the millimetre.
+usage: journey_check.py cli FOOTMARK_CLI EXAMPLES_DIR      (the exact and the portable drawing, two offsets each)
+       journey_check.py drawing FOOTMARK_CLI ANALYSIS_FILE DXF_FILE SUPPORT:X:Y...   (a drawing the window left)
+Audit, entities, the F/P/C marks, grid chains and offset dimensions, grid letters, both schedules. Only the
+exact file may need a repair (its rectangles share one handle); the portable one shows numbers to the mm.
 """
 import io
 import json

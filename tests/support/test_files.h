@@ -1,6 +1,8 @@
 // Helpers shared by the tests: scratch files and a recording message layer.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <map>
 #include <string>
 #include <vector>
@@ -28,6 +30,12 @@ std::string ReadFile(const std::string& path);
 
 // Path of a file below the source tree (examples, test data).
 std::string SourcePath(const std::string& relative);
+
+// Whether the text holds the piece; a failure shows the text.
+inline ::testing::AssertionResult Has(const std::string& text, const std::string& piece) {
+  if (text.find(piece) != std::string::npos) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "no \"" << piece << "\" in:\n" << text.substr(0, 3000);
+}
 
 // Runs a read-back script with `python` (one that has ezdxf and openpyxl) on
 // the arguments; its wait status (0 when it passed) and everything it printed.

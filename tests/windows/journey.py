@@ -1,15 +1,9 @@
 #!/usr/bin/env python3
-"""The Windows build against the build machine's own, on the same inputs.
+"""The Windows build against the build machine's own: the same status, output and files, byte for byte.
 
 usage: journey.py EMULATOR CLI_EXE CAPACITY_FILE_EXE NATIVE_CLI EXAMPLES_DIR WORK_DIR
-
-Both examples and the capacity building designed and drawn, a file name beyond
-ASCII, a missing file, an unknown option and drawings that cannot be written.
-Exit status, standard output and error, the files written (drawing, JSON) must
-be the same bytes, the file names given on the command line apart. The Windows
-program (run by EMULATOR, ";"-separated) is given Windows names (drive letter,
-backslashes) and runs every case twice, the second time over its own files.
-Exits 77 (skipped) when NATIVE_CLI is empty or not built.
+The Windows program (run by EMULATOR, ";"-separated) gets Windows names and runs every case twice, the
+second time over its own files. Exits 77 (skipped) without a NATIVE_CLI.
 """
 import shutil
 import subprocess
