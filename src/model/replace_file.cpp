@@ -21,17 +21,21 @@
 
 namespace footmark {
 
-namespace {
-
-[[noreturn]] void Fail(const std::string& fileName, const std::string& reason) {
+void FailToWrite(const std::string& fileName, const std::string& reason) {
   throw RuntimeFailure("cannot write \"" + fileName + "\": " + reason);
 }
 
+std::string UniqueSuffix() {
+  static std::atomic<unsigned> counter{0};
 #ifdef _WIN32
-int ProcessId() { return _getpid(); }
+  const int process = _getpid();
 #else
-int ProcessId() { return static_cast<int>(::getpid()); }
+  const int process = static_cast<int>(::getpid());
 #endif
+  return std::to_string(process) + "-" + std::to_string(counter++);
+}
+
+namespace {
 
 // A new file only, so two writers never share a temporary file. Microsoft's
 // C library ignores fopen's "x".
@@ -61,11 +65,10 @@ void ReplaceFile(const std::string& fileName, std::string_view content) {
 }
 
 void ReplaceFileWith(const std::string& fileName, const std::function<void(const PieceSink&)>& produce) {
-  static std::atomic<unsigned> counter{0};
   // Same folder, so the rename cannot cross file systems.
-  const std::string temp = fileName + ".part-" + std::to_string(ProcessId()) + "-" + std::to_string(counter++);
+  const std::string temp = fileName + ".part-" + UniqueSuffix();
   std::FILE* f = CreateNew(temp);
-  if (!f) Fail(fileName, std::strerror(errno));
+  if (!f) FailToWrite(fileName, std::strerror(errno));
 
   // After the first failed piece the rest is not written.
   bool ok = true;
@@ -95,7 +98,7 @@ void ReplaceFileWith(const std::string& fileName, const std::function<void(const
   if (!ok || error != 0) {
     std::error_code ec;
     std::filesystem::remove(PathFromUtf8(temp), ec);
-    Fail(fileName, std::strerror(error != 0 ? error : EIO));
+    FailToWrite(fileName, std::strerror(error != 0 ? error : EIO));
   }
 }
 

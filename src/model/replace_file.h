@@ -7,6 +7,14 @@
 
 namespace footmark {
 
+// The failure of a file that cannot be written (RuntimeFailure):
+// "cannot write \"FILE\": REASON".
+[[noreturn]] void FailToWrite(const std::string& fileName, const std::string& reason);
+
+// "PID-N", different for every call in every process: temporary files of
+// one writer never meet those of another.
+std::string UniqueSuffix();
+
 // Writes content to a new file in fileName's folder and renames it over
 // fileName when every byte has reached the system. On any failure (folder
 // missing or not writable, disk full, file too large) the new file is

@@ -3,7 +3,6 @@
 #include <xlsxwriter.h>
 #include <locale.h>
 
-#include <atomic>
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
@@ -14,12 +13,6 @@
 #include <sstream>
 #include <system_error>
 
-#ifdef _WIN32
-#include <process.h>
-#else
-#include <unistd.h>
-#endif
-
 #include "workbook/xlsx_api.h"
 #include "model/failure.h"
 #include "model/replace_file.h"
@@ -28,10 +21,6 @@
 namespace footmark {
 
 namespace {
-
-[[noreturn]] void Fail(const std::string& fileName, const std::string& reason) {
-  throw RuntimeFailure("cannot write \"" + fileName + "\": " + reason);
-}
 
 // libxlsxwriter prints the numbers of the sheets with the C library's
 // "%.16G" (Debian builds it without a conversion of its own), which follows
@@ -71,12 +60,6 @@ class ClassicLocale {
   ClassicLocale& operator=(const ClassicLocale&) = delete;
 };
 
-#ifdef _WIN32
-int ProcessId() { return _getpid(); }
-#else
-int ProcessId() { return static_cast<int>(::getpid()); }
-#endif
-
 // libxlsxwriter writes a workbook only to a file it names itself, with the C
 // library's narrow fopen (the ANSI code page on Windows), and does not put
 // it on the disk before it returns. So it writes into a file of our own in
@@ -86,12 +69,11 @@ int ProcessId() { return static_cast<int>(::getpid()); }
 class ScratchFile {
  public:
   explicit ScratchFile(const std::string& fileName) {
-    static std::atomic<unsigned> counter{0};
     std::error_code ec;
     folder_ = std::filesystem::temp_directory_path(ec);
-    if (ec) Fail(fileName, "no temporary folder: " + ec.message());
+    if (ec) FailToWrite(fileName, "no temporary folder: " + ec.message());
     for (int attempt = 0; attempt < 100; ++attempt) {
-      path_ = folder_ / ("footmark-" + std::to_string(ProcessId()) + "-" + std::to_string(counter++) + ".xlsx");
+      path_ = folder_ / ("footmark-" + UniqueSuffix() + ".xlsx");
 #ifdef _WIN32
       std::FILE* f = _wfopen(path_.c_str(), L"wb");  // the user's own temporary folder
 #else
@@ -105,7 +87,7 @@ class ScratchFile {
     }
     const std::string reason = std::strerror(errno);
     path_.clear();
-    Fail(fileName, "cannot create a temporary file in \"" + folder_.string() + "\": " + reason);
+    FailToWrite(fileName, "cannot create a temporary file in \"" + folder_.string() + "\": " + reason);
   }
   ~ScratchFile() {
     std::error_code ec;
@@ -159,16 +141,16 @@ void SaveWorkbook(const Model& model, const checks::DesignChecks& checks, const 
   lxw_workbook_options options{};
   options.tmpdir = folder.data();
   lxw_workbook* raw = workbook::Xlsx().workbook_new_opt(name.c_str(), &options);
-  if (!raw) Fail(fileName, workbook::Xlsx().lxw_strerror(LXW_ERROR_MEMORY_MALLOC_FAILED));
+  if (!raw) FailToWrite(fileName, workbook::Xlsx().lxw_strerror(LXW_ERROR_MEMORY_MALLOC_FAILED));
   std::unique_ptr<lxw_workbook, void (*)(lxw_workbook*)> book(raw, workbook::Xlsx().lxw_workbook_free);
 
   lxw_error error = AddSheets(raw, model, checks);
-  if (error != LXW_NO_ERROR) Fail(fileName, workbook::Xlsx().lxw_strerror(error));
+  if (error != LXW_NO_ERROR) FailToWrite(fileName, workbook::Xlsx().lxw_strerror(error));
   error = workbook::Xlsx().workbook_close(book.release());  // writes the file and frees the workbook
-  if (error != LXW_NO_ERROR) Fail(fileName, workbook::Xlsx().lxw_strerror(error));
+  if (error != LXW_NO_ERROR) FailToWrite(fileName, workbook::Xlsx().lxw_strerror(error));
 
   std::string bytes;
-  if (!scratch.Read(bytes)) Fail(fileName, "cannot read back \"" + name + "\"");
+  if (!scratch.Read(bytes)) FailToWrite(fileName, "cannot read back \"" + name + "\"");
   ReplaceFile(fileName, bytes);
 }
 
