@@ -21,8 +21,9 @@
 #include <vector>
 
 #include "app/frm_foot.h"
+#include "design/design_run.h"
 #include "handoff/cad_application.h"
-#include "model/numerics.h"
+#include "model/failure.h"
 
 namespace {
 
@@ -62,13 +63,12 @@ std::optional<StartOptions> ParseOptions(int argc, char** argv) {
     if ((arg == "--sbc" || arg == "--screenshot") && i + 1 < argc) {
       (arg == "--sbc" ? options.sbc : options.screenshot) = QString::fromLocal8Bit(argv[++i]);
     } else if (arg == "--max-volume" && i + 1 < argc) {
-      const std::string text = argv[++i];
-      const double v = IsNumeric(text) ? LeadingValue(text) : 0;
-      if (!(v > 0 && v <= 3.0e38)) {
-        std::cerr << "footmark: --max-volume \"" << text << "\": the reference volume must be a number of m3 greater than 0\n";
+      try {
+        options.maxVolume = MaxVolumeFromText(argv[++i]);
+      } catch (const ProgramEnd& e) {
+        std::cerr << "footmark: " << e.what() << '\n';
         return std::nullopt;
       }
-      options.maxVolume = Sng(v);
     } else if (arg.starts_with("-") || !options.analysisFile.empty()) {
       return std::nullopt;
     } else {

@@ -6,7 +6,6 @@
 
 #include "design/design_run.h"
 #include "model/failure.h"
-#include "model/numerics.h"
 
 namespace footmark::cli {
 
@@ -126,13 +125,11 @@ Options ParseOptions(const std::vector<std::string>& args) {
     } else if (a == "--sbc") {
       o.sbc = value();
     } else if (a == "--max-volume") {
-      const std::string text = value();
-      // Single precision, as the design compares it.
-      const double v = IsNumeric(text) ? LeadingValue(text) : 0;
-      if (!(v > 0 && v <= 3.0e38))
-        throw std::invalid_argument("--max-volume \"" + text +
-                                    "\": the reference volume must be a number of m3 greater than 0");
-      o.maxVolume = Sng(v);
+      try {
+        o.maxVolume = MaxVolumeFromText(value());
+      } catch (const ProgramEnd& e) {
+        throw std::invalid_argument(e.what());
+      }
     } else if (a == "--json") {
       o.jsonFile = value();
     } else if (a == "--dxf") {

@@ -26,6 +26,13 @@ int16 SbcFromText(const std::string& text) {
   return sbc;
 }
 
+float MaxVolumeFromText(const std::string& text) {
+  const double v = IsNumeric(text) ? LeadingValue(text) : 0;
+  if (!(v > 0 && v <= 3.0e38))
+    throw ProgramEnd("--max-volume \"" + text + "\": the reference volume must be a number of m3 greater than 0");
+  return Sng(v);
+}
+
 void RunDesign(Model& model, int16 sbc, UserMessages& ui, PlanWindowSteps* window) {
   model.SBC = static_cast<float>(sbc);
 
