@@ -91,24 +91,14 @@ class ExactWriter {
   char digits_[12];
 };
 
-// The text goes out in pieces of this size, one buffer used again: a file
-// of megabytes needs no copy of itself in memory.
-constexpr std::size_t kPieceBytes = std::size_t{1} << 16;
-
 void WriteExactDxf(const Drawing& drawing, const PieceSink& write) {
-  std::string text;
-  text.reserve(kPieceBytes + DxfHeaderText().size() + 1024);
-  ExactWriter out(text);
-  const auto handOn = [&] {
-    if (text.size() < kPieceBytes) return;
-    write(text);
-    text.clear();
-  };
+  PieceBuffer pieces(write, DxfHeaderText().size() + 1024);
+  ExactWriter out(pieces.text());
   out << DxfHeaderText() << "SECTION|  2|BLOCKS|  0|"_dxf;
   int blocks = 0;
   for (const DrawingEntity& e : drawing.entities) {
     if (e.kind == EntityKind::kDimension) out.DimBlock(blocks++);
-    handOn();
+    pieces.HandOnWhenFull();
   }
   out << "ENDSEC|  0|SECTION|  2|ENTITIES|  0|"_dxf;
   int dimension = 0;
@@ -120,18 +110,16 @@ void WriteExactDxf(const Drawing& drawing, const PieceSink& write) {
       case EntityKind::kRectangle: out.Rectangle(e); break;
       case EntityKind::kDimension: out.Dimension(e, dimension++); break;
     }
-    handOn();
+    pieces.HandOnWhenFull();
   }
   out << "ENDSEC|  0|EOF|"_dxf;
-  write(text);
+  pieces.Finish();
 }
 
 }  // namespace
 
 std::string ExactDxfText(const Drawing& drawing) {
-  std::string text;
-  WriteExactDxf(drawing, [&](std::string_view piece) { text += piece; });
-  return text;
+  return TextOf([&](const PieceSink& write) { WriteExactDxf(drawing, write); });
 }
 
 void DxfWriteFile(const Drawing& drawing, const std::string& fileName) {

@@ -364,9 +364,6 @@ void Tables(TagWriter& w, const Extents& box) {
   w.Text(0, "ENDSEC");
 }
 
-// The text goes out in pieces of this size, one buffer used again.
-constexpr std::size_t kPieceBytes = std::size_t{1} << 16;
-
 }  // namespace
 
 void WritePortableDxf(const Drawing& drawing, const PieceSink& write) {
@@ -377,14 +374,8 @@ void WritePortableDxf(const Drawing& drawing, const PieceSink& write) {
   unsigned handles = kFirstHandle + 11 * static_cast<unsigned>(layout.dimensions.size());
   for (const DrawingEntity& e : drawing.entities) handles += e.kind == EntityKind::kRectangle ? 6 : 1;
 
-  std::string text;
-  text.reserve(kPieceBytes + 16000);
-  const auto handOn = [&] {
-    if (text.size() < kPieceBytes) return;
-    write(text);
-    text.clear();
-  };
-  TagWriter w(text);
+  PieceBuffer pieces(write, 16000);
+  TagWriter w(pieces.text());
   Header(w, layout.extents, handles);
   Tables(w, layout.extents);
   w.Text(0, "SECTION");
@@ -392,7 +383,7 @@ void WritePortableDxf(const Drawing& drawing, const PieceSink& write) {
   int n = 0;
   for (const DimensionLayout& d : layout.dimensions) {
     DimBlock(w, d, n++);
-    handOn();
+    pieces.HandOnWhenFull();
   }
   w.Text(0, "ENDSEC");
   w.Text(0, "SECTION");
@@ -400,17 +391,15 @@ void WritePortableDxf(const Drawing& drawing, const PieceSink& write) {
   int dimension = 0;
   for (const DrawingEntity& e : drawing.entities) {
     Entity(w, e, layout, dimension);
-    handOn();
+    pieces.HandOnWhenFull();
   }
   w.Text(0, "ENDSEC");
   w.Text(0, "EOF");
-  write(text);
+  pieces.Finish();
 }
 
 std::string PortableDxfText(const Drawing& drawing) {
-  std::string text;
-  WritePortableDxf(drawing, [&](std::string_view piece) { text += piece; });
-  return text;
+  return TextOf([&](const PieceSink& write) { WritePortableDxf(drawing, write); });
 }
 
 }  // namespace footmark

@@ -60,6 +60,12 @@ bool Flush(std::FILE* f) { return std::fflush(f) == 0; }
 
 }  // namespace
 
+std::string TextOf(const std::function<void(const PieceSink&)>& produce) {
+  std::string text;
+  produce([&](std::string_view piece) { text += piece; });
+  return text;
+}
+
 void ReplaceFile(const std::string& fileName, std::string_view content) {
   ReplaceFileWith(fileName, [content](const PieceSink& write) { write(content); });
 }

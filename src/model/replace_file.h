@@ -1,6 +1,7 @@
 // Replacing a file only once its new content is complete.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -27,5 +28,33 @@ void ReplaceFile(const std::string& fileName, std::string_view content);
 // itself in memory.
 using PieceSink = std::function<void(std::string_view piece)>;
 void ReplaceFileWith(const std::string& fileName, const std::function<void(const PieceSink&)>& produce);
+
+// Everything `produce` hands on, in one text.
+std::string TextOf(const std::function<void(const PieceSink&)>& produce);
+
+// The text a writer builds, handed on in pieces of 64 kB with one buffer
+// used again: a file of megabytes needs no copy of itself in memory.
+class PieceBuffer {
+ public:
+  static constexpr std::size_t kPieceBytes = std::size_t{1} << 16;
+
+  // headroom: what one step may add beyond a full piece (a header, an entity).
+  PieceBuffer(const PieceSink& write, std::size_t headroom) : write_(write) { text_.reserve(kPieceBytes + headroom); }
+  std::string& text() { return text_; }
+
+  // After each step: a full piece goes on.
+  void HandOnWhenFull() {
+    if (text_.size() >= kPieceBytes) Finish();
+  }
+  // At the end: whatever is left goes on.
+  void Finish() {
+    write_(text_);
+    text_.clear();
+  }
+
+ private:
+  const PieceSink& write_;
+  std::string text_;
+};
 
 }  // namespace footmark

@@ -150,16 +150,13 @@ std::string_view GroupOf(const DrawingEntity& e) {
 }  // namespace
 
 void WriteSvg(const Drawing& drawing, const PieceSink& write) {
-  // The text goes out in pieces of this size, one buffer used again.
-  constexpr std::size_t kPieceBytes = std::size_t{1} << 16;
   const DrawingLayout layout = LayOutDrawing(drawing);
   const Extents& box = layout.extents;
   const double x0 = box.min.x - kMargin, y0 = Y(box.max.y) - kMargin;
   const double width = box.max.x - box.min.x + 2 * kMargin, height = box.max.y - box.min.y + 2 * kMargin;
 
-  std::string text;
-  text.reserve(kPieceBytes + 4096);
-  SvgOut out(text);
+  PieceBuffer pieces(write, 4096);
+  SvgOut out(pieces.text());
   out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       << "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" xml:space=\"preserve\" width=\""
       << width * kMillimetresPerUnit << "mm\" height=\"" << height * kMillimetresPerUnit << "mm\" viewBox=\"" << x0
@@ -182,20 +179,15 @@ void WriteSvg(const Drawing& drawing, const PieceSink& write) {
       inGroup = true;
     }
     Entity(out, e, dimension);
-    if (text.size() >= kPieceBytes) {
-      write(text);
-      text.clear();
-    }
+    pieces.HandOnWhenFull();
   }
   if (inGroup) out << "</g>\n";
   out << "</svg>\n";
-  write(text);
+  pieces.Finish();
 }
 
 std::string SvgText(const Drawing& drawing) {
-  std::string text;
-  WriteSvg(drawing, [&](std::string_view piece) { text += piece; });
-  return text;
+  return TextOf([&](const PieceSink& write) { WriteSvg(drawing, write); });
 }
 
 void SaveSvg(const Drawing& drawing, const std::string& fileName) {
