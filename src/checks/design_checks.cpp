@@ -59,6 +59,7 @@ DesignChecks CheckDesign(const Model& model) {
     }
     out.groups.push_back(std::move(group));
   }
+  out.clashes = FindClashes(FootingPlaces(model));
   return out;
 }
 

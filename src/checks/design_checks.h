@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "checks/check_result.h"
+#include "checks/clearance.h"
 #include "model/model.h"
 
 namespace footmark::checks {
@@ -40,6 +41,8 @@ struct DesignChecks {
   double steel = 0;                                // kg
   std::vector<std::pair<int, double>> steelByDia;  // bar diameter (mm), kg; ascending
   std::vector<std::string> assumptions;            // MethodAssumptions(model)
+  // Footings that overlap or stand closer than the warning gap, as placed.
+  std::vector<Clash> clashes;
 };
 
 // Checks every group of model.FootGroups (1 .. FootGroupCount).

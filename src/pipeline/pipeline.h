@@ -11,6 +11,7 @@
 #include "checks/design_checks.h"
 #include "model/messages.h"
 #include "model/model.h"
+#include "model/project_info.h"
 #include "model/text_stream.h"
 #include "pipeline/exit_status.h"
 
@@ -45,6 +46,7 @@ struct JobRequest {
   float MaxVolume = 10;                 // the reference volume of the first pedestal candidate, m3
   std::vector<ColumnSide> Offsets = {};
   OutputFiles Outputs = {};
+  ProjectInfo Project = {};  // title block and report headers
 };
 
 // Reads the analysis file: reactions, joints, members and the BETA list,

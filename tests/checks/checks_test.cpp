@@ -163,6 +163,28 @@ TEST(CheckDesign, TheGroupsTheReferenceVolumeLeavesUndesignedAddNothing) {
     EXPECT_NE(gc.check.reason.find(reason), std::string::npos) << gc.mark << ": " << gc.check.reason;
     EXPECT_EQ(gc.quantities.steelTotal, 0) << gc.mark << " adds nothing to the quantities";
   }
+  // Six pairs of footings overlap at this SBC; supports 9 and 14 by 1.05 m.
+  int overlaps = 0;
+  for (const Clash& c : r.clashes) {
+    overlaps += c.overlap;
+    if (c.supportA == 9 && c.supportB == 14) {
+      EXPECT_DOUBLE_EQ(c.gap, -1.05);
+    }
+  }
+  EXPECT_EQ(overlaps, 6);
+}
+
+TEST(FindClashes, OverlapFaceToFaceAndCorner) {
+  // Two 2 m footings 1.9 m apart along x overlap; 2.05 m apart they leave a 50 mm strip (warned);
+  // diagonally 2.08 m apart each way the corner gap is 0.113 m (not reported).
+  const std::vector<FootingPlace> places = {{1, 0, 0, 2}, {2, 1.9, 0.5, 2}, {3, -0.5, 2.05, 2}, {4, 2.08, -2.08, 2}};
+  const std::vector<Clash> c = FindClashes(places);
+  ASSERT_EQ(c.size(), 2u);
+  EXPECT_TRUE(c[0].overlap);
+  EXPECT_DOUBLE_EQ(c[0].gap, -0.1);
+  EXPECT_EQ(c[1].supportB, 3);
+  EXPECT_FALSE(c[1].overlap);
+  EXPECT_DOUBLE_EQ(c[1].gap, 0.05);
 }
 
 TEST(CheckDesign, AColumnAbove750mmGetsNoPedestal) {
