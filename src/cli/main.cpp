@@ -1,8 +1,10 @@
 // footmark-cli: the batch front end. Reads an analysis file, optionally runs
 // the design for a chosen SBC and writes its outputs, and prints a report (or
 // JSON). The job itself is the core's (pipeline/pipeline.h).
+#include <csignal>
 #include <iostream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,47 +25,62 @@ namespace {
 
 using namespace footmark;
 
-// Messages go to standard error as they arrive, one per line (a carriage
-// return inside a message starts a new line), and are kept for the report.
+// A message on standard error, after the program's name as GNU programs
+// write theirs; a carriage return inside it starts a new line.
+void Tell(const std::string& text) {
+  std::string shown = text.substr(std::min(text.find_first_not_of(' '), text.size()));
+  for (char& c : shown)
+    if (c == '\r') c = '\n';
+  std::cerr << "footmark-cli: " << shown << '\n';
+}
+
+// Messages are kept for the report and go to standard error as they arrive,
+// unless --quiet.
 class CliMessages : public UserMessages {
  public:
-  explicit CliMessages(cli::RunRecord& run) : run_(run) {}
+  CliMessages(cli::RunRecord& run, bool quiet) : run_(run), quiet_(quiet) {}
   void ShowMessage(const std::string& text) override {
     run_.messages.push_back(text);
-    std::string shown = text;
-    for (char& c : shown)
-      if (c == '\r') c = '\n';
-    std::cerr << shown << '\n';
+    if (!quiet_) Tell(text);
   }
   void SetCaption(StatusLabel label, const std::string& text) override { run_.captions[label] = text; }
 
  private:
   cli::RunRecord& run_;
+  bool quiet_;
 };
+
+// Standard output takes `text`; a failure to write it ends the run with
+// status 3 unless the input already ended it.
+int Print(const std::string& text, int status) {
+  try {
+    WriteStandardOutput(text);
+  } catch (const RuntimeFailure& e) {
+    Tell(e.what());
+    if (status != kExitInputEnds) status = kExitRuntimeFailure;
+  }
+  return status;
+}
 
 int Run(const cli::Options& options) {
   auto model = std::make_unique<Model>();
   cli::RunRecord run;
-  CliMessages ui(run);
+  CliMessages ui(run, options.quiet);
 
-  JobRequest request{.AnalysisFile = options.analysisFile,
-                     .Sbc = options.sbc,
-                     .MaxVolume = options.maxVolume,
-                     .Offsets = options.offsets,
-                     .Outputs = options.outputs};
   FileSystem fs;
-  const JobOutcome outcome = RunJob(*model, request, fs, ui);
+  const JobOutcome outcome = RunJob(*model, options, fs, ui);
   int status = outcome.Status;
   run.designed = outcome.Checks.has_value();
   if (outcome.Checks) run.checks = &*outcome.Checks;
   if (outcome.Failure && status == kExitInputEnds) {
     run.failure = *outcome.Failure;
-    ui.ShowMessage(*outcome.Failure);
+    run.messages.push_back(*outcome.Failure);
+    Tell(*outcome.Failure);
   } else if (outcome.Failure) {
     run.failure = "Run-time error: " + *outcome.Failure;
-    std::cerr << *run.failure << '\n';
+    Tell(*run.failure);
   }
-  for (const std::string& failure : outcome.Files.Failures) std::cerr << "Run-time error: " << failure << '\n';
+  for (const std::string& failure : outcome.Files.Failures) Tell("Run-time error: " + failure);
   run.writeFailures = outcome.Files.Failures;
   for (const WrittenFile& w : outcome.Files.Written) {
     if (w.What == std::string("Drawing"))
@@ -74,50 +91,46 @@ int Run(const cli::Options& options) {
 
   if (options.jsonFile) {
     const std::string json = cli::JsonReport(*model, run);
-    if (*options.jsonFile == "-") {
-      std::cout << json;
-      return status;
-    }
     try {
       ReplaceFile(*options.jsonFile, json);
     } catch (const RuntimeFailure& e) {
-      std::cerr << "Run-time error: " << e.what() << '\n';
-      if (status == kExitOk) status = kExitRuntimeFailure;
+      Tell(std::string("Run-time error: ") + e.what());
+      if (status == kExitOk || status == kExitChecksFail) status = kExitRuntimeFailure;
     }
   }
-  if (!run.failure) cli::WriteTextReport(std::cout, *model, run);
-  return status;
+  // Standard output carries the report unless an output goes there.
+  for (const auto& [option, file] : options.outputFiles)
+    if (file == kStandardOutput) return status;
+  if (run.failure) return status;
+  std::ostringstream report;
+  cli::WriteTextReport(report, *model, run);
+  return Print(report.str(), status);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   KeepLineEndsOnStandardStreams();
+#ifdef SIGPIPE
+  std::signal(SIGPIPE, SIG_IGN);  // a closed pipe is a write error (status 3), not a silent end
+#endif
   cli::Options options;
   try {
     options = cli::ParseOptions(Utf8Arguments(argc, argv));
   } catch (const std::invalid_argument& e) {
-    std::cerr << "footmark-cli: " << e.what() << '\n' << cli::kUsage;
+    Tell(e.what());
+    std::cerr << cli::kUsage << "Try 'footmark-cli --help' for more.\n";
     return kExitInputEnds;
-  } catch (const RuntimeFailure& e) {  // an SBC beyond 16 bits
-    std::cerr << "Run-time error: " << e.what() << '\n';
-    return kExitRuntimeFailure;
   }
-  if (options.help) {
-    std::cout << cli::kUsage << '\n' << cli::kHelp;
-    return kExitOk;
-  }
-  if (options.version) {
-    std::cout << "footmark-cli " << FOOTMARK_VERSION << '\n';
-    return kExitOk;
-  }
+  if (options.help) return Print(cli::HelpText(), kExitOk);
+  if (options.version) return Print(std::string("footmark-cli ") + FOOTMARK_VERSION + "\n", kExitOk);
   try {
     return Run(options);
   } catch (const ProgramEnd& e) {
-    std::cerr << e.what() << '\n';
+    Tell(e.what());
     return kExitInputEnds;
   } catch (const std::exception& e) {
-    std::cerr << "Run-time error: " << e.what() << '\n';
+    Tell(std::string("Run-time error: ") + e.what());
     return kExitRuntimeFailure;
   }
 }

@@ -1,84 +1,104 @@
+// The options of footmark-cli: one row each (options.h says how to add one).
 #include "cli/options.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <stdexcept>
-#include <utility>
 
 #include "design/design_run.h"
 #include "model/failure.h"
 
 namespace footmark::cli {
 
-const char* const kUsage =
-    "usage: footmark-cli ANALYSIS_FILE [--sbc KN_PER_M2] [--max-volume M3] [--json FILE|-]\n"
-    "                    [--dxf FILE] [--portable-dxf FILE] [--svg FILE] [--report FILE]\n"
-    "                    [--xlsx FILE] [--offset SUPPORT:X:Y]...\n"
-    "       footmark-cli --help | --version\n";
-
-const char* const kHelp =
-    "footmark-cli designs the isolated footings of a building frame from the\n"
-    "text output (.ANL) of a STAAD analysis, by IS 456:2000, and draws them.\n"
-    "\n"
-    "Options:\n"
-    "  --sbc KN_PER_M2      safe bearing capacity of the soil, a number greater\n"
-    "                       than 0 (rounded to a whole kN/m2); without it the file\n"
-    "                       is only read and its counts printed\n"
-    "  --max-volume M3      reference volume of the first pedestal candidate\n"
-    "                       (10 m3): a group whose first candidate is larger is\n"
-    "                       left undesigned; raise it to design large footings\n"
-    "  --json FILE|-        the report as JSON, to FILE or to standard output\n"
-    "  --dxf FILE           the drawing as AutoCAD takes it (R12 DXF)\n"
-    "  --portable-dxf FILE  the same drawing as LibreCAD, ezdxf and AutoCAD all\n"
-    "                       draw it alike (R12 DXF)\n"
-    "  --svg FILE           the same drawing for a web browser\n"
-    "  --report FILE        the calculation report (HTML): checks of every\n"
-    "                       footing group against IS 456, quantities, the plan\n"
-    "  --xlsx FILE          schedules, checks and quantities as a workbook\n"
-    "  --offset S:X:Y       put the column of support S to one side of its grid\n"
-    "                       point in the drawings: X and Y are -1, 0 or 1\n"
-    "  --help, --version    this text, or the version\n"
-    "\n"
-    "No output may be the analysis file or another output. Every file is\n"
-    "replaced only once it is complete.\n"
-    "\n"
-    "Exit status: 0 done (after a design: every footing group checks ok),\n"
-    "2 the input or the command line ends the program, 3 a run-time failure\n"
-    "or a file that cannot be written, 4 a footing group fails its IS 456\n"
-    "checks or is not designed.\n"
-    "\n"
-    "Example:\n"
-    "  footmark-cli examples/frame-4x3-2storey.ANL --sbc 200 --dxf plan.dxf \\\n"
-    "      --report plan.html --xlsx plan.xlsx\n";
-
 namespace {
 
-int ParseInt(const std::string& text, const std::string& what) {
-  std::size_t used = 0;
-  int v = 0;
-  try {
-    v = std::stoi(text, &used);
-  } catch (const std::exception&) {
-    used = 0;
-  }
-  if (used == 0 || used != text.size()) throw std::invalid_argument(what + " \"" + text + "\" is not a whole number");
-  return v;
+int WholeNumber(const std::string& text, const std::string& what) {
+  const std::optional<double> v = IsNumeric(text) ? StrictNumber(text) : std::nullopt;
+  if (!v || *v != RoundHalfEven(*v) || *v < -1e9 || *v > 1e9)
+    throw std::invalid_argument("--offset: " + what + " \"" + text + "\" is not a whole number");
+  return static_cast<int>(*v);
 }
 
 ColumnSide ParseOffset(const std::string& text) {
   const auto a = text.find(':');
   const auto b = a == std::string::npos ? a : text.find(':', a + 1);
   if (b == std::string::npos || text.find(':', b + 1) != std::string::npos)
-    throw std::invalid_argument("--offset \"" + text + "\" is not SUPPORT:X:Y");
+    throw std::invalid_argument("--offset: \"" + text + "\" is not SUPPORT:X:Y");
   ColumnSide o;
-  o.Support = ParseInt(text.substr(0, a), "--offset support");
-  const int x = ParseInt(text.substr(a + 1, b - a - 1), "--offset X");
-  const int y = ParseInt(text.substr(b + 1), "--offset Y");
+  o.Support = WholeNumber(text.substr(0, a), "support");
+  const int x = WholeNumber(text.substr(a + 1, b - a - 1), "X");
+  const int y = WholeNumber(text.substr(b + 1), "Y");
   if (x < -1 || x > 1 || y < -1 || y > 1)
-    throw std::invalid_argument("--offset \"" + text + "\": X and Y must each be -1, 0 or 1");
+    throw std::invalid_argument("--offset: \"" + text + "\": X and Y must each be -1, 0 or 1");
   o.X = static_cast<int16>(x);
   o.Y = static_cast<int16>(y);
   return o;
 }
+
+// The SBC stays the text the window's list would hold; the design rounds it
+// to a whole kN/m2 that a 16-bit number holds.
+const SettingRange kSbcRange{.Low = 1, .High = 32767, .What = "the SBC is a whole number of kN/m2", .Whole = true};
+
+const ValueRule kSbc{"a number", [](Options& o, const std::string& option, const std::string& v) {
+                       SettingValue(option, v, kSbcRange);
+                       o.Sbc = v;
+                     }};
+
+const ValueRule kOffset{"a value", [](Options& o, const std::string&, const std::string& v) {
+                          o.Offsets.push_back(ParseOffset(v));
+                        }};
+
+const ValueRule kMaxVolume{"a number", [](Options& o, const std::string&, const std::string& v) {
+                             o.MaxVolume = MaxVolumeFromText(v);
+                           }};
+
+}  // namespace
+
+const std::vector<OptionGroup>& OptionTable() {
+  using O = Options;
+  using J = JobRequest;
+  using F = OutputFiles;
+  using P = ProjectInfo;
+  static const std::vector<OptionGroup> table = {
+      {"Design:",
+       {{"--sbc", "KN_PER_M2",
+         "safe bearing capacity of the soil, 1 to 32767 (rounded to a whole kN/m2); without it the file is only read "
+         "and its counts printed",
+         kSbc},
+        {"--max-volume", "M3",
+         "reference volume of the first pedestal candidate (10~m3): a group whose first candidate is larger is left "
+         "undesigned; raise it to design large footings",
+         kMaxVolume},
+        {"--offset", "S:X:Y",
+         "put the column of support S to one side of its grid point in the drawings: X and Y are -1, 0 or 1; "
+         "repeatable",
+         kOffset, true}}},
+      {"Outputs (FILE, or - for standard output):",
+       {{"--json", "FILE", "the run as JSON", OutputFile(&O::jsonFile)},
+        {"--dxf", "FILE", "the drawing as AutoCAD takes it (R12 DXF)", OutputFile(&J::Outputs, &F::Dxf)},
+        {"--portable-dxf", "FILE", "the same drawing as LibreCAD, ezdxf and AutoCAD all draw it alike (R12 DXF)",
+         OutputFile(&J::Outputs, &F::PortableDxf)},
+        {"--svg", "FILE", "the same drawing for a web browser", OutputFile(&J::Outputs, &F::Svg)},
+        {"--report", "FILE", "the calculation report (HTML): checks of every footing group against IS 456, "
+         "quantities, the plan", OutputFile(&J::Outputs, &F::Report)},
+        {"--xlsx", "FILE", "schedules, checks and quantities as a workbook", OutputFile(&J::Outputs, &F::Workbook)}}},
+      {"Title block and report headers:",
+       {{"--project-name", "TEXT", "the name of the project", Text(&J::Project, &P::Project)},
+        {"--job-number", "TEXT", "the job number", Text(&J::Project, &P::JobNumber)},
+        {"--revision", "TEXT", "the revision of the drawings (P1, A, ...)", Text(&J::Project, &P::Revision)},
+        {"--designed-by", "NAME", "who designed", Text(&J::Project, &P::DesignedBy)},
+        {"--checked-by", "NAME", "who checked", Text(&J::Project, &P::CheckedBy)},
+        {"--date", "TEXT", "the date as it is to print (the day of the run)", Text(&J::Project, &P::Date)}}},
+      {"Other:",
+       {{"--quiet", nullptr, "no messages along the way (uplift, skipped lines) on standard error; the JSON and the "
+         "report still hold them", Switch(&O::quiet)},
+        {"--help", nullptr, "this text", Switch(&O::help), false, "-h"},
+        {"--version", nullptr, "the version", Switch(&O::version)}}},
+  };
+  return table;
+}
+
+namespace {
 
 // Whether two names reach the same file: the same file on the disk when both
 // exist, else the same absolute path.
@@ -89,82 +109,88 @@ bool SameFile(const std::string& a, const std::string& b) {
   return fs::weakly_canonical(fs::absolute(a, ec), ec) == fs::weakly_canonical(fs::absolute(b, ec), ec);
 }
 
-// No output may overwrite the analysis file or another output.
-void CheckOutputNames(const Options& o) {
-  std::vector<std::pair<std::string, std::string>> outputs;  // option, file
-  if (o.jsonFile && *o.jsonFile != "-") outputs.emplace_back("--json", *o.jsonFile);
-  for (const auto& [option, file] : {std::pair{"--dxf", &o.outputs.Dxf}, std::pair{"--portable-dxf", &o.outputs.PortableDxf},
-                                     std::pair{"--svg", &o.outputs.Svg}, std::pair{"--report", &o.outputs.Report},
-                                     std::pair{"--xlsx", &o.outputs.Workbook}})
-    if (*file) outputs.emplace_back(option, **file);
+// What needs more than one option: a design for the outputs, a drawing for
+// the offsets, a file of its own for every output.
+void CheckTogether(const Options& o) {
+  if (o.AnalysisFile.empty()) throw std::invalid_argument("no analysis file given");
+  if (o.Outputs.Any() && !o.Sbc) throw std::invalid_argument("an output needs --sbc: every output shows a design");
+  if (!o.Offsets.empty() && !o.Outputs.AnyDrawing())
+    throw std::invalid_argument("--offset needs a drawing: --dxf, --portable-dxf, --svg or --report");
+  const auto& outputs = o.outputFiles;
   for (std::size_t i = 0; i < outputs.size(); ++i) {
     const auto& [option, file] = outputs[i];
-    if (SameFile(file, o.analysisFile))
+    if (file == "-") {
+      for (std::size_t k = 0; k < i; ++k)
+        if (outputs[k].second == "-")
+          throw std::invalid_argument(option + " - and " + outputs[k].first +
+                                      " - both go to standard output: one output at most can; nothing was written");
+      continue;
+    }
+    if (o.AnalysisFile != "-" && SameFile(file, o.AnalysisFile))
       throw std::invalid_argument(option + " \"" + file + "\" is the analysis file itself: nothing was written");
     for (std::size_t k = 0; k < i; ++k)
-      if (SameFile(file, outputs[k].second))
+      if (outputs[k].second != "-" && SameFile(file, outputs[k].second))
         throw std::invalid_argument(option + " \"" + file + "\" is also the " + outputs[k].first +
                                     " file: each output needs a file of its own; nothing was written");
   }
 }
 
+
+const OptionSpec* FindOption(const std::string& name) {
+  for (const OptionGroup& group : OptionTable())
+    for (const OptionSpec& spec : group.options)
+      if (name == spec.name || (spec.alias && name == spec.alias)) return &spec;
+  return nullptr;
+}
+
+// A value that looks like an option was most likely meant as one:
+// "--dxf --sbc 200" lacks its file name. --dxf=--odd takes it all the same.
+bool LooksLikeOption(const std::string& arg) { return arg.starts_with("--"); }
+
 }  // namespace
 
 Options ParseOptions(const std::vector<std::string>& args) {
   Options o;
+  std::vector<std::string> files;
+  std::vector<const OptionSpec*> given;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto value = [&]() -> std::string {
-      if (i + 1 >= args.size()) throw std::invalid_argument(a + " needs a value");
-      return args[++i];
-    };
-    if (a == "--help" || a == "-h") {
-      o.help = true;
-    } else if (a == "--version") {
-      o.version = true;
-    } else if (a == "--sbc") {
-      o.sbc = value();
-    } else if (a == "--max-volume") {
-      try {
-        o.maxVolume = MaxVolumeFromText(value());
-      } catch (const ProgramEnd& e) {
-        throw std::invalid_argument(e.what());
-      }
-    } else if (a == "--json") {
-      o.jsonFile = value();
-    } else if (a == "--dxf") {
-      o.outputs.Dxf = value();
-    } else if (a == "--portable-dxf") {
-      o.outputs.PortableDxf = value();
-    } else if (a == "--svg") {
-      o.outputs.Svg = value();
-    } else if (a == "--report") {
-      o.outputs.Report = value();
-    } else if (a == "--xlsx") {
-      o.outputs.Workbook = value();
-    } else if (a == "--offset") {
-      o.offsets.push_back(ParseOffset(value()));
-    } else if (a.size() > 1 && a[0] == '-' && a != "-") {
-      throw std::invalid_argument("unknown option " + a);
-    } else if (o.analysisFile.empty()) {
-      o.analysisFile = a;
-    } else {
-      throw std::invalid_argument("more than one analysis file given");
+    const std::string& arg = args[i];
+    if (arg == "--") {
+      files.insert(files.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
+      break;
     }
-  }
-  if (o.help || o.version) return o;
-  if (o.analysisFile.empty()) throw std::invalid_argument("no analysis file given");
-  if (o.sbc) {
+    if (arg == "-" || !arg.starts_with("-")) {
+      files.push_back(arg);
+      continue;
+    }
+    const std::size_t equals = arg.starts_with("--") ? arg.find('=') : std::string::npos;
+    const std::string name = arg.substr(0, equals);
+    const OptionSpec* spec = FindOption(name);
+    if (!spec) throw std::invalid_argument("unknown option " + name);
+    std::string value;
+    if (!spec->value) {
+      if (equals != std::string::npos) throw std::invalid_argument(name + " takes no value");
+    } else {
+      if (std::find(given.begin(), given.end(), spec) != given.end() && !spec->repeats)
+        throw std::invalid_argument(std::string(spec->name) + " is given twice: it takes one value");
+      if (equals != std::string::npos)
+        value = arg.substr(equals + 1);
+      else if (i + 1 < args.size() && !LooksLikeOption(args[i + 1]))
+        value = args[++i];
+      if (value.empty()) throw std::invalid_argument(std::string(spec->name) + " needs " + spec->rule.needs);
+    }
+    given.push_back(spec);
     try {
-      SbcFromText(*o.sbc);  // before anything is read
+      spec->rule.apply(o, spec->name, value);
     } catch (const ProgramEnd& e) {
       throw std::invalid_argument(e.what());
     }
   }
-  if (o.outputs.Any() && !o.sbc) throw std::invalid_argument("an output needs --sbc: every output shows a design");
-  if (!o.offsets.empty() && !o.outputs.AnyDrawing())
-    throw std::invalid_argument("--offset needs a drawing: --dxf, --portable-dxf, --svg or --report");
-  CheckOutputNames(o);
+  if (o.help || o.version) return o;
+  if (files.size() > 1)
+    throw std::invalid_argument("more than one analysis file: \"" + files[0] + "\" and \"" + files[1] + "\"");
+  if (!files.empty()) o.AnalysisFile = files[0];
+  CheckTogether(o);
   return o;
 }
 

@@ -26,13 +26,23 @@ void WriteDesign(std::ostream& out, const Model& model) {
   std::vector<std::vector<std::string>> rows{{"support", "joint", "X (m)", "Y (m)", "column", "section (mm)",
                                               "trial (m)", "side (m)", "mark"}};
   for (const SupportRow& r : SupportRows(model))
-    rows.push_back({IntText(r.Support), r.Joint, NumText(r.X), NumText(r.Y), r.Column,
-                    NumText(r.ColWidth) + " X " + NumText(r.ColDepth), NumText(r.TrialSide), NumText(r.Side), r.Mark});
+    rows.push_back({IntText(r.Support), r.Joint, DecimalText(r.X, 3), DecimalText(r.Y, 3), r.Column,
+                    DecimalText(r.ColWidth, 1) + " X " + DecimalText(r.ColDepth, 1), DecimalText(r.TrialSide, 3),
+                    DecimalText(r.Side, 3), r.Mark});
   WriteTable(out, rows);
 
   out << "\nFooting schedule\n";
   rows = {{"mark", "size (m)", "pedestal (m)", "depth (m)", "bar dia (mm)", "bars"}};
-  for (const FootingRow& r : FootingScheduleRows(model)) rows.emplace_back(r.begin(), r.end());
+  // The drawing's cells carry the single-precision digits (0.5000001); here
+  // the sizes are read to the millimetre.
+  int g = 0;
+  for (FootingRow r : FootingScheduleRows(model)) {
+    const FootGroup& group = model.FootGroups[++g];
+    r[1] = DecimalText(group.Size, 3);
+    r[2] = DecimalText(group.Pedestal, 3);
+    r[3] = DecimalText(group.Depth, 3);
+    rows.emplace_back(r.begin(), r.end());
+  }
   WriteTable(out, rows);
 
   out << "\nColumn schedule\n";

@@ -27,10 +27,9 @@ int16 SbcFromText(const std::string& text) {
 }
 
 float MaxVolumeFromText(const std::string& text) {
-  const double v = IsNumeric(text) ? LeadingValue(text) : 0;
-  if (!(v > 0 && v <= 3.0e38))
-    throw ProgramEnd("--max-volume \"" + text + "\": the reference volume must be a number of m3 greater than 0");
-  return Sng(v);
+  // A million m3 is beyond any footing: a plain bound for "design them all".
+  return Sng(SettingValue("--max-volume", text, {.Low = 0, .High = 1e6, .What = "the reference volume is a number of m3",
+                                                 .AboveLow = true}));
 }
 
 void RunDesign(Model& model, int16 sbc, UserMessages& ui, PlanWindowSteps* window) {

@@ -26,8 +26,8 @@ class PlanWindowSteps {
 int16 SbcFromText(const std::string& text);
 
 // The reference volume of the first pedestal candidate as given on a command
-// line, m3: a number greater than 0 that a single holds, rounded to single as
-// the design compares it; anything else ends with a ProgramEnd naming it.
+// line, m3: a number greater than 0 and at most a million, rounded to single
+// as the design compares it; anything else ends with a ProgramEnd naming it.
 float MaxVolumeFromText(const std::string& text);
 
 // The design run started by the SBC choice: joint grid, support records,

@@ -282,6 +282,23 @@ std::optional<double> StrictNumber(std::string_view text) {
   return LeadingValue(text);
 }
 
+double SettingValue(const std::string& name, const std::string& text, const SettingRange& range) {
+  if (!IsNumeric(text)) throw ProgramEnd(name + ": \"" + text + "\" is not a number");
+  std::optional<double> v;
+  try {
+    v = LeadingValue(text);
+  } catch (const RuntimeFailure&) {  // beyond double precision
+  }
+  if (v && range.Whole) v = RoundHalfEven(*v);
+  if (!v || *v > range.High || *v < range.Low || (range.AboveLow && *v == range.Low)) {
+    const std::string low = DecimalText(range.Low, 6), high = DecimalText(range.High, 6);
+    const std::size_t first = text.find_first_not_of(" \t"), last = text.find_last_not_of(" \t");
+    throw ProgramEnd(name + ": " + text.substr(first, last + 1 - first) + " is out of range; " + range.What +
+                     (range.AboveLow ? " greater than " + low + ", at most " + high : " from " + low + " to " + high));
+  }
+  return *v;
+}
+
 std::string NumText(double x) {
   if (x == 0.0) return "0";
   // to_chars with a precision writes what printf's "%.7g" writes; the

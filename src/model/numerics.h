@@ -58,6 +58,20 @@ bool IsNumeric(std::string_view text);
 // otherwise.
 std::optional<double> StrictNumber(std::string_view text);
 
+// The range of a number the user gives for a setting, in the user's units.
+struct SettingRange {
+  double Low = 0, High = 0;
+  const char* What = "";  // how the range reads: "the SBC is a whole number of kN/m2"
+  bool Whole = false;     // rounded to a whole number (halves to even) before it is judged
+  bool AboveLow = false;  // Low itself is out of range
+};
+
+// The value of `text` given for the setting `name` ("--sbc"), or ProgramEnd
+// worded for the user: `--sbc: "abc" is not a number`, `--sbc: 32768 is out
+// of range; the SBC is a whole number of kN/m2 from 1 to 32767`. A number
+// beyond the double range is out of range like any other.
+double SettingValue(const std::string& name, const std::string& text, const SettingRange& range);
+
 // Shortest general decimal form with at most 7 significant digits, as C's
 // "%.7G" writes it (0.45, 12, 1.234568E+07); zero is "0", never "-0".
 std::string NumText(double x);

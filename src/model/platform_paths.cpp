@@ -92,7 +92,18 @@ int RenameReplacingUtf8(const std::string& from, const std::string& to) {
   return ErrnoFromWindows(error);
 }
 
+std::filesystem::path ProgramFile() {
+  std::wstring name(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+    if (n == 0) return {};
+    if (n < name.size()) return std::filesystem::path(name.substr(0, n));
+    name.resize(name.size() * 2);
+  }
+}
+
 void KeepLineEndsOnStandardStreams() {
+  _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
 }
@@ -109,6 +120,11 @@ std::FILE* OpenFileUtf8(const std::string& name, const char* mode) { return std:
 
 int RenameReplacingUtf8(const std::string& from, const std::string& to) {
   return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+std::filesystem::path ProgramFile() {
+  std::error_code ec;
+  return std::filesystem::read_symlink("/proc/self/exe", ec);
 }
 
 void KeepLineEndsOnStandardStreams() {}

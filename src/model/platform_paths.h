@@ -30,9 +30,14 @@ std::FILE* OpenFileUtf8(const std::string& name, const char* mode);
 // does (MoveFileExW on Windows). 0, or the errno that tells why not.
 int RenameReplacingUtf8(const std::string& from, const std::string& to);
 
-// Standard output and error take the bytes as written: on Windows their
-// text mode would put a CR before every LF, so reports, JSON and messages
-// are the same bytes as on Linux. Does nothing elsewhere.
+// The running program's own file (a link to it followed), or an empty path
+// when the system does not tell.
+std::filesystem::path ProgramFile();
+
+// Standard input, output and error take the bytes as written: on Windows
+// their text mode would put a CR before every LF (and take it out again), so
+// reports, JSON and messages are the same bytes as on Linux. Does nothing
+// elsewhere.
 void KeepLineEndsOnStandardStreams();
 
 }  // namespace footmark

@@ -58,6 +58,17 @@ std::FILE* CreateNew(const std::string& name) {
 // rename over an earlier file after its data.
 bool Flush(std::FILE* f) { return std::fflush(f) == 0; }
 
+// Hands every piece to f, then the rest of its buffer to the system: 0, or
+// the errno of the first failure (after it nothing more is written).
+int WritePieces(std::FILE* f, const std::function<void(const PieceSink&)>& produce) {
+  int error = 0;
+  produce([&](std::string_view piece) {
+    if (error == 0 && std::fwrite(piece.data(), 1, piece.size(), f) != piece.size()) error = errno != 0 ? errno : EIO;
+  });
+  if (error == 0 && !Flush(f)) error = errno != 0 ? errno : EIO;
+  return error;
+}
+
 }  // namespace
 
 std::string TextOf(const std::function<void(const PieceSink&)>& produce) {
@@ -66,45 +77,40 @@ std::string TextOf(const std::function<void(const PieceSink&)>& produce) {
   return text;
 }
 
+void WriteStandardOutput(std::string_view text) {
+  ReplaceFileWith(kStandardOutput, [text](const PieceSink& write) { write(text); });
+}
+
 void ReplaceFile(const std::string& fileName, std::string_view content) {
   ReplaceFileWith(fileName, [content](const PieceSink& write) { write(content); });
 }
 
 void ReplaceFileWith(const std::string& fileName, const std::function<void(const PieceSink&)>& produce) {
+  if (fileName == kStandardOutput) {
+    if (const int error = WritePieces(stdout, produce))
+      throw RuntimeFailure(std::string("cannot write standard output: ") + std::strerror(error));
+    return;
+  }
   // Same folder, so the rename cannot cross file systems.
   const std::string temp = fileName + ".part-" + UniqueSuffix();
   std::FILE* f = CreateNew(temp);
   if (!f) FailToWrite(fileName, std::strerror(errno));
 
-  // After the first failed piece the rest is not written.
-  bool ok = true;
   int error = 0;
   try {
-    produce([&](std::string_view piece) {
-      if (ok && std::fwrite(piece.data(), 1, piece.size(), f) != piece.size()) {
-        ok = false;
-        error = errno;
-      }
-    });
+    error = WritePieces(f, produce);
   } catch (...) {
     std::fclose(f);
     std::error_code ec;
     std::filesystem::remove(PathFromUtf8(temp), ec);
     throw;
   }
-  if (ok && !Flush(f)) {
-    ok = false;
-    error = errno;
-  }
-  if (std::fclose(f) != 0 && ok) {
-    ok = false;
-    error = errno;
-  }
-  if (ok) error = RenameReplacingUtf8(temp, fileName);  // replaces an earlier file
-  if (!ok || error != 0) {
+  if (std::fclose(f) != 0 && error == 0) error = errno;
+  if (error == 0) error = RenameReplacingUtf8(temp, fileName);  // replaces an earlier file
+  if (error != 0) {
     std::error_code ec;
     std::filesystem::remove(PathFromUtf8(temp), ec);
-    FailToWrite(fileName, std::strerror(error != 0 ? error : EIO));
+    FailToWrite(fileName, std::strerror(error));
   }
 }
 

@@ -16,6 +16,10 @@ namespace footmark {
 // one writer never meet those of another.
 std::string UniqueSuffix();
 
+// The name that means standard output to every writer, as on GNU command
+// lines.
+inline constexpr const char* kStandardOutput = "-";
+
 // Writes content to a new file in fileName's folder and renames it over
 // fileName when every byte has reached the system. On any failure (folder
 // missing or not writable, disk full, file too large) the new file is
@@ -28,6 +32,11 @@ void ReplaceFile(const std::string& fileName, std::string_view content);
 // itself in memory.
 using PieceSink = std::function<void(std::string_view piece)>;
 void ReplaceFileWith(const std::string& fileName, const std::function<void(const PieceSink&)>& produce);
+
+// Standard output takes the content ("-" for ReplaceFile does the same). A
+// write that fails (a full disk, a closed pipe) is RuntimeFailure
+// "cannot write standard output: REASON".
+void WriteStandardOutput(std::string_view text);
 
 // Everything `produce` hands on, in one text.
 std::string TextOf(const std::function<void(const PieceSink&)>& produce);

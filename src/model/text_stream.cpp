@@ -28,9 +28,19 @@ std::string_view TextStream::readline() {
 
 namespace {
 
+// Standard input ("-") to its end.
+std::shared_ptr<const TextContent> ReadStandardInput() {
+  std::string text;
+  char buf[1 << 16];
+  while (const std::size_t n = std::fread(buf, 1, sizeof buf, stdin)) text.append(buf, n);
+  if (std::ferror(stdin)) throw ProgramEnd(std::string("Cannot read standard input: ") + std::strerror(errno));
+  return std::make_shared<const TextContent>(std::move(text));
+}
+
 // The whole file in one read, into a block with a byte to spare: a file
 // that grows meanwhile fills it, and the block doubles.
 std::shared_ptr<const TextContent> ReadWhole(const std::string& path) {
+  if (path == "-") return ReadStandardInput();
   std::error_code ec;
   if (std::filesystem::is_directory(PathFromUtf8(path), ec))
     throw ProgramEnd("Cannot read \"" + path + "\": it is a folder, not an analysis file");

@@ -53,7 +53,7 @@ class FileSystem {
   virtual ~FileSystem() = default;
   // Opens a text file for reading; a file that cannot be read ends the
   // program (ProgramEnd) with a message that names it. The file is read from
-  // the disk at its first opening only.
+  // the disk at its first opening only; "-" is standard input.
   virtual TextStream OpenTextFile(const std::string& path) const;
 
  private:
