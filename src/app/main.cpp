@@ -24,6 +24,7 @@
 #include "design/design_run.h"
 #include "handoff/cad_application.h"
 #include "model/failure.h"
+#include "model/scratch_files.h"
 
 namespace {
 
@@ -81,6 +82,7 @@ std::optional<StartOptions> ParseOptions(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  RemoveScratchFilesOnInterrupt();
   QApplication app(argc, argv);  // takes the toolkit's own arguments out of argv
   QApplication::setApplicationName(kWindowCaption);
   QApplication::setApplicationDisplayName(kWindowCaption);

@@ -14,6 +14,7 @@
 #include "model/model.h"
 #include "model/platform_paths.h"
 #include "model/replace_file.h"
+#include "model/scratch_files.h"
 #include "pipeline/exit_status.h"
 #include "pipeline/pipeline.h"
 
@@ -111,6 +112,7 @@ int Run(const cli::Options& options) {
 
 int main(int argc, char** argv) {
   KeepLineEndsOnStandardStreams();
+  RemoveScratchFilesOnInterrupt();
 #ifdef SIGPIPE
   std::signal(SIGPIPE, SIG_IGN);  // a closed pipe is a write error (status 3), not a silent end
 #endif

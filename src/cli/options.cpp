@@ -2,11 +2,11 @@
 #include "cli/options.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <stdexcept>
 
 #include "design/design_run.h"
 #include "model/failure.h"
+#include "model/output_target.h"
 
 namespace footmark::cli {
 
@@ -100,15 +100,6 @@ const std::vector<OptionGroup>& OptionTable() {
 
 namespace {
 
-// Whether two names reach the same file: the same file on the disk when both
-// exist, else the same absolute path.
-bool SameFile(const std::string& a, const std::string& b) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  if (fs::exists(a, ec) && fs::exists(b, ec)) return fs::equivalent(a, b, ec);
-  return fs::weakly_canonical(fs::absolute(a, ec), ec) == fs::weakly_canonical(fs::absolute(b, ec), ec);
-}
-
 // What needs more than one option: a design for the outputs, a drawing for
 // the offsets, a file of its own for every output.
 void CheckTogether(const Options& o) {
@@ -126,10 +117,10 @@ void CheckTogether(const Options& o) {
                                       " - both go to standard output: one output at most can; nothing was written");
       continue;
     }
-    if (o.AnalysisFile != "-" && SameFile(file, o.AnalysisFile))
+    if (o.AnalysisFile != "-" && SameOutputFile(file, o.AnalysisFile))
       throw std::invalid_argument(option + " \"" + file + "\" is the analysis file itself: nothing was written");
     for (std::size_t k = 0; k < i; ++k)
-      if (outputs[k].second != "-" && SameFile(file, outputs[k].second))
+      if (outputs[k].second != "-" && SameOutputFile(file, outputs[k].second))
         throw std::invalid_argument(option + " \"" + file + "\" is also the " + outputs[k].first +
                                     " file: each output needs a file of its own; nothing was written");
   }

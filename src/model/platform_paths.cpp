@@ -77,6 +77,24 @@ std::FILE* OpenFileUtf8(const std::string& name, const char* mode) {
   return _wfopen(WideFromUtf8(name).c_str(), wideMode.c_str());
 }
 
+std::FILE* CreateNewFileUtf8(const std::string& name) {
+  const HANDLE h = CreateFileW(WideFromUtf8(name).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                               CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    errno = error == ERROR_FILE_EXISTS ? EEXIST : ErrnoFromWindows(error);
+    return nullptr;
+  }
+  const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(h), _O_WRONLY | _O_BINARY);
+  if (fd < 0) {
+    CloseHandle(h);
+    return nullptr;
+  }
+  std::FILE* f = _fdopen(fd, "wb");
+  if (!f) _close(fd);
+  return f;
+}
+
 // MoveFileExW replaces an existing target in one step. Microsoft's rename
 // refuses an existing target; std::filesystem::rename allows a copy across
 // volumes and reports every failure but one as EIO.
@@ -117,6 +135,8 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) {
 std::filesystem::path PathFromUtf8(const std::string& name) { return std::filesystem::path(name); }
 
 std::FILE* OpenFileUtf8(const std::string& name, const char* mode) { return std::fopen(name.c_str(), mode); }
+
+std::FILE* CreateNewFileUtf8(const std::string& name) { return std::fopen(name.c_str(), "wbx"); }
 
 int RenameReplacingUtf8(const std::string& from, const std::string& to) {
   return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;

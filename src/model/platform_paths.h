@@ -26,6 +26,11 @@ std::filesystem::path PathFromUtf8(const std::string& name);
 // std::fopen for a UTF-8 file name (_wfopen on Windows); errno as fopen's.
 std::FILE* OpenFileUtf8(const std::string& name, const char* mode);
 
+// Creates a new file for writing, never one that exists, so two writers
+// never share a scratch file; errno tells why not. On Windows it may be
+// deleted while open (an interrupt removes it, scratch_files.h).
+std::FILE* CreateNewFileUtf8(const std::string& name);
+
 // Renames from over to, replacing an existing to in one step as POSIX rename
 // does (MoveFileExW on Windows). 0, or the errno that tells why not.
 int RenameReplacingUtf8(const std::string& from, const std::string& to);

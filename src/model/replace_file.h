@@ -21,10 +21,17 @@ std::string UniqueSuffix();
 inline constexpr const char* kStandardOutput = "-";
 
 // Writes content to a new file in fileName's folder and renames it over
-// fileName when every byte has reached the system. On any failure (folder
-// missing or not writable, disk full, file too large) the new file is
-// removed, an earlier fileName is left untouched, and RuntimeFailure names
-// fileName and the cause.
+// fileName when every byte has reached the system; the file replaced keeps
+// its permissions (and its owner where the process may set it). On any
+// failure (folder missing or not writable, disk full, file too large) the
+// new file is removed, an earlier fileName is left untouched, and
+// RuntimeFailure names fileName and the cause.
+//
+// The output goes where the name points: a symbolic link is followed and
+// its target replaced; a device, a pipe or a console is written into as it
+// stands; a file the user may not write (its mode, a read-only attribute) or
+// a folder is refused before anything is written; "-" is standard output.
+// An interrupt removes the new file (scratch_files.h).
 void ReplaceFile(const std::string& fileName, std::string_view content);
 
 // The same for content made piece by piece: `produce` hands every piece, in

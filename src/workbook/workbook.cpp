@@ -10,12 +10,14 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <system_error>
 
 #include "workbook/xlsx_api.h"
 #include "model/failure.h"
 #include "model/replace_file.h"
+#include "model/scratch_files.h"
 #include "workbook/sheets.h"
 
 namespace footmark {
@@ -74,6 +76,8 @@ class ScratchFile {
     if (ec) FailToWrite(fileName, "no temporary folder: " + ec.message());
     for (int attempt = 0; attempt < 100; ++attempt) {
       path_ = folder_ / ("footmark-" + UniqueSuffix() + ".xlsx");
+      const std::u8string utf8 = path_.u8string();
+      guard_.emplace(std::string(utf8.begin(), utf8.end()));
 #ifdef _WIN32
       std::FILE* f = _wfopen(path_.c_str(), L"wb");  // the user's own temporary folder
 #else
@@ -92,7 +96,7 @@ class ScratchFile {
   ~ScratchFile() {
     std::error_code ec;
     if (!path_.empty()) std::filesystem::remove(path_, ec);
-  }
+  }  // then the guard goes
   ScratchFile(const ScratchFile&) = delete;
   ScratchFile& operator=(const ScratchFile&) = delete;
 
@@ -108,6 +112,7 @@ class ScratchFile {
   }
 
  private:
+  std::optional<ScratchGuard> guard_;  // an interrupt removes the file too
   std::filesystem::path folder_, path_;
 };
 
@@ -146,7 +151,10 @@ void SaveWorkbook(const Model& model, const checks::DesignChecks& checks, const 
 
   lxw_error error = AddSheets(raw, model, checks);
   if (error != LXW_NO_ERROR) FailToWrite(fileName, workbook::Xlsx().lxw_strerror(error));
-  error = workbook::Xlsx().workbook_close(book.release());  // writes the file and frees the workbook
+  {
+    const InterruptsHeld held;  // its scratch files have names for a moment
+    error = workbook::Xlsx().workbook_close(book.release());  // writes the file and frees the workbook
+  }
   if (error != LXW_NO_ERROR) FailToWrite(fileName, workbook::Xlsx().lxw_strerror(error));
 
   std::string bytes;

@@ -1,40 +1,22 @@
 // The batch front end as a user runs it: exit status, standard error, the report, the JSON and the drawing.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <tuple>
 #include <vector>
-#ifdef _WIN32
-// std::system returns the command's exit status itself.
-#define WIFEXITED(raw) true
-#define WEXITSTATUS(raw) (raw)
-#else
-#include <sys/wait.h>
-#endif
 
-#include "support/test_files.h"
+#include "cli/run_cli.h"
 
 namespace footmark {
 namespace {
 
+using testing::CliResult;
 using testing::Has;
 using testing::ReadFile;
+using testing::RunCli;
 using testing::ScratchDir;
 using testing::SourcePath;
-
-struct CliResult {
-  int status = -1;
-  std::string out, err;
-};
-
-CliResult RunCli(const ScratchDir& dir, const std::string& args) {
-  const std::string out = dir.path() + "/stdout", err = dir.path() + "/stderr";
-  // args may redirect standard input or output again.
-  const int raw = std::system((std::string(FOOTMARK_CLI) + " >" + out + " 2>" + err + " " + args).c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
-}
 
 const std::string kExample = SourcePath("examples/frame-4x3-2storey.ANL");
 
