@@ -3,7 +3,7 @@
 #   make test  - set up, build and run a bounded run of the fuzzer, then every
 #                test (release and sanitizer builds)
 #   make fuzz  - only the bounded fuzzer run (clang, ASan and UBSan)
-#   make package - the Debian package (build/release/footmark_*.deb)
+#   make package - the Debian packages (build/release/footmark-cli_*.deb, footmark_*.deb)
 #   make windows - footmark-cli.exe for 64-bit Windows (build/windows/footmark-cli.exe)
 EXAMPLE ?= examples/frame-4x3-2storey.ANL
 SBC ?= 200
@@ -54,7 +54,7 @@ fuzz: setup
 	  -dict=tests/fuzz/target/anl.dict -verbosity=0 -print_funcs=0 -print_final_stats=1 \
 	  -artifact_prefix=build/fuzz/ $(FUZZ_CORPUS)
 
-# The Debian package of both programs, in build/release.
+# The Debian packages of the two programs, in build/release.
 package: release
 	cd build/release && cpack -G DEB
 

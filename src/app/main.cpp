@@ -2,6 +2,7 @@
 // for one in a file dialog.
 //
 //   footmark [ANALYSIS_FILE] [--sbc KN_PER_M2] [--max-volume M3] [--screenshot PNG]
+//   footmark --help | --version
 //
 // --sbc chooses the SBC as if it were picked in the list; --max-volume sets
 // the reference volume of the first pedestal candidate (10 m3); --screenshot
@@ -25,6 +26,10 @@
 #include "handoff/cad_application.h"
 #include "model/failure.h"
 #include "model/scratch_files.h"
+
+#ifndef FOOTMARK_VERSION
+#define FOOTMARK_VERSION "unknown"
+#endif
 
 namespace {
 
@@ -53,7 +58,34 @@ class PrintedMessages : public MessageBoxes {
 };
 
 constexpr const char* kUsage =
-    "usage: footmark [ANALYSIS_FILE] [--sbc KN_PER_M2] [--max-volume M3] [--screenshot PNG]\n";
+    "Usage: footmark [ANALYSIS_FILE] [--sbc KN_PER_M2] [--max-volume M3] [--screenshot PNG]\n";
+
+// --help and --version are answered before the toolkit starts, so they need
+// no display (the manual page is written from them at build time).
+constexpr const char* kHelp =
+    "  or:  footmark --help | --version\n"
+    "\n"
+    "footmark shows the plan of a building frame from the text output (.ANL)\n"
+    "of a STAAD analysis, designs its isolated footings by IS 456:2000 for the\n"
+    "SBC chosen, lets columns be dragged off their grid points, and writes the\n"
+    "calculation report and the workbook beside the analysis file or hands the\n"
+    "drawing to a running CAD program. Without ANALYSIS_FILE it asks for one.\n"
+    "\n"
+    "Options:\n"
+    "  --sbc KN_PER_M2       choose the SBC as if it were picked in the list\n"
+    "  --max-volume M3       reference volume of the first pedestal candidate\n"
+    "                        (10 m3, at most 1000000)\n"
+    "  --screenshot PNG      save a picture of the window once it is drawn, and\n"
+    "                        end (messages then go to standard error)\n"
+    "  -h, --help            this text\n"
+    "  --version             the version\n"
+    "\n"
+    "Exit status:\n"
+    "  0  normal end\n"
+    "  2  the input ended the program, or a bad command line\n"
+    "  3  a run-time failure\n"
+    "\n"
+    "The same design without a window: footmark-cli (footmark-cli --help).\n";
 
 // Arguments are taken as bytes, so that a file name reaches the file system
 // unchanged.
@@ -82,6 +114,17 @@ std::optional<StartOptions> ParseOptions(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      std::cout << kUsage << kHelp;
+      return kExitOk;
+    }
+    if (arg == "--version") {
+      std::cout << "footmark " << FOOTMARK_VERSION << '\n';
+      return kExitOk;
+    }
+  }
   RemoveScratchFilesOnInterrupt();
   QApplication app(argc, argv);  // takes the toolkit's own arguments out of argv
   QApplication::setApplicationName(kWindowCaption);

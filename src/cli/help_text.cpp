@@ -10,8 +10,8 @@
 namespace footmark::cli {
 
 const char* const kUsage =
-    "usage: footmark-cli [OPTION]... ANALYSIS_FILE\n"
-    "       footmark-cli --help | --version\n";
+    "Usage: footmark-cli [OPTION]... ANALYSIS_FILE\n"
+    "  or:  footmark-cli --help | --version\n";
 
 namespace {
 
@@ -64,7 +64,7 @@ std::string HelpText() {
                      "\n"
                      "footmark-cli designs the isolated footings of a building frame from the\n"
                      "text output (.ANL) of a STAAD analysis, by IS 456:2000, checks them and\n"
-                     "draws them. ANALYSIS_FILE - reads standard input.\n";
+                     "draws them. An ANALYSIS_FILE of - is read from standard input.\n";
   for (const OptionGroup& group : OptionTable()) {
     text += std::string("\n") + group.heading + "\n";
     for (const OptionSpec& o : group.options) {

@@ -152,7 +152,7 @@ TEST(Cli, InputThatEndsTheProgramGivesStatusTwoAndARuntimeFailureThree) {
   EXPECT_EQ(RunCli(dir, noReactions + " --json -").out,
             "{\"failure\":\" NO SUPPORT REACTIONS\",\"messages\":[\" NO SUPPORT REACTIONS\"]}\n");
   for (const auto& [args, message] : std::vector<std::pair<std::string, std::string>>{
-           {noReactions, "footmark-cli: NO SUPPORT REACTIONS\n"}, {kExample + " --sbc", "usage:"}}) {
+           {noReactions, "footmark-cli: NO SUPPORT REACTIONS\n"}, {kExample + " --sbc", "Usage:"}}) {
     const CliResult r = RunCli(dir, args);
     EXPECT_EQ(r.status, 2) << args;
     EXPECT_TRUE(Has(r.err, message)) << args;
