@@ -96,11 +96,9 @@ std::string HelpText() {
       "     written\n"
       "  4  a footing group fails its IS 456 checks or is not designed\n"
       "\n"
-      "Example:\n"
+      "Example (the drawing, the report and the workbook of the example):\n"
       "  footmark-cli " +
-      ExampleFile() +
-      " --sbc 200 \\\n"
-      "      --dxf plan.dxf --report plan.html --xlsx plan.xlsx\n";
+      ExampleFile() + " --sbc 200 --dxf plan.dxf --report plan.html --xlsx plan.xlsx\n";
   return text;
 }
 

@@ -104,7 +104,7 @@ TEST(Cli, ACommandLineByTheBook) {
   const std::string json = dir.path() + "/design.json", sixByFive = SourcePath("examples/frame-6x5-4storey.ANL");
   const std::string before = ReadFile(kExample);
   for (const auto& [args, status, message] : std::vector<std::tuple<std::string, int, std::string>>{
-           {"--help", 0, "Example:"}, {"--version", 0, "footmark-cli "},
+           {"--help", 0, "Example ("}, {"--version", 0, "footmark-cli "},
            {"- --sbc=200 < " + kExample, 0, "F5    1.9       0.6           0.4 "},
            // Sizes to the millimetre in our own text: the depth 0.47500005 is no 0.4750001.
            {"--sbc 200 --quiet -- " + sixByFive, 0, "F7    2.4       0.75          0.475      12"},
