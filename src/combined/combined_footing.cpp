@@ -1,0 +1,263 @@
+// The design of one combined footing, in the order an engineer works:
+// centre on the DL+LL resultant, choose the length for the least moment,
+// the width from the soil, then deepen until the slab is strong enough and
+// widen again for the heavier footing, until neither changes.
+#include "combined/combined_footing.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "checks/quantities.h"
+#include "combined/design_steps.h"
+#include "combined/footing_sets.h"
+#include "combined/rows.h"
+#include "model/numerics.h"
+
+namespace footmark::combined {
+
+namespace {
+
+constexpr double kStartDepth = 300, kDepthStep = 25;  // mm
+constexpr int kWidthSteps = 100;                       // 10 m beyond the closed form at most
+
+int Decimetres(double metres) { return static_cast<int>(std::ceil(metres * 10 - 1e-9)); }
+
+PlanRectangle RectangleOf(const Line& line, const Size& size) {
+  if (line.axis == Axis::X) return {size.sc, size.tc, size.L, size.B};
+  return {size.tc, size.sc, size.B, size.L};
+}
+
+// B from the DL+LL bearing with the resultant centred, and never narrower
+// than the widest column with p_min each side; whole decimetres.
+int StartWidth(const Line& line, double L, double D) {
+  const Settings& set = *line.settings;
+  const Case& c = line.service[line.resultantCase];
+  const double hp = std::max(0.0, set.foundingDepth - D / 1000);
+  const double qAll = AllowablePressure(line, c) + (set.netSbc ? set.soilWeight * set.foundingDepth : 0);
+  const double room = L * (qAll - set.concreteWeight * D / 1000 - set.soilWeight * hp);
+  double B = room > 0 ? (c.sumN + (set.concreteWeight - set.soilWeight) * line.areaSum * hp) / room : 0;
+  for (const Column& col : line.columns) B = std::max(B, col.b + 2 * set.endProjection);
+  return Decimetres(B);
+}
+
+// The least width from `from` up for which every service case bears (C1, C1b).
+int WidthFor(const Line& line, Size size, int from) {
+  for (int dm = from; dm < from + kWidthSteps; ++dm) {
+    size.B = dm / 10.0;
+    if (BearingHolds(line, size)) return dm;
+  }
+  return from;  // no width bears: C1 says so at the start width
+}
+
+struct LengthChoice {
+  double L = 0;
+  std::vector<LengthTrial> table;
+  std::vector<int> joining;  // all lengths clash: the supports the shortest runs into
+};
+
+// From L_min (p_min beyond the end columns' outer faces) up by the end
+// columns' spacing, the length with the least largest moment under the
+// factored DL+LL; on a tie the shorter one.
+LengthChoice ChooseLength(const Line& line, const std::vector<checks::FootingPlace>& outside) {
+  const Settings& set = *line.settings;
+  const Column &first = line.columns.front(), &last = line.columns.back();
+  const double half = std::max(line.sR - first.s + first.a / 2, last.s - line.sR + last.a / 2) + set.endProjection;
+  const int minDm = Decimetres(2 * half);
+  const int steps = static_cast<int>(std::floor((last.s - first.s) * 10 + 1e-9));
+  LengthChoice choice;
+  double best = -1;
+  for (int k = 0; k <= steps; ++k) {
+    Size size{(minDm + k) / 10.0, 0, kStartDepth, line.sR, line.tR};
+    size.B = StartWidth(line, size.L, kStartDepth) / 10.0;
+    const Loaded lc = LoadCase(line, size, line.lengthCase);
+    LengthTrial t{size.L, lc.hog.value, lc.sag.value, false};
+    const std::vector<int> joining = JoiningSupports(RectangleOf(line, size), outside, set.combiningGap);
+    t.clashes = !joining.empty();
+    if (k == 0) choice.joining = joining;
+    choice.table.push_back(t);
+    const double worst = std::max(t.hogging, t.sagging);
+    if (!t.clashes && (best < 0 || worst < best * (1 - 1e-6))) best = worst, choice.L = size.L;
+  }
+  if (best >= 0) choice.joining.clear();
+  return choice;
+}
+
+BarSet MakeBars(std::string name, Face face, bool longitudinal, const BarChoice& c, double span, double leg,
+                double from, double to, const Settings& set) {
+  BarSet b{std::move(name), face, longitudinal, c.count, c.dia, c.spacing, 0, leg, from, to, 0, 0, c.area, 0};
+  b.length = (span * 1000 - 2 * set.cover + 2 * leg) / 1000;
+  b.mass = c.count * b.length * checks::BarMass(c.dia);
+  return b;
+}
+
+void Schedule(const Line& line, const Size& size, const Reinforcement& r, const Legs& legs, CombinedFooting& out) {
+  const Settings& set = *line.settings;
+  out.bars.push_back(MakeBars("top", Face::Top, true, r.top, size.L, legs.top, 0, size.L, set));
+  out.bars.back().required = r.topNeed, out.bars.back().minimum = r.topMin;
+  out.bars.push_back(MakeBars("bottom", Face::Bottom, true, r.bottom, size.L, legs.bottom, 0, size.L, set));
+  out.bars.back().required = r.bottomNeed, out.bars.back().minimum = r.bottomMin;
+  for (std::size_t i = 0; i < r.band.size(); ++i) {
+    out.bars.push_back(MakeBars("band " + IntText(static_cast<long long>(i + 1)), Face::Bottom, false, r.band[i],
+                                size.B, legs.band[i], r.bands[i].from, r.bands[i].to, set));
+    out.bars.back().required = r.bandNeed[i], out.bars.back().minimum = r.bandMin[i];
+  }
+  if (!r.distributionStretches.empty()) {
+    out.bars.push_back(MakeBars("distribution", Face::Bottom, false, r.distribution, size.B, 0,
+                                r.distributionStretches.front().first, r.distributionStretches.back().second, set));
+    out.bars.back().minimum = r.distributionRate;
+    out.bars.back().provided = BarChoiceRate(r.distribution);
+  }
+  out.bars.push_back(MakeBars("top distribution", Face::Top, false, r.topDistribution, size.B, 0, 0, size.L, set));
+  out.bands = r.bands;
+}
+
+// The key values and the sampled diagrams of one factored case.
+BeamDiagram Diagram(const Line& line, const Size& size, const Loaded& lc) {
+  const Beam& beam = lc.beam;
+  BeamDiagram d;
+  d.combination = line.factored[lc.index].combination->name;
+  const auto key = [&](std::string what, double x) {
+    d.keys.push_back({std::move(what), x, beam.Shear(x), beam.Shear(x, true), beam.Moment(x)});
+  };
+  key("left end", 0);
+  for (std::size_t i = 0; i < line.columns.size(); ++i) {
+    const double x = ColumnX(line, size, i), half = line.columns[i].a / 2;
+    key(FaceName(line, i, 0), x - half);
+    key(ColumnName(line, i) + " centre", x);
+    key(FaceName(line, i, 1), x + half);
+  }
+  for (double x : lc.zeroShear) key("zero shear", x);
+  for (double x : beam.Contraflexure()) key("contraflexure", x);
+  key("right end", size.L);
+  std::stable_sort(d.keys.begin(), d.keys.end(), [](const KeyPoint& a, const KeyPoint& b) { return a.x < b.x; });
+  constexpr int kSamples = 100;
+  d.samples.reserve(kSamples + 1 + 2 * d.keys.size());
+  for (int k = 0; k <= kSamples; ++k) {
+    const double x = size.L * k / kSamples;
+    d.samples.push_back({x, beam.Shear(x, k == 0), beam.Moment(x, k == 0)});
+  }
+  for (const KeyPoint& k : d.keys) {
+    d.samples.push_back({k.x, k.shearLeft, beam.Moment(k.x)});
+    if (k.shearRight != k.shearLeft) d.samples.push_back({k.x, k.shearRight, beam.Moment(k.x, true)});
+  }
+  const auto middle = d.samples.begin() + kSamples + 1;
+  std::inplace_merge(d.samples.begin(), middle, d.samples.end(),
+                     [](const DiagramPoint& a, const DiagramPoint& b) { return a.x < b.x; });
+  d.endShear = beam.Shear(size.L, true);
+  d.endMoment = beam.Moment(size.L, true);
+  return d;
+}
+
+void Judge(CombinedFooting& out) {
+  out.verdict = checks::Verdict::Ok;
+  for (const CheckRow& row : out.checks) {
+    const checks::Check& c = row.check;
+    if (c.status == checks::Status::Warning) ++out.warnings;
+    if (c.status != checks::Status::Fail) continue;
+    out.verdict = checks::Verdict::Fails;
+    if (!out.reason.empty()) out.reason += "; ";
+    out.reason += c.id + " " + c.name + " (u " + DecimalText(c.utilisation, 3) + ")";
+  }
+  // The worst failing check; with none, the worst that passes, leaving out
+  // the statements (the bearing sized the footing, C2 states the loads, C9
+  // the cover) and the rules that only warn: the band's textbook shear, the
+  // column's own concrete (its bars carry any excess), the exposure's grade.
+  const bool failing = out.verdict == checks::Verdict::Fails;
+  for (int k = 0; k < static_cast<int>(out.checks.size()); ++k) {
+    const checks::Check& c = out.checks[static_cast<std::size_t>(k)].check;
+    const bool statement = c.id == "C0" || c.id == "C1" || c.id == "C2" || c.id == "C9" || c.id == "C19" ||
+                           c.id == "C5.deep" || c.id.starts_with("C6.Tb") || c.id.starts_with("C15b");
+    const bool candidate = failing ? c.status == checks::Status::Fail : c.status == checks::Status::Pass && !statement;
+    if (candidate && (out.governing < 0 || c.utilisation > out.governingUtilisation)) {
+      out.governing = k;
+      out.governingUtilisation = c.utilisation;
+    }
+  }
+}
+
+}  // namespace
+
+const CheckRow* CombinedFooting::Find(std::string_view id) const {
+  for (const CheckRow& r : checks)
+    if (r.check.id == id) return &r;
+  return nullptr;
+}
+
+CombinedFooting DesignCombinedFooting(const CombinedInput& input, const Settings& set,
+                                      const std::vector<checks::FootingPlace>& outside) {
+  CombinedFooting out;
+  out.axis = input.axis;
+  for (const ColumnInput& c : input.columns) out.supports.push_back(c.support), out.joints.push_back(c.joint);
+  const std::string faults = InputFaults(input, set);
+  CheckRow c0 = faults.empty() ? Rated("C0", "input sanity, the set on one grid line", "", 0, 1, "", 0, 0, "")
+                               : Rated("C0", "input sanity, the set on one grid line", "", 1, 0, "", 0, kUnbounded, "");
+  c0.check.note = faults.empty() ? "input valid" : "invalid: " + faults;
+  out.checks.push_back(c0);
+  if (!faults.empty()) {
+    out.reason = faults;
+    return out;
+  }
+  const Line line = MakeLine(input, set);
+  out.supports.clear(), out.joints.clear();
+  for (const Column& c : line.columns) out.supports.push_back(c.input->support), out.joints.push_back(c.input->joint);
+  const ColumnInput& first = *line.columns.front().input;
+  out.gridLine = input.axis == Axis::X ? first.gridZ : first.gridX;
+
+  const LengthChoice length = ChooseLength(line, outside);
+  out.lengthSearch = length.table;
+  if (!length.joining.empty()) {
+    out.joining = length.joining;
+    out.reason = "every length runs into the footing of support " + IntText(length.joining.front());
+    return out;
+  }
+  Size size{length.L, 0, kStartDepth, line.sR, line.tR};
+  size.B = WidthFor(line, size, StartWidth(line, size.L, size.D)) / 10.0;
+  std::vector<Loaded> cases;
+  Reinforcement r;
+  Strength s;
+  for (;;) {
+    for (;;) {
+      cases = LoadFactored(line, size, std::move(cases));
+      r = Reinforce(line, size, cases);
+      s = Evaluate(line, size, cases, r, false);
+      if (s.worst <= 1 + 1e-9 || size.D + kDepthStep > set.maxDepth) break;
+      size.D += kDepthStep;
+    }
+    // The deeper footing weighs more: widen it again, never narrower.
+    const int wider = WidthFor(line, size, std::max(Decimetres(size.B), StartWidth(line, size.L, size.D)));
+    if (wider <= Decimetres(size.B)) break;
+    size.B = wider / 10.0;
+  }
+
+  out.L = size.L, out.B = size.B, out.D = size.D;
+  const PlanRectangle rect = RectangleOf(line, size);
+  out.centreX = rect.x, out.centreZ = rect.z;
+  for (std::size_t i = 0; i < line.columns.size(); ++i) out.columnAt.push_back(ColumnX(line, size, i));
+  out.overhangStart = out.columnAt.front();
+  out.overhangEnd = size.L - out.columnAt.back();
+  out.dT = r.dT, out.dLb = r.dLb, out.dLt = r.dLt;
+  s = Evaluate(line, size, cases, r, true);
+  Legs legs;
+  std::vector<CheckRow> rows = CheckRows(line, size, cases, r, s, outside, legs);
+  if (!input.loadWarning.empty()) out.checks.front().check.note += "; " + input.loadWarning;
+  out.checks.insert(out.checks.end(), rows.begin(), rows.end());
+  Schedule(line, size, r, legs, out);
+  // Diagrams of the factored DL+LL and of every case that governs along the length.
+  std::vector<int> plotted{r.hog.loaded, r.sag.loaded};
+  for (const ShearAtFace& f : s.faces) plotted.push_back(f.loaded);
+  for (std::size_t k = 0; k < cases.size(); ++k)
+    if (cases[k].index == line.lengthCase) plotted.push_back(static_cast<int>(k));
+  std::sort(plotted.begin(), plotted.end());
+  plotted.erase(std::unique(plotted.begin(), plotted.end()), plotted.end());
+  for (int k : plotted)
+    if (k >= 0) out.diagrams.push_back(Diagram(line, size, cases[static_cast<std::size_t>(k)]));
+  out.concrete = size.L * size.B * size.D / 1000;
+  for (const Column& c : line.columns)
+    if (c.pedestal) out.concrete += c.a * c.b * c.input->pedestalHeight;
+  for (const BarSet& b : out.bars) out.steel += b.mass;
+  out.joining = JoiningSupports(rect, outside, set.combiningGap);
+  Judge(out);
+  return out;
+}
+
+}  // namespace footmark::combined

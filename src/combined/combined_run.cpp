@@ -1,0 +1,92 @@
+#include "combined/combined_run.h"
+
+#include <algorithm>
+#include <map>
+
+#include "model/numerics.h"
+
+namespace footmark::combined {
+
+namespace {
+
+CombinedFooting Refused(const SetLine& line) {
+  CombinedFooting f;
+  f.supports = line.supports;
+  f.reason = line.recommendation;
+  CheckRow c0;
+  c0.check = {"C0", "input sanity, the set on one grid line", "", 1, 0, "", 0, 1, 1, checks::Status::Fail,
+              "not designed: " + line.recommendation};
+  f.checks.push_back(c0);
+  return f;
+}
+
+bool Designed(const CombinedFooting& f) { return f.L > 0; }
+
+PlanRectangle Rectangle(const CombinedFooting& f) {
+  return f.axis == Axis::X ? PlanRectangle{f.centreX, f.centreZ, f.L, f.B}
+                           : PlanRectangle{f.centreX, f.centreZ, f.B, f.L};
+}
+
+checks::Clash Joins(int a, int b) {
+  checks::Clash c;
+  c.supportA = std::min(a, b), c.supportB = std::max(a, b);
+  c.gapX = c.gapZ = c.gap = -1;
+  c.overlap = true;
+  return c;
+}
+
+}  // namespace
+
+std::vector<CombinedFooting> DesignCombinedFootings(const std::vector<PlanSupport>& plan, const Settings& settings,
+                                                    const InputsFor& inputsFor) {
+  std::vector<checks::FootingPlace> places;
+  for (const PlanSupport& p : plan) places.push_back(p.footing);
+  std::vector<checks::Clash> pairs;
+  for (const checks::Clash& c : checks::FindClashes(places, std::max(settings.combiningGap, settings.clearanceGap)))
+    if (Combines(c, settings.combiningGap)) pairs.push_back(c);
+  std::map<std::vector<int>, CombinedFooting> designs;  // by members: a set that did not grow keeps its design
+  // Each round joins at least two sets, so the rounds end.
+  for (;;) {
+    std::vector<CombinedFooting> refused;
+    std::vector<std::pair<std::vector<int>, const CombinedFooting*>> order;  // refused ones: null
+    std::vector<checks::Clash> grow;
+    for (const std::vector<int>& members : CombiningSets(pairs, settings.combiningGap)) {
+      const SetLine line = LineOf(members, plan, settings.maxColumns);
+      if (line.kind != SetKind::Designed) {
+        refused.push_back(Refused(line));
+        order.emplace_back(members, nullptr);
+        continue;
+      }
+      auto it = designs.find(members);
+      if (it == designs.end()) {
+        std::vector<checks::FootingPlace> outside;
+        for (const checks::FootingPlace& p : places)
+          if (!std::binary_search(members.begin(), members.end(), p.support)) outside.push_back(p);
+        it = designs.emplace(members, DesignCombinedFooting(inputsFor(line), settings, outside)).first;
+      }
+      for (int j : it->second.joining) grow.push_back(Joins(members.front(), j));
+      order.emplace_back(members, &it->second);
+    }
+    for (std::size_t a = 0; a < order.size(); ++a)
+      for (std::size_t b = a + 1; b < order.size(); ++b) {
+        const CombinedFooting *fa = order[a].second, *fb = order[b].second;
+        if (fa && fb && Designed(*fa) && Designed(*fb) &&
+            Combines(GapBetween(Rectangle(*fa), Rectangle(*fb)), settings.combiningGap))
+          grow.push_back(Joins(order[a].first.front(), order[b].first.front()));
+      }
+    if (!grow.empty()) {
+      pairs.insert(pairs.end(), grow.begin(), grow.end());
+      continue;
+    }
+    std::vector<CombinedFooting> out;
+    int mark = 0;
+    auto next = refused.begin();
+    for (auto& [members, design] : order) {
+      out.push_back(design ? std::move(designs[members]) : std::move(*next++));
+      if (out.back().verdict != checks::Verdict::NotDesigned) out.back().mark = "CF" + IntText(++mark);
+    }
+    return out;
+  }
+}
+
+}  // namespace footmark::combined

@@ -1,0 +1,170 @@
+// The slab's strength at one size, as numbers: one-way shear at d from
+// every column face and across the width, punching round each column, the
+// starter bars' length; each under the factored case that is worst.
+#include <algorithm>
+#include <cmath>
+
+#include "checks/is456_tables.h"
+#include "combined/design_steps.h"
+#include "combined/slab_layout.h"
+
+namespace footmark::combined {
+
+namespace {
+
+// At d from a face, away from the column (34.2.4.1(a)). Where the moment
+// there is hogging the top bars are in tension and d is theirs; otherwise
+// the section is at the bottom bars' d.
+ShearAtFace ShearNearFace(const Line& line, const Size& size, const Loaded& lc, const Reinforcement& r,
+                          double face, int away) {
+  const Settings& set = *line.settings;
+  ShearAtFace s;
+  const double xTop = face + away * r.dLt / 1000;
+  s.top = xTop > 0 && xTop < size.L && lc.beam.Moment(xTop) < 0;
+  s.d = s.top ? r.dLt : r.dLb;
+  s.x = s.top ? xTop : face + away * r.dLb / 1000;
+  s.applies = s.x > 0 && s.x < size.L;
+  if (!s.applies) return s;
+  const double b = size.B * 1000;
+  s.V = std::fabs(lc.beam.Shear(s.x));
+  s.tauV = s.V * 1e3 / (b * s.d);
+  s.pt = 100 * (s.top ? r.top.area : r.bottom.area) / (b * s.d);
+  s.tauC = checks::Table19ShearStrength(set.fck, s.pt);
+  s.u = s.tauV / s.tauC;
+  return s;
+}
+
+// The whole length as one wide beam across the width: the section at d_T
+// from the faces of the column farthest from that long side.
+WideShear ShearAcross(const Line& line, const Size& size, const Loaded& lc, const Reinforcement& r) {
+  const Settings& set = *line.settings;
+  double transverse = r.distribution.area;
+  for (const BarChoice& b : r.band) transverse += b.area;
+  WideShear best;
+  for (int side : {-1, 1}) {
+    double reach = 0;
+    for (const Column& c : line.columns)
+      reach = std::max(reach, size.B / 2 - side * (c.t - size.tc) - c.b / 2);
+    WideShear w;
+    w.width = reach - r.dT / 1000;
+    if (!(w.width > 0)) continue;
+    w.applies = true;
+    const double edge = side * size.B / 2, inner = side * (size.B / 2 - w.width);
+    w.V = std::max(0.0, lc.q.Over({-size.L / 2, size.L / 2, std::min(edge, inner), std::max(edge, inner)}).force);
+    const double len = size.L * 1000;
+    w.tauV = w.V * 1e3 / (len * r.dT);
+    w.pt = 100 * transverse / (len * r.dT);
+    w.tauC = checks::Table19ShearStrength(set.fck, w.pt);
+    w.u = w.tauV / w.tauC;
+    if (!best.applies || w.u > best.u) best = w;
+  }
+  return best;
+}
+
+std::vector<PunchingPerimeter> Perimeters(const Line& line, const Size& size, double d) {
+  std::vector<LoadedArea> areas;
+  for (std::size_t i = 0; i < line.columns.size(); ++i) {
+    const Column& c = line.columns[i];
+    areas.push_back({ColumnX(line, size, i), c.t - size.tc, c.a, c.b});
+  }
+  return PunchingPerimeters(areas, size.L, size.B, d);
+}
+
+Perimeter PunchingAt(const Line& line, const Size& size, const Loaded& lc, const PunchingPerimeter& o, double d) {
+  const Settings& set = *line.settings;
+  Perimeter p;
+  p.columns = o.areas;
+  p.d = d;
+  p.b0 = o.b0;
+  p.sidesDropped = o.sidesDropped;
+  double N = 0;
+  for (std::size_t i : o.areas) N += line.factored[lc.index].N[i];
+  p.Vu = N - lc.q.Over({o.x0 - size.L / 2, o.x1 - size.L / 2, o.v0, o.v1}).force;
+  p.tauV = p.b0 > 0 ? p.Vu * 1e3 / (p.b0 * 1000 * d) : 0;
+  // ks = 0.5 + beta_c, at most 1 (31.6.3.1).
+  p.capacity = std::min(1.0, 0.5 + o.beta) * 0.25 * std::sqrt(set.fck);
+  p.u = std::max(0.0, p.tauV) / p.capacity;
+  return p;
+}
+
+template <class T>
+void KeepWorst(T& worst, T candidate, std::size_t k) {
+  candidate.loaded = static_cast<int>(k);
+  if (worst.loaded < 0 || candidate.u > worst.u) worst = candidate;
+}
+
+}  // namespace
+
+Strength Evaluate(const Line& line, const Size& size, const std::vector<Loaded>& cases, const Reinforcement& r,
+                  bool full) {
+  const Settings& set = *line.settings;
+  Strength s;
+  const std::size_t n = line.columns.size();
+  const auto worse = [&](double u) {
+    s.worst = std::max(s.worst, u);
+    return !full && s.worst > 1 + 1e-9;  // the depth search needs no more
+  };
+  // Flexure first: the cheapest, and what fails first at small depths.
+  const auto flexure = [&](const Demand& M, double b, double d, double ast) {
+    if (!(M.value > 0)) return false;
+    return worse(M.value / LimitingMoment(b, d, set)) || worse(M.value / MomentOfSteel(ast, b, d, set));
+  };
+  if (flexure(r.hog, size.B * 1000, r.dLt, r.top.area) || flexure(r.sag, size.B * 1000, r.dLb, r.bottom.area))
+    return s;
+  for (std::size_t i = 0; i < n; ++i)
+    if (flexure(r.bandMoment[i], r.bands[i].width, r.dT, r.band[i].area)) return s;
+  // Column bars continued as starters need their compression length below
+  // the column base (26.2.1, 34.4.2): 25 % more bond in compression.
+  const double tauBd = checks::BondStress(set.fck, set.fy);
+  for (const Column& c : line.columns) {
+    const double phi = c.input->barDia;
+    // Down to the top of the longitudinal bottom bars: D - c - phi_T - phi_Lb.
+    double room = r.dLb - r.bottom.dia / 2;
+    if (c.pedestal && c.input->pedestalHeight > 0) room += c.input->pedestalHeight * 1000;
+    s.starterLength.push_back(phi > 0 ? phi * 0.87 * set.fy / (4 * tauBd * 1.25) : 0);
+    s.starterRoom.push_back(room);
+    if (phi > 0 && worse(s.starterLength.back() / room)) return s;
+  }
+  s.faces.assign(2 * n, ShearAtFace{});
+  s.bandShear.assign(n, WideShear{});
+  const std::vector<PunchingPerimeter> outlines = Perimeters(line, size, r.dLb);
+  s.punching.assign(outlines.size(), Perimeter{});
+  for (std::size_t k = 0; k < cases.size(); ++k) {
+    const Loaded& lc = cases[k];
+    for (std::size_t p = 0; p < outlines.size(); ++p) {
+      KeepWorst(s.punching[p], PunchingAt(line, size, lc, outlines[p], r.dLb), k);
+      if (worse(s.punching[p].u)) return s;
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+      const double x = ColumnX(line, size, i), half = line.columns[i].a / 2;
+      for (int side = 0; side < 2; ++side) {
+        ShearAtFace f = ShearNearFace(line, size, lc, r, side ? x + half : x - half, side ? 1 : -1);
+        ShearAtFace& worst = s.faces[2 * i + static_cast<std::size_t>(side)];
+        // Where no case puts the section on the footing, keep where it lies.
+        if (!f.applies && worst.loaded < 0) worst = f;
+        if (f.applies && (!worst.applies || f.u > worst.u)) f.loaded = static_cast<int>(k), worst = f;
+        if (f.applies && worse(f.u)) return s;
+      }
+      if (!full) continue;
+      // The band's own shear only warns: the final size alone needs it.
+      const Transverse t = TransverseLoad(line, size, lc, i, r.dT);
+      WideShear w;
+      w.applies = t.cantilever * 1000 > r.dT;
+      w.width = r.bands[i].width / 1000;
+      w.V = t.shear;
+      w.tauV = w.V * 1e3 / (r.bands[i].width * r.dT);
+      w.pt = 100 * r.band[i].area / (r.bands[i].width * r.dT);
+      w.tauC = checks::Table19ShearStrength(set.fck, w.pt);
+      w.u = w.tauV / w.tauC;
+      if (w.applies) KeepWorst(s.bandShear[i], w, k);
+    }
+    const WideShear across = ShearAcross(line, size, lc, r);
+    if (across.applies) {
+      KeepWorst(s.across, across, k);
+      if (worse(across.u)) return s;
+    }
+  }
+  return s;
+}
+
+}  // namespace footmark::combined
