@@ -209,6 +209,57 @@ TEST(CombinedFooting, SettingsOfTheWorkedExample) {
   }
 }
 
+// What the design cannot cure is reported, never passed over.
+TEST(CombinedFooting, ReportsWhatSizeCannotCure) {
+  using checks::Status;
+  using checks::Verdict;
+  using Places = std::vector<checks::FootingPlace>;
+  const auto add = [](std::vector<Combination>& list, Combination c, double N, double Mbz, double Hx) {
+    c.actions = {{N, 0, Mbz, Hx, 0}, {N, 0, Mbz, Hx, 0}};
+    list.push_back(c);
+  };
+  const struct {
+    const char* what;
+    std::function<void(CombinedInput&, Places&)> change;
+    const char* id;
+    Status status;
+    Verdict verdict;
+    const char* note;
+  } cases[] = {
+      {"an earthquake lifts part of the base: a warning",
+       [&](CombinedInput& in, Places&) { add(in.service, {"DL+EQ", 1, true, 0, {}}, 1100, 1600, 0); }, "C1b",
+       Status::Warning, Verdict::Ok, "% of the base in contact"},
+      {"a sustained moment lifts part of the base: no width cures it",
+       [&](CombinedInput& in, Places&) { add(in.service, {"DL", 1, false, 0, {}}, 1100, 3000, 0); }, "C1b",
+       Status::Fail, Verdict::Fails, nullptr},
+      {"net uplift beyond 0.9 W", [&](CombinedInput& in, Places&) { add(in.stability, {"0.9DL-1.5EQ", 0.9, true, 0, {}}, -600, 0, 0); },
+       "C18a", Status::Fail, Verdict::Fails, "N -1200 kN"},
+      {"sliding: 1.4 H against mu (N + 0.9 W)",
+       [&](CombinedInput& in, Places&) { add(in.stability, {"0.9DL+EQ", 0.9, true, 1.4, {}}, 600, 0, 300); }, "C18c",
+       Status::Fail, Verdict::Fails, "H 600 kN"},
+      {"a factored resultant off the base",
+       [&](CombinedInput& in, Places&) { add(in.factored, {"1.5(DL+EQ)", 1.5, true, 0, {}}, 200, 9000, 0); }, "C2",
+       Status::Fail, Verdict::Fails, "lies off the base"},
+      {"a combination short of a column", [](CombinedInput& in, Places&) { in.factored[0].actions.pop_back(); },
+       "C0", Status::Fail, Verdict::NotDesigned, "has 1 actions for 2 columns"},
+      {"lengths of 4.9 m and more run into a neighbour: 4.8 m", [](CombinedInput&, Places& p) { p = {{9, 5.3, 0, 2.0}}; },
+       "C20", Status::Pass, Verdict::Ok, "support 9, gap 127 mm"},
+  };
+  for (const auto& c : cases) {
+    CombinedInput in = WorkedExample();
+    Places outside;
+    c.change(in, outside);
+    const CombinedFooting f = DesignCombinedFooting(in, Sbc200(), outside);
+    const CheckRow* row = f.Find(c.id);
+    ASSERT_NE(row, nullptr) << c.what;
+    EXPECT_EQ(row->check.status, c.status) << c.what << ": " << row->check.note;
+    EXPECT_EQ(f.verdict, c.verdict) << c.what << ": " << f.reason;
+    if (c.note) {
+      EXPECT_NE(row->check.note.find(c.note), std::string::npos) << c.what << ": " << row->check.note;
+    }
+  }
+}
+
 // Any loads, moments and signs: the soil balances the columns, so the
 // shear and the moment vanish at the far end (the self-test of C2).
 TEST(CombinedFooting, EquilibriumUnderRandomLoads) {
