@@ -8,8 +8,9 @@ namespace footmark::combined {
 
 namespace {
 
-// The soil load is integrated on at least this many strips along the
-// length wherever it is not linear.
+// Where the pressure is not linear, shear and moment are sampled on this
+// many strips along the length to find their roots (the load on each strip
+// is exact).
 constexpr int kStrips = 400;
 
 // Sign changes of f on [lo, hi], sampled at `steps` intervals and bisected;
