@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "dxf/drawing.h"
+#include "drawing/drawing.h"
 
 namespace footmark {
 

@@ -10,7 +10,7 @@
 #include <utility>
 #include <variant>
 
-#include "dxf/drawing_geometry.h"
+#include "drawing/drawing_geometry.h"
 #include "dxf/dxf_text.h"
 
 namespace footmark {

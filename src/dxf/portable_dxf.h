@@ -13,7 +13,7 @@
 
 #include <string>
 
-#include "dxf/drawing.h"
+#include "drawing/drawing.h"
 #include "model/replace_file.h"
 
 namespace footmark {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "dxf/drawing_geometry.h"
+#include "drawing/drawing_geometry.h"
 #include "dxf/dxf_text.h"
 #include "model/replace_file.h"
 

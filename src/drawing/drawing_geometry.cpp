@@ -1,4 +1,4 @@
-#include "dxf/drawing_geometry.h"
+#include "drawing/drawing_geometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 // row is 1.0 high with its text line 1.0 below the row above.
 #pragma once
 
-#include "dxf/drawing.h"
+#include "drawing/drawing.h"
 #include "model/model.h"
 
 namespace footmark {

@@ -1,4 +1,4 @@
-#include "dxf/plan_drawing.h"
+#include "drawing/exact_plan.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "dxf/schedule_tables.h"
+#include "drawing/exact_schedules.h"
 
 #include <array>
 #include <numeric>

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "dxf/drawing.h"
+#include "drawing/drawing.h"
 
 namespace footmark {
 

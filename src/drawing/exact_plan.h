@@ -5,7 +5,7 @@
 // grid line Ytop (a plan y v is drawn at Ytop - v).
 #pragma once
 
-#include "dxf/drawing.h"
+#include "drawing/drawing.h"
 #include "model/model.h"
 
 namespace footmark {

@@ -1,4 +1,4 @@
-#include "dxf/drawing.h"
+#include "drawing/drawing.h"
 
 namespace footmark {
 

@@ -6,8 +6,8 @@
 
 #include "dxf/drawing_export.h"
 #include "dxf/dxf_writer.h"
-#include "dxf/plan_drawing.h"
-#include "dxf/schedule_tables.h"
+#include "drawing/exact_plan.h"
+#include "drawing/exact_schedules.h"
 #include "model/column_offsets.h"
 #include "model/numerics.h"
 #include "support/dxf_reading.h"

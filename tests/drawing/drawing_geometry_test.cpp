@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "dxf/drawing_geometry.h"
+#include "drawing/drawing_geometry.h"
 #include "model/numerics.h"
 
 namespace footmark {
