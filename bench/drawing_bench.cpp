@@ -1,11 +1,13 @@
-// Speed of the drawing on the building at the tables' capacities: composing
-// it once as data, and each writer (exact R12, portable R12, SVG) turning it
-// into the text of its file.
+// Speed of the drawings on the building at the tables' capacities: composing
+// the method's drawing and the sheet as data, and each writer (exact R12,
+// portable R12, SVG) turning one into the text of its file.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
 #include "bench/capacity_file.h"
+#include "checks/design_checks.h"
+#include "drawing/sheet.h"
 #include "dxf/drawing_export.h"
 #include "dxf/dxf_writer.h"
 #include "dxf/portable_dxf.h"
@@ -61,6 +63,41 @@ void BM_AllThreeOutputs(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_AllThreeOutputs)->Unit(benchmark::kMillisecond);
+
+const checks::DesignChecks& CapacityChecks() {
+  static const checks::DesignChecks checks = checks::CheckDesign(CapacityModel());
+  return checks;
+}
+
+void BM_ComposeSheet(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(ComposeSheet(CapacityModel(), CapacityChecks(), {}).drawing.entities.size());
+}
+BENCHMARK(BM_ComposeSheet)->Unit(benchmark::kMillisecond);
+
+const Sheet& CapacitySheet() {
+  static const Sheet sheet = ComposeSheet(CapacityModel(), CapacityChecks(), {});
+  return sheet;
+}
+void BM_SheetPortable(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(PortableDxfText(CapacitySheet().drawing).size());
+}
+BENCHMARK(BM_SheetPortable)->Unit(benchmark::kMillisecond);
+void BM_SheetSvg(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(SvgText(CapacitySheet().drawing).size());
+}
+BENCHMARK(BM_SheetSvg)->Unit(benchmark::kMillisecond);
+
+// What the sheet adds to a run: one composition, the portable DXF, the SVG
+// and the report's pages of it.
+void BM_SheetOutputs(benchmark::State& state) {
+  for (auto _ : state) {
+    const Sheet sheet = ComposeSheet(CapacityModel(), CapacityChecks(), {});
+    std::size_t n = PortableDxfText(sheet.drawing).size() + SvgText(sheet.drawing).size();
+    for (const std::string& s : SvgSheets(sheet.drawing)) n += s.size();
+    benchmark::DoNotOptimize(n);
+  }
+}
+BENCHMARK(BM_SheetOutputs)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -35,6 +35,7 @@ std::vector<Clash> FindClashes(const std::vector<FootingPlace>& places, double w
       Clash c;
       c.gapX = Mm(std::fabs(a.x - b.x) - half);
       c.gapZ = Mm(std::fabs(a.z - b.z) - half);
+      if (c.gapX >= warnGap || c.gapZ >= warnGap) continue;  // far apart along one axis
       c.overlap = c.gapX < 0 && c.gapZ < 0;
       c.gap = (c.gapX >= 0 && c.gapZ >= 0) ? Mm(std::hypot(c.gapX, c.gapZ)) : std::max(c.gapX, c.gapZ);
       if (!c.overlap && c.gap >= warnGap) continue;

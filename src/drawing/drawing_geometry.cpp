@@ -29,6 +29,66 @@ double TextWidth(std::size_t characters, double height) {
   return 0.8 * height * static_cast<double>(characters);
 }
 
+Extents TextExtents(Vec2 base, double height, double rotation, std::size_t characters, TextAlign align) {
+  const double a = rotation * std::numbers::pi / 180;
+  const Vec2 along{std::cos(a), std::sin(a)}, up{-along.y, along.x};
+  const double width = TextWidth(characters, height);
+  const double start = align == TextAlign::kLeft ? 0 : align == TextAlign::kRight ? -width : -width / 2;
+  Extents box{{INFINITY, INFINITY}, {-INFINITY, -INFINITY}};
+  for (const double s : {start, start + width})
+    for (const double h : {0.0, height}) {
+      // Quarter turns land on whole numbers: no sliver of a box from cos 90.
+      const Vec2 p = base + s * along + h * up;
+      const Vec2 q{std::round(p.x * 1e6) / 1e6, std::round(p.y * 1e6) / 1e6};
+      box.min = {std::min(box.min.x, q.x), std::min(box.min.y, q.y)};
+      box.max = {std::max(box.max.x, q.x), std::max(box.max.y, q.y)};
+    }
+  return box;
+}
+
+Extents TextExtents(const DrawingEntity& e) {
+  return TextExtents(At(e.a), e.size, e.angle, ShownText(e.text).size(), e.align);
+}
+
+bool Overlap(const Extents& a, const Extents& b) {
+  return a.min.x < b.max.x && b.min.x < a.max.x && a.min.y < b.max.y && b.min.y < a.max.y;
+}
+
+std::vector<Segment> HatchLines(const DrawingEntity& hatch) {
+  std::vector<Segment> lines;
+  const std::vector<Vertex>& p = hatch.points;
+  if (p.size() < 3 || !(hatch.size > 0)) return lines;
+  const double a = hatch.angle * std::numbers::pi / 180;
+  const Vec2 along{std::cos(a), std::sin(a)}, across{-along.y, along.x};
+  double low = INFINITY, high = -INFINITY;
+  for (const Vertex& v : p) {
+    low = std::min(low, Dot({v.x, v.y}, across));
+    high = std::max(high, Dot({v.x, v.y}, across));
+  }
+  // Lines on multiples of the spacing, so that neighbouring hatches line up.
+  std::vector<double> cuts;
+  for (double t = std::ceil(low / hatch.size) * hatch.size; t < high; t += hatch.size) {
+    cuts.clear();
+    for (std::size_t i = 0; i < p.size(); ++i) {
+      const Vec2 u{p[i].x, p[i].y}, w{p[(i + 1) % p.size()].x, p[(i + 1) % p.size()].y};
+      const double su = Dot(u, across) - t, sw = Dot(w, across) - t;
+      if ((su < 0) == (sw < 0)) continue;
+      cuts.push_back(Dot(u + (su / (su - sw)) * (w - u), along));
+    }
+    std::sort(cuts.begin(), cuts.end());
+    for (std::size_t i = 0; i + 1 < cuts.size(); i += 2)
+      lines.push_back({cuts[i] * along + t * across, cuts[i + 1] * along + t * across});
+  }
+  return lines;
+}
+
+Vec2 BulgeMiddle(Vec2 a, Vec2 b, double bulge) {
+  // The arc's middle stands off the chord's middle by bulge x half the chord,
+  // to the right of the way from a to b for a counter-clockwise arc.
+  const Vec2 chord = b - a;
+  return 0.5 * (a + b) + (bulge / 2) * Vec2{chord.y, -chord.x};
+}
+
 DimensionLayout LayDimension(const DrawingEntity& d) {
   const double angle = d.angle * std::numbers::pi / 180;
   // Along the dimension line, and across it towards the text: up for a
@@ -78,12 +138,9 @@ DrawingLayout LayOutDrawing(const Drawing& drawing) {
     box.min = {std::min(box.min.x, p.x), std::min(box.min.y, p.y)};
     box.max = {std::max(box.max.x, p.x), std::max(box.max.y, p.y)};
   };
-  const auto addText = [&add](Vec2 base, double height, double rotation, std::size_t length) {
-    const double a = rotation * std::numbers::pi / 180;
-    const Vec2 along{std::cos(a), std::sin(a)}, up{-along.y, along.x};
-    const double half = 0.5 * TextWidth(length, height);
-    for (const double s : {-half, half})
-      for (const double h : {0.0, height}) add(base + s * along + h * up);
+  const auto addBox = [&add](const Extents& e) {
+    add(e.min);
+    add(e.max);
   };
   for (const DrawingEntity& e : drawing.entities) {
     switch (e.kind) {
@@ -98,7 +155,17 @@ DrawingLayout LayOutDrawing(const Drawing& drawing) {
         break;
       case EntityKind::kText:
         // As written: the shown text is never longer.
-        addText(At(e.a), e.size, 0, e.text.size());
+        addBox(TextExtents(At(e.a), e.size, e.angle, e.text.size(), e.align));
+        break;
+      case EntityKind::kPolyline:
+      case EntityKind::kSolid:
+      case EntityKind::kHatch:
+        for (std::size_t i = 0; i < e.points.size(); ++i) {
+          const Vertex& v = e.points[i];
+          add({v.x, v.y});
+          const Vertex& next = e.points[(i + 1) % e.points.size()];
+          if (v.bulge != 0) add(BulgeMiddle({v.x, v.y}, {next.x, next.y}, v.bulge));
+        }
         break;
       case EntityKind::kDimension: {
         const DimensionLayout& d = layout.dimensions.emplace_back(LayDimension(e));
@@ -108,7 +175,7 @@ DrawingLayout LayOutDrawing(const Drawing& drawing) {
         }
         for (const auto& arrow : d.arrows)
           for (const Vec2 p : arrow) add(p);
-        addText(d.text.base, d.text.height, d.text.rotation, d.text.text.size());
+        addBox(TextExtents(d.text.base, d.text.height, d.text.rotation, d.text.text.size()));
         break;
       }
     }

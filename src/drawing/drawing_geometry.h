@@ -67,6 +67,26 @@ struct Extents {
   Vec2 min, max;
 };
 
+// The box a text covers (TextWidth long, its height tall), for a text whose
+// baseline point `base` is aligned as `align` says and which is rotated by
+// `rotation` degrees: the box of the rotated text.
+Extents TextExtents(Vec2 base, double height, double rotation, std::size_t characters,
+                    TextAlign align = TextAlign::kCentre);
+// The same for a TEXT entity, as the portable writers show it.
+Extents TextExtents(const DrawingEntity& text);
+
+// A box w x h with its middle at c.
+inline Extents BoxAt(Vec2 c, double w, double h) { return {{c.x - w / 2, c.y - h / 2}, {c.x + w / 2, c.y + h / 2}}; }
+
+// Whether two boxes share more than an edge.
+bool Overlap(const Extents& a, const Extents& b);
+
+// The parallel lines of a HATCH entity inside its boundary.
+std::vector<Segment> HatchLines(const DrawingEntity& hatch);
+
+// The middle of the side from a to b that bows by `bulge` (Vertex).
+Vec2 BulgeMiddle(Vec2 a, Vec2 b, double bulge);
+
 // Every dimension laid out once, in drawing order, and the smallest box
 // holding everything drawn, dimension geometry and texts included (the box
 // (0, 0) to (1, 1) for an empty drawing).

@@ -109,6 +109,10 @@ void WriteExactDxf(const Drawing& drawing, const PieceSink& write) {
       case EntityKind::kText: out.Text(e); break;
       case EntityKind::kRectangle: out.Rectangle(e); break;
       case EntityKind::kDimension: out.Dimension(e, dimension++); break;
+      // The method's drawing has none of a sheet's own primitives.
+      case EntityKind::kPolyline:
+      case EntityKind::kSolid:
+      case EntityKind::kHatch: break;
     }
     pieces.HandOnWhenFull();
   }

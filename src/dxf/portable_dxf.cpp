@@ -187,8 +187,44 @@ void Entity(TagWriter& w, const DrawingEntity& e, const DrawingLayout& layout, i
       w.Point(10, At(e.a), e.a.z);
       w.Number(40, e.size);
       w.Text(1, ShownText(e.text));
-      w.Int(72, 1);  // centred on the alignment point
-      w.Point(11, At(e.a), e.a.z);
+      if (e.angle != 0) w.Number(50, e.angle);
+      // Centred or right-aligned on the alignment point; a left-aligned
+      // text starts at its insertion point.
+      if (e.align != TextAlign::kLeft) {
+        w.Int(72, e.align == TextAlign::kRight ? 2 : 1);
+        w.Point(11, At(e.a), e.a.z);
+      }
+      break;
+    case EntityKind::kPolyline:
+      w.Entity("POLYLINE", e.layer);
+      w.Int(66, 1);
+      w.Point(10, {0, 0});
+      w.Int(70, e.closed ? 1 : 0);
+      for (const Vertex& v : e.points) {
+        w.Entity("VERTEX", e.layer);
+        w.Point(10, {v.x, v.y});
+        if (v.bulge != 0) w.Number(42, v.bulge);
+      }
+      w.Entity("SEQEND", e.layer);
+      break;
+    case EntityKind::kSolid: {
+      // A SOLID fills its corners in the order 1, 2, 4, 3; a triangle
+      // repeats its third corner.
+      const std::vector<Vertex>& p = e.points;
+      const std::size_t n = p.size();
+      if (n < 3) break;
+      const Vertex corners[4] = {p[0], p[1], n > 3 ? p[3] : p[2], p[2]};
+      w.Entity("SOLID", e.layer);
+      for (int i = 0; i < 4; ++i) w.Point(10 + i, {corners[i].x, corners[i].y});
+      break;
+    }
+    case EntityKind::kHatch:
+      // R12 has no hatch: its lines, each its own LINE.
+      for (const Segment& s : HatchLines(e)) {
+        w.Entity("LINE", e.layer);
+        w.Point(10, s.from);
+        w.Point(11, s.to);
+      }
       break;
     case EntityKind::kRectangle: {
       w.Entity("POLYLINE", e.layer);
@@ -212,7 +248,17 @@ void Entity(TagWriter& w, const DrawingEntity& e, const DrawingLayout& layout, i
   }
 }
 
-void Header(TagWriter& w, const Extents& box, unsigned handseed) {
+unsigned Handles(const DrawingEntity& e) {
+  switch (e.kind) {
+    case EntityKind::kRectangle: return 6;
+    case EntityKind::kPolyline: return 2 + static_cast<unsigned>(e.points.size());
+    case EntityKind::kSolid: return e.points.size() < 3 ? 0 : 1;
+    case EntityKind::kHatch: return static_cast<unsigned>(HatchLines(e).size());
+    default: return 1;
+  }
+}
+
+void Header(TagWriter& w, const Extents& box, unsigned handseed, const std::vector<DrawingSheet>& sheets) {
   w.Text(0, "SECTION");
   w.Text(2, "HEADER");
   w.Text(9, "$ACADVER");
@@ -230,8 +276,18 @@ void Header(TagWriter& w, const Extents& box, unsigned handseed) {
     w.Number(10, p.x);
     w.Number(20, p.y);
   }
+  if (!sheets.empty()) {
+    // The paper of a sheet, mm: a plot to PDF takes its page size from it.
+    w.Text(9, "$PLIMMIN");
+    w.Number(10, 0.0);
+    w.Number(20, 0.0);
+    w.Text(9, "$PLIMMAX");
+    w.Number(10, sheets.front().width);
+    w.Number(20, sheets.front().height);
+  }
+  // Dashes are sized for 1:100; a sheet at another scale scales them.
   w.Text(9, "$LTSCALE");
-  w.Number(40, 1.0);
+  w.Number(40, sheets.empty() ? 1.0 : sheets.front().scale / 100.0);
   w.Text(9, "$TEXTSIZE");
   w.Number(40, kTextSize);
   w.Text(9, "$TEXTSTYLE");
@@ -264,7 +320,7 @@ void Table(TagWriter& w, std::string_view name, int count) {
   w.Int(70, count);
 }
 
-void Tables(TagWriter& w, const Extents& box) {
+void Tables(TagWriter& w, const Extents& box, const std::vector<DrawingLayer>& layers) {
   w.Text(0, "SECTION");
   w.Text(2, "TABLES");
 
@@ -312,16 +368,20 @@ void Tables(TagWriter& w, const Extents& box) {
   }
   w.Text(0, "ENDTAB");
 
-  constexpr std::pair<const char*, const char*> kLayers[] = {
-      {"0", "CONTINUOUS"}, {"Layout", "CONTINUOUS"}, {"Grid", "CENTER"}, {"TblText", "CONTINUOUS"},
-      {"DEFPOINTS", "CONTINUOUS"}};
-  Table(w, "LAYER", 5);
-  for (const auto& [name, lineType] : kLayers) {
+  // The method's drawing has its fixed layers, a composed sheet its own.
+  std::vector<DrawingLayer> table = {{.name = "0"}};
+  if (layers.empty())
+    table.insert(table.end(), {{.name = "Layout"}, {.name = "Grid", .lineType = "CENTER"}, {.name = "TblText"}});
+  else
+    table.insert(table.end(), layers.begin(), layers.end());
+  table.push_back({.name = "DEFPOINTS"});
+  Table(w, "LAYER", static_cast<int>(table.size()));
+  for (const DrawingLayer& layer : table) {
     w.Text(0, "LAYER");
-    w.Text(2, name);
+    w.Text(2, layer.name);
     w.Int(70, 0);
-    w.Int(62, 7);
-    w.Text(6, lineType);
+    w.Int(62, layer.colour);
+    w.Text(6, layer.lineType);
   }
   w.Text(0, "ENDTAB");
 
@@ -369,15 +429,16 @@ void Tables(TagWriter& w, const Extents& box) {
 void WritePortableDxf(const Drawing& drawing, const PieceSink& write) {
   const DrawingLayout layout = LayOutDrawing(drawing);
   // The header names the next free handle, so the handles are counted first:
-  // one per entity, six per rectangle (POLYLINE, four VERTEX, SEQEND), and
-  // per dimension block the BLOCK, its nine entities and the ENDBLK.
+  // one per entity, six per rectangle (POLYLINE, four VERTEX, SEQEND), two
+  // more than its corners per polyline, one per line of a hatch, and per
+  // dimension block the BLOCK, its nine entities and the ENDBLK.
   unsigned handles = kFirstHandle + 11 * static_cast<unsigned>(layout.dimensions.size());
-  for (const DrawingEntity& e : drawing.entities) handles += e.kind == EntityKind::kRectangle ? 6 : 1;
+  for (const DrawingEntity& e : drawing.entities) handles += Handles(e);
 
   PieceBuffer pieces(write, 16000);
   TagWriter w(pieces.text());
-  Header(w, layout.extents, handles);
-  Tables(w, layout.extents);
+  Header(w, layout.extents, handles, drawing.sheets);
+  Tables(w, layout.extents, drawing.layers);
   w.Text(0, "SECTION");
   w.Text(2, "BLOCKS");
   int n = 0;

@@ -55,16 +55,27 @@ void Write(const char* what, const std::optional<std::string>& file,
 
 }  // namespace
 
-WrittenFiles WriteOutputs(const Model& model, const checks::DesignChecks& checks, const OutputFiles& files) {
+WrittenFiles WriteOutputs(const Model& model, const checks::DesignChecks& checks, const OutputFiles& files,
+                          const ProjectInfo& project, const SheetSettings& sheet) {
   WrittenFiles result;
-  // The drawing is composed once for every file that shows it.
-  const Drawing drawing = files.AnyDrawing() ? ComposeDrawing(model) : Drawing{};
-  Write("Drawing", files.Dxf, [&](const std::string& file) { DxfWriteFile(drawing, file); }, result);
-  Write("Portable drawing", files.PortableDxf, [&](const std::string& file) { SavePortableDxf(drawing, file); },
-        result);
-  Write("SVG drawing", files.Svg, [&](const std::string& file) { SaveSvg(drawing, file); }, result);
+  // The method's drawing for the exact file; the sheet, composed once, for
+  // every other file that shows the plan.
+  Write("Drawing", files.Dxf, [&](const std::string& file) { DxfWriteFile(ComposeDrawing(model), file); }, result);
+  std::optional<Sheet> composed;
+  const auto sheetDrawing = [&]() -> const Drawing& {
+    if (!composed) composed = ComposeSheet(model, checks, project, sheet);
+    return composed->drawing;
+  };
+  Write("Portable drawing", files.PortableDxf,
+        [&](const std::string& file) { SavePortableDxf(sheetDrawing(), file); }, result);
+  Write("SVG drawing", files.Svg, [&](const std::string& file) { SaveSvg(sheetDrawing(), file); }, result);
   Write("Report", files.Report,
-        [&](const std::string& file) { SaveCalculationReport(model, checks, SvgText(drawing), file); }, result);
+        [&](const std::string& file) {
+          std::string plan;
+          for (const std::string& s : SvgSheets(sheetDrawing())) plan += s;
+          SaveCalculationReport(model, checks, plan, file);
+        },
+        result);
   Write("Workbook", files.Workbook, [&](const std::string& file) { SaveWorkbook(model, checks, file); }, result);
   return result;
 }
@@ -91,7 +102,7 @@ JobOutcome RunJob(Model& model, const JobRequest& request, const FileSystem& fs,
   try {
     outcome.Checks = DesignJob(model, request, fs, ui);
     if (outcome.Checks) {
-      outcome.Files = WriteOutputs(model, *outcome.Checks, request.Outputs);
+      outcome.Files = WriteOutputs(model, *outcome.Checks, request.Outputs, request.Project, request.Sheet);
       if (!outcome.Files.Failures.empty())
         outcome.Status = kExitRuntimeFailure;
       else if (!AllOk(*outcome.Checks))

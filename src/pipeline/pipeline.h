@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "checks/design_checks.h"
+#include "drawing/sheet.h"
 #include "model/messages.h"
 #include "model/model.h"
 #include "model/project_info.h"
@@ -26,9 +27,9 @@ struct ColumnSide {
 
 // The files a run writes after the design; each is optional.
 struct OutputFiles {
-  std::optional<std::string> Dxf = {};          // the exact R12 drawing, as AutoCAD takes it
-  std::optional<std::string> PortableDxf = {};  // the same drawing as every CAD program draws it
-  std::optional<std::string> Svg = {};          // the same drawing for a browser
+  std::optional<std::string> Dxf = {};          // the method's exact R12 drawing, as AutoCAD takes it
+  std::optional<std::string> PortableDxf = {};  // the sheet as an R12 drawing every CAD program draws alike
+  std::optional<std::string> Svg = {};          // the sheet for a browser
   std::optional<std::string> Report = {};       // the calculation report, HTML
   std::optional<std::string> Workbook = {};     // schedules, checks and quantities, xlsx
   bool Any() const { return Dxf || PortableDxf || Svg || Report || Workbook; }
@@ -47,6 +48,7 @@ struct JobRequest {
   std::vector<ColumnSide> Offsets = {};
   OutputFiles Outputs = {};
   ProjectInfo Project = {};  // title block and report headers
+  SheetSettings Sheet = {};  // paper, scale and grid of the sheet
 };
 
 // Reads the analysis file: reactions, joints, members and the BETA list,
@@ -67,10 +69,12 @@ struct WrittenFiles {
   std::vector<std::string> Failures;  // each names its file and the reason
 };
 
-// Writes every file asked for from the finished and checked design. Each
-// file replaces an earlier one only once it is complete; one that cannot be
-// written does not stop the others.
-WrittenFiles WriteOutputs(const Model& model, const checks::DesignChecks& checks, const OutputFiles& files);
+// Writes every file asked for from the finished and checked design: the
+// exact drawing from the method's composition, the portable DXF, the SVG and
+// the report's plan from the sheet. Each file replaces an earlier one only
+// once it is complete; one that cannot be written does not stop the others.
+WrittenFiles WriteOutputs(const Model& model, const checks::DesignChecks& checks, const OutputFiles& files,
+                          const ProjectInfo& project = {}, const SheetSettings& sheet = {});
 
 // The detailed design and its independent check, as both front ends finish
 // a design before any output.

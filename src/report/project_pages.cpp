@@ -137,20 +137,45 @@ std::string ColumnSchedule(const Model& model) {
 }
 
 std::string FootingPlan(std::string_view planSvg) {
-  std::string html = "<section class=\"plan\">\n" + Tag("h2", "Footing plan");
-  const std::size_t start = planSvg.find("<svg");
-  const std::size_t tagEnd = planSvg.find('>', start);
-  if (start == std::string_view::npos || tagEnd == std::string_view::npos)
-    return html + Tag("p", "No drawing of the plan was given.") + "</section>\n";
-  std::string svg(planSvg.substr(start));
-  // Namespace declarations (xmlns, xmlns:xlink) of the opening tag only.
-  for (std::size_t at = svg.find(" xmlns"); at != std::string::npos && at < svg.find('>'); at = svg.find(" xmlns")) {
-    const std::size_t open = svg.find('"', at);
-    const std::size_t close = open == std::string::npos ? open : svg.find('"', open + 1);
-    if (close == std::string::npos) break;
-    svg.erase(at, close + 1 - at);
+  // Each top-level <svg> element, nested ones inside it counted.
+  std::vector<std::string> sheets;
+  for (std::size_t start = planSvg.find("<svg"); start != std::string_view::npos; start = planSvg.find("<svg", start)) {
+    std::size_t at = start + 4;
+    int depth = 1;
+    while (depth > 0) {
+      const std::size_t open = planSvg.find("<svg", at), close = planSvg.find("</svg>", at);
+      if (close == std::string_view::npos) break;
+      if (open < close) {
+        ++depth;
+        at = open + 4;
+      } else {
+        --depth;
+        at = close + 6;
+      }
+    }
+    if (depth > 0 || planSvg.find('>', start) == std::string_view::npos) break;
+    sheets.emplace_back(planSvg.substr(start, at - start));
+    start = at;
   }
-  return html + "<div class=\"plan-figure\">\n" + svg + "</div>\n</section>\n";
+  if (sheets.empty())
+    return "<section class=\"plan\">\n" + Tag("h2", "Footing plan") + Tag("p", "No drawing of the plan was given.") +
+           "</section>\n";
+  std::string html;
+  for (std::size_t i = 0; i < sheets.size(); ++i) {
+    std::string& svg = sheets[i];
+    // Namespace declarations (xmlns, xmlns:xlink) of the opening tag only.
+    for (std::size_t at = svg.find(" xmlns"); at != std::string::npos && at < svg.find('>'); at = svg.find(" xmlns")) {
+      const std::size_t open = svg.find('"', at);
+      const std::size_t close = open == std::string::npos ? open : svg.find('"', open + 1);
+      if (close == std::string::npos) break;
+      svg.erase(at, close + 1 - at);
+    }
+    const std::string title = sheets.size() == 1 ? "Footing plan"
+                                                 : "Footing plan, sheet " + std::to_string(i + 1) + " of " +
+                                                       std::to_string(sheets.size());
+    html += "<section class=\"plan\">\n" + Tag("h2", title) + "<div class=\"plan-figure\">\n" + svg + "</div>\n</section>\n";
+  }
+  return html;
 }
 
 }  // namespace footmark::report

@@ -25,8 +25,9 @@ std::string UpliftWarnings(const Model& model);
 
 std::string ColumnSchedule(const Model& model);
 
-// The plan drawing inline: its XML prolog and namespace declarations dropped
-// (the HTML parser puts <svg> in its namespace), scaled to the page.
+// The plan drawing inline, a page for each of its top-level <svg> elements
+// (a sheet each): XML prolog and namespace declarations dropped (the HTML
+// parser puts <svg> in its namespace), scaled to the page.
 std::string FootingPlan(std::string_view planSvg);
 
 }  // namespace footmark::report

@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 """Drawings of the examples at SBC 200 read back by ezdxf against the batch front end's design (JSON).
 
-usage: journey_check.py cli FOOTMARK_CLI EXAMPLES_DIR      (the exact and the portable drawing, two offsets each)
+usage: journey_check.py cli FOOTMARK_CLI EXAMPLES_DIR      (the exact drawing, two offsets each)
        journey_check.py drawing FOOTMARK_CLI ANALYSIS_FILE DXF_FILE SUPPORT:X:Y...   (a drawing the window left)
-Audit, entities, the F/P/C marks, grid chains and offset dimensions, grid letters, both schedules. Only the
-exact file may need a repair (its rectangles share one handle); the portable one shows numbers to the mm.
+Audit, entities, the F/P/C marks, grid chains and offset dimensions, grid letters, both schedules. The only
+repair: the rectangles share one handle. (The sheet's files: drawing/sheet_check.py.)
 """
 import io
 import json
@@ -49,20 +49,12 @@ def run_cli(cli, anl, offsets, *extra):
     return run
 
 
-def shown(value, portable):
-    """A schedule number as the drawing writes it: %.7g, or to the millimetre in the portable file."""
-    return f"{round(value, 3):g}" if portable else f"{value:.7g}"
-
-
 def check_drawing(name, raw, design, offsets):
-    portable = b"$HANDSEED" in raw
     doc = ezdxf.read(io.StringIO(raw.decode("cp1252").replace("\r\n", "\n")))
     auditor = doc.audit()
     check(not auditor.errors, f"{name}: audit errors {[e.message for e in auditor.errors]}")
-    if portable:
-        check(not auditor.fixes, f"{name}: audit fixes {[f.message for f in auditor.fixes]}")
-    else:  # the only repair: dropping the rectangles that repeat the handle 48
-        check(all("POLYLINE(#48)" in f.message for f in auditor.fixes), f"{name}: audit fixes beyond repeated handles")
+    # The only repair: dropping the rectangles that repeat the handle 48.
+    check(all("POLYLINE(#48)" in f.message for f in auditor.fixes), f"{name}: audit fixes beyond repeated handles")
     msp = doc.modelspace()
 
     supports = design["footings"]
@@ -107,7 +99,7 @@ def check_drawing(name, raw, design, offsets):
     c_top = 11 - len(design["size_classes"])
     want = {14: HEADS[0], c_top: HEADS[1]}
     for r, g in enumerate(design["footing_groups"], 1):
-        want[14 - r] = [g["mark"]] + [shown(g[k], portable) for k in ("size", "pedestal", "depth", "bar_dia")] + [g["bar_text"]]
+        want[14 - r] = [g["mark"]] + [f"{g[k]:.7g}" for k in ("size", "pedestal", "depth", "bar_dia")] + [g["bar_text"]]
     for r, c in enumerate(design["column_types"], 1):
         want[c_top - r] = [c["mark"], Any(), Any(), c["bar_label"], c["ties"]]
     rows = {}
@@ -130,16 +122,13 @@ def main():
         elif mode == "cli" and len(args) == 2:
             for anl, offsets in CASES:
                 dxf = os.path.join(scratch, anl.replace(".ANL", ".dxf"))
-                portable = os.path.join(scratch, anl.replace(".ANL", "-portable.dxf"))
-                run = run_cli(args[0], os.path.join(args[1], anl), offsets, "--dxf", dxf, "--portable-dxf", portable,
-                              "--json", report)
+                run = run_cli(args[0], os.path.join(args[1], anl), offsets, "--dxf", dxf, "--json", report)
                 check(f"\nDrawing written to {dxf}\n" in run.stdout, f"{anl}: the report does not name the drawing")
-                for drawing in (dxf, portable):
-                    if os.path.exists(drawing):
-                        with open(report) as f, open(drawing, "rb") as d:
-                            check_drawing(os.path.basename(drawing), d.read(), json.load(f), offsets)
-                    else:
-                        failures.append(f"{anl}: no drawing {drawing} written")
+                if os.path.exists(dxf):
+                    with open(report) as f, open(dxf, "rb") as d:
+                        check_drawing(os.path.basename(dxf), d.read(), json.load(f), offsets)
+                else:
+                    failures.append(f"{anl}: no drawing {dxf} written")
         else:
             sys.exit(__doc__)
     for f in failures:

@@ -1,0 +1,115 @@
+#include "drawing/sheet.h"
+
+#include <algorithm>
+#include <ctime>
+#include <filesystem>
+
+#include "drawing/plan_frame.h"
+#include "drawing/sheet_canvas.h"
+#include "drawing/sheet_layout.h"
+#include "drawing/sheet_panels.h"
+#include "drawing/sheet_plan.h"
+#include "model/local_time.h"
+#include "model/numerics.h"
+
+namespace footmark {
+
+using namespace sheet;
+
+namespace {
+
+std::string Today() {
+  const std::tm local = LocalTimeNow();
+  char text[16];
+  return std::strftime(text, sizeof text, "%Y-%m-%d", &local) > 0 ? text : "";
+}
+
+void Border(Canvas& c, const PaperSize& paper) {
+  // The paper's edge, thin, so that the sheet's extents are its paper; the
+  // frame inside it.
+  c.Rect(kTitle, {{0, 0}, {paper.width, paper.height}});
+  c.Rect(kTitle, FrameOf(paper));
+}
+
+}  // namespace
+
+const char* PaperName(Paper paper) { return paper == Paper::kAuto ? "auto" : PaperOf(paper).name; }
+
+Sheet ComposeSheet(const Model& model, const checks::DesignChecks& checks, const ProjectInfo& project,
+                   const SheetSettings& settings) {
+  const PlanFrame plan = BuildPlanFrame(model, checks, settings.gridMerge);
+  Sheet sheet;
+  std::vector<std::string> tags;
+  for (std::size_t k = 0; k < plan.clashes.size(); ++k) {
+    const checks::Clash& c = plan.clashes[k];
+    tags.push_back("CF" + IntText(static_cast<int>(k) + 1));
+    sheet.clashes.push_back({tags.back(), c.supportA, c.supportB, c.overlap, c.gap, 0, {}});
+  }
+  for (const PlanFooting& p : plan.footings) {
+    const bool clash = std::any_of(plan.clashes.begin(), plan.clashes.end(), [&](const checks::Clash& c) {
+      return c.supportA == p.support || c.supportB == p.support;
+    });
+    sheet.footings.push_back({p.support, p.mark, p.group, p.verdict, p.verdict == checks::Verdict::Fails || clash, 0, {}});
+  }
+
+  // Panels: the plan's own on every plan sheet, the rest once.
+  const Panel legend = LegendPanel();
+  const PanelSize planTitle{176, 30, true}, keyPlan = KeyPlanSize(plan.extent);
+  std::vector<Panel> panels;
+  panels.push_back(TablePanel(FootingScheduleText(model, checks)));
+  panels.push_back(TablePanel(ColumnScheduleText(model)));
+  if (!plan.clashes.empty()) panels.push_back(TablePanel(ClashListText(plan, tags)));
+  panels.push_back(NotesPanel(model, std::filesystem::path(model.AnlFilePath).filename().string()));
+  for (Panel& p : SectionPanels(model, checks)) panels.push_back(std::move(p));
+  std::vector<PanelSize> sizes;
+  for (const Panel& p : panels) sizes.push_back(p.size);
+  sizes[plan.clashes.empty() ? 2 : 3].column = true;  // the notes, above the legend
+
+  std::vector<std::pair<double, double>> spansX, spansY;
+  for (const PlanFooting& p : plan.footings) {
+    const Extents s = p.Square();
+    spansX.push_back({s.min.x, s.max.x});
+    spansY.push_back({s.min.y, s.max.y});
+  }
+  std::sort(spansX.begin(), spansX.end());
+  std::sort(spansY.begin(), spansY.end());
+  const Layout layout = ChooseLayout(plan.extent, spansX, spansY, {planTitle, legend.size}, keyPlan, sizes, settings);
+  sheet.paper = layout.paper.name;
+  sheet.scale = layout.scale;
+  sheet.planSheets = layout.zones.size();
+
+  Drawing& d = sheet.drawing;
+  d.layers = SheetLayers();
+  d.entities.reserve(plan.footings.size() * 24 + (plan.lettered.size() + plan.numbered.size()) * 16 * layout.zones.size() + 4000);
+  const double k = layout.scale / 1000.0;
+  const Panel title = PlanTitlePanel(layout.scale);
+  const TitleData titleData{&project, project.Date.empty() ? Today() : project.Date, "", "", layout.scale,
+                            layout.paper.name, 0, layout.sheets};
+  for (std::size_t s = 0; s < layout.sheets; ++s) {
+    d.sheets.push_back({layout.paper.name, layout.paper.width, layout.paper.height, layout.scale,
+                        static_cast<float>(static_cast<double>(s) * layout.paper.width * k), 0, d.entities.size(), 0});
+    Canvas c(d, d.sheets.back().x, 0, k);
+    Border(c, layout.paper);
+    TitleData t = titleData;
+    t.sheet = s;
+    const bool planSheet = s < layout.zones.size();
+    t.drawing = planSheet ? "FOOTING LAYOUT" : "FOOTING SCHEDULES AND SECTIONS";
+    if (planSheet && layout.zones.size() > 1)
+      t.part = "ZONE " + IntText(static_cast<int>(s) + 1) + " OF " + IntText(static_cast<int>(layout.zones.size()));
+    const Extents frame = FrameOf(layout.paper);
+    DrawTitleBlock(c, {{frame.max.x - kTitleWidth, frame.min.y}, {frame.max.x, frame.min.y + kTitleHeight}}, t);
+    if (planSheet) {
+      DrawPlanZone(c, {&plan, &layout, s, &tags}, sheet);
+      const std::vector<Extents>& own = layout.sheetPanels[s];
+      title.draw(c, own[0]);
+      legend.draw(c, own[1]);
+      if (own.size() > 2) DrawKeyPlan(c, own[2], plan, layout.zones, s);
+    }
+    for (std::size_t i = 0; i < panels.size(); ++i)
+      if (layout.panels[i].sheet == s) panels[i].draw(c, layout.panels[i].box);
+    d.sheets.back().end = d.entities.size();
+  }
+  return sheet;
+}
+
+}  // namespace footmark
