@@ -52,18 +52,19 @@ Sheet ComposeSheet(const Model& model, const checks::DesignChecks& checks, const
     sheet.footings.push_back({p.support, p.mark, p.group, p.verdict, p.verdict == checks::Verdict::Fails || clash, 0, {}});
   }
 
-  // Panels: the plan's own on every plan sheet, the rest once.
-  const Panel legend = LegendPanel();
+  // Panels: the plan's title on every plan sheet (and the key plan on a cut
+  // plan), the rest once: notes and legend up the right column.
   const PanelSize planTitle{176, 30, true}, keyPlan = KeyPlanSize(plan.extent);
   std::vector<Panel> panels;
   panels.push_back(TablePanel(FootingScheduleText(model, checks)));
   panels.push_back(TablePanel(ColumnScheduleText(model)));
   if (!plan.clashes.empty()) panels.push_back(TablePanel(ClashListText(plan, tags)));
   panels.push_back(NotesPanel(model, std::filesystem::path(model.AnlFilePath).filename().string()));
+  panels.push_back(LegendPanel());
   for (Panel& p : SectionPanels(model, checks)) panels.push_back(std::move(p));
   std::vector<PanelSize> sizes;
   for (const Panel& p : panels) sizes.push_back(p.size);
-  sizes[plan.clashes.empty() ? 2 : 3].column = true;  // the notes, above the legend
+
 
   std::vector<std::pair<double, double>> spansX, spansY;
   for (const PlanFooting& p : plan.footings) {
@@ -73,7 +74,7 @@ Sheet ComposeSheet(const Model& model, const checks::DesignChecks& checks, const
   }
   std::sort(spansX.begin(), spansX.end());
   std::sort(spansY.begin(), spansY.end());
-  const Layout layout = ChooseLayout(plan.extent, spansX, spansY, {planTitle, legend.size}, keyPlan, sizes, settings);
+  const Layout layout = ChooseLayout(plan.extent, spansX, spansY, {planTitle}, keyPlan, sizes, settings);
   sheet.paper = layout.paper.name;
   sheet.scale = layout.scale;
   sheet.planSheets = layout.zones.size();
@@ -102,8 +103,7 @@ Sheet ComposeSheet(const Model& model, const checks::DesignChecks& checks, const
       DrawPlanZone(c, {&plan, &layout, s, &tags}, sheet);
       const std::vector<Extents>& own = layout.sheetPanels[s];
       title.draw(c, own[0]);
-      legend.draw(c, own[1]);
-      if (own.size() > 2) DrawKeyPlan(c, own[2], plan, layout.zones, s);
+      if (own.size() > 1) DrawKeyPlan(c, own[1], plan, layout.zones, s);
     }
     for (std::size_t i = 0; i < panels.size(); ++i)
       if (layout.panels[i].sheet == s) panels[i].draw(c, layout.panels[i].box);

@@ -219,7 +219,7 @@ Panel NotesPanel(const Model& model, const std::string& analysisName) {
     wrapped.push_back(Wrap(note, kWidth - 7));
     height += static_cast<double>(wrapped.back().size()) * (kTextHeight + kLineGap) + 1;
   }
-  return {{kWidth, height}, [wrapped](Canvas& c, const Extents& box) {
+  return {{kWidth, height, true}, [wrapped](Canvas& c, const Extents& box) {
             double y = box.max.y - kHeading;
             c.Text(kText, {box.min.x, y}, kHeading, "GENERAL NOTES", TextAlign::kLeft);
             y -= 4;

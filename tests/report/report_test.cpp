@@ -78,7 +78,9 @@ TEST(CalculationReport, SelfContainedAndFileTextEscaped) {
   const auto d = std::make_unique<Design>(SixByFiveAt100());
   d->model.AnlFilePath = "projects/Tower <A> & B.ANL";
   d->model.Footings(1).JointNo = "1\xE9<b>";  // Latin-1 e acute
-  const std::string html = CalculationReportHtml(d->model, d->checks, kPlan);
+  // Two sheets: a page each.
+  const std::string html = CalculationReportHtml(d->model, d->checks, std::string(kPlan) + kPlan);
+  for (const char* page : {"Footing plan, sheet 1 of 2", "Footing plan, sheet 2 of 2"}) EXPECT_TRUE(testing::Has(html, page));
   for (const char* outside : {"http", "src=", "url(", "<link", "<script", "@import"})
     EXPECT_EQ(html.find(outside), std::string::npos) << "the report refers to something outside it: " << outside;
   for (const char* escaped : {"Tower &lt;A&gt; &amp; B.ANL", "1\xC3\xA9&lt;b&gt;"})

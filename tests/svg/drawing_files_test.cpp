@@ -12,6 +12,7 @@
 #include "dxf/dxf_writer.h"
 #include "model/text_stream.h"
 #include "pipeline/pipeline.h"
+#include "support/sheet_buildings.h"
 #include "support/test_files.h"
 #include "svg/svg_writer.h"
 
@@ -46,6 +47,22 @@ TEST(DrawingFiles, PortableDxfAndSvgReadBackAsTheExactDrawing) {
     for (const char* end : {".dxf", "-portable.dxf", ".svg"}) files.push_back(base + end);
   }
   const testing::ScriptRun check = testing::RunScript(FOOTMARK_EZDXF_PYTHON, "tests/dxf/drawing_check.py", files);
+  EXPECT_EQ(check.status, 0) << check.output;
+}
+
+// The sheet of each building as the portable DXF and the SVG, read back by
+// ezdxf, LibreCAD and an XML parser (drawing/sheet_check.py).
+TEST(DrawingFiles, SheetReadsBackCleanOnItsPaper) {
+  testing::ScratchDir dir;
+  std::vector<std::string> files;
+  for (const testing::SheetBuilding& b : testing::SheetBuildings()) {
+    const auto d = testing::DesignSheet(b);
+    const std::string base = dir.path() + "/" + b.name;
+    SavePortableDxf(d.sheet.drawing, base + "-sheet.dxf");
+    SaveSvg(d.sheet.drawing, base + "-sheet.svg");
+    files.insert(files.end(), {base + "-sheet.dxf", base + "-sheet.svg"});
+  }
+  const testing::ScriptRun check = testing::RunScript(FOOTMARK_EZDXF_PYTHON, "tests/drawing/sheet_check.py", files);
   EXPECT_EQ(check.status, 0) << check.output;
 }
 
