@@ -61,20 +61,19 @@ Sheet ComposeSheet(const Model& model, const checks::DesignChecks& checks, const
   if (!plan.clashes.empty()) panels.push_back(TablePanel(ClashListText(plan, tags)));
   panels.push_back(NotesPanel(model, std::filesystem::path(model.AnlFilePath).filename().string()));
   panels.push_back(LegendPanel());
-  for (Panel& p : SectionPanels(model, checks)) panels.push_back(std::move(p));
-  std::vector<PanelSize> sizes;
-  for (const Panel& p : panels) sizes.push_back(p.size);
+  const std::vector<Panel> sections = SectionPanels(model, checks);
 
-
-  std::vector<std::pair<double, double>> spansX, spansY;
+  LayoutAsk ask{plan.extent, {}, {}, {planTitle}, keyPlan, {}, {}, sections.size()};
+  for (const Panel& p : panels) ask.panels.push_back(p.size);
+  if (!sections.empty()) ask.cell = {sections.front().size.w + kPanelGap, sections.front().size.h + kPanelGap};
   for (const PlanFooting& p : plan.footings) {
     const Extents s = p.Square();
-    spansX.push_back({s.min.x, s.max.x});
-    spansY.push_back({s.min.y, s.max.y});
+    ask.spansX.push_back({s.min.x, s.max.x});
+    ask.spansY.push_back({s.min.y, s.max.y});
   }
-  std::sort(spansX.begin(), spansX.end());
-  std::sort(spansY.begin(), spansY.end());
-  const Layout layout = ChooseLayout(plan.extent, spansX, spansY, {planTitle}, keyPlan, sizes, settings);
+  std::sort(ask.spansX.begin(), ask.spansX.end());
+  std::sort(ask.spansY.begin(), ask.spansY.end());
+  const Layout layout = ChooseLayout(ask, settings);
   sheet.paper = layout.paper.name;
   sheet.scale = layout.scale;
   sheet.planSheets = layout.zones.size();
@@ -107,6 +106,15 @@ Sheet ComposeSheet(const Model& model, const checks::DesignChecks& checks, const
     }
     for (std::size_t i = 0; i < panels.size(); ++i)
       if (layout.panels[i].sheet == s) panels[i].draw(c, layout.panels[i].box);
+    for (const CellBlock& b : layout.cells) {
+      if (b.sheet != s) continue;
+      for (std::size_t i = 0; i < b.count; ++i) {
+        const double x = b.box.min.x + static_cast<double>(i % static_cast<std::size_t>(b.columns)) * ask.cell.w;
+        const double top = b.box.max.y - static_cast<double>(i / static_cast<std::size_t>(b.columns)) * ask.cell.h;
+        const PanelSize size = sections[b.first + i].size;
+        sections[b.first + i].draw(c, {{x, top - size.h}, {x + size.w, top}});
+      }
+    }
     d.sheets.back().end = d.entities.size();
   }
   return sheet;

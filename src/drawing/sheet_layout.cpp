@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "drawing/plan_frame.h"
 #include "model/failure.h"
@@ -67,10 +68,43 @@ std::vector<ZoneLayout> Zones(const Extents& plan, const std::vector<std::pair<d
   return {};
 }
 
-std::optional<Layout> TryLayout(const Extents& plan, const std::vector<std::pair<double, double>>& spansX,
-                                const std::vector<std::pair<double, double>>& spansY,
-                                const std::vector<PanelSize>& sheetPanels, PanelSize keyPlan,
-                                const std::vector<PanelSize>& panels, int scale, Paper paperName, bool split) {
+// Cells row by row in the first spot of a sheet that holds them all, the
+// widest grid first; on a new sheet as many as it holds when none does.
+bool PlaceCells(Layout& layout, std::vector<Packer>& packers, const std::function<Packer*()>& newSheet,
+                PanelSize cell, std::size_t cells) {
+  std::size_t first = 0;
+  bool fresh = false;
+  while (first < cells) {
+    const std::size_t left = cells - first;
+    bool placed = false;
+    for (std::size_t s = fresh ? packers.size() - 1 : 0; s < packers.size() && !placed; ++s)
+      for (std::size_t cols = left; cols >= 1 && !placed; --cols) {
+        const std::size_t rows = (left + cols - 1) / cols;
+        std::size_t count = left;
+        std::optional<Extents> at = packers[s].Find(cols * cell.w, rows * cell.h, false);
+        // A fresh sheet that cannot hold them all takes full rows.
+        for (std::size_t r = rows; fresh && !at && r > 1; --r) {
+          count = std::min(left, (r - 1) * cols);
+          at = packers[s].Find(cols * cell.w, (r - 1) * cell.h, false);
+        }
+        if (!at) continue;
+        packers[s].Take(*at, false);
+        layout.cells.push_back({s, *at, first, count, static_cast<int>(cols)});
+        first += count;
+        placed = true;
+      }
+    if (placed) {
+      fresh = false;
+      continue;
+    }
+    if (fresh) return false;  // not one cell on an empty sheet
+    newSheet();
+    fresh = true;
+  }
+  return true;
+}
+
+std::optional<Layout> TryLayout(const LayoutAsk& ask, int scale, Paper paperName, bool split) {
   Layout layout;
   layout.paper = PaperOf(paperName);
   layout.scale = scale;
@@ -79,11 +113,11 @@ std::optional<Layout> TryLayout(const Extents& plan, const std::vector<std::pair
   // A cut plan leaves a column on the right for the title block, the key
   // plan and the legend; one sheet takes the plan first and packs around it.
   const PanelSize area{split ? frameW - kTitleWidth - kPanelGap : frameW, split ? frameH : frameH - kTitleHeight};
-  layout.zones = Zones(plan, spansX, spansY, scale, area, layout.cutsX, layout.cutsY);
+  layout.zones = Zones(ask.plan, ask.spansX, ask.spansY, scale, area, layout.cutsX, layout.cutsY);
   if (layout.zones.empty() || (layout.zones.size() > 1) != split) return std::nullopt;
 
   std::vector<Packer> packers;
-  const auto newSheet = [&] {
+  const std::function<Packer*()> newSheet = [&] {
     Packer& p = packers.emplace_back(frame);
     p.Occupy({{frame.max.x - kTitleWidth, frame.min.y}, {frame.max.x, frame.min.y + kTitleHeight + kPanelGap}});
     return &p;
@@ -94,15 +128,15 @@ std::optional<Layout> TryLayout(const Extents& plan, const std::vector<std::pair
     z.block = {{frame.min.x, frame.max.y - b.h}, {frame.min.x + b.w, frame.max.y}};
     p->Occupy({{z.block.min.x, z.block.min.y - kPanelGap}, {z.block.max.x + kPanelGap, z.block.max.y}});
     std::vector<Extents>& own = layout.sheetPanels.emplace_back();
-    std::vector<PanelSize> asked = sheetPanels;
-    if (split) asked.push_back(keyPlan);
+    std::vector<PanelSize> asked = ask.sheetPanels;
+    if (split) asked.push_back(ask.keyPlan);
     for (const PanelSize& s : asked) {
       const std::optional<Extents> at = p->Place(s.w, s.h, true);
       if (!at) return std::nullopt;
       own.push_back(*at);
     }
   }
-  for (const PanelSize& s : panels) {
+  for (const PanelSize& s : ask.panels) {
     std::optional<Extents> at;
     std::size_t sheet = 0;
     for (; sheet < packers.size() && !at; ++sheet) at = packers[sheet].Place(s.w, s.h, s.column);
@@ -113,6 +147,7 @@ std::optional<Layout> TryLayout(const Extents& plan, const std::vector<std::pair
     }
     layout.panels.push_back({sheet - 1, *at});
   }
+  if (!PlaceCells(layout, packers, newSheet, ask.cell, ask.cells)) return std::nullopt;
   layout.sheets = packers.size();
   return layout;
 }
@@ -152,7 +187,7 @@ void Packer::Occupy(const Extents& box) {
   }
 }
 
-std::optional<Extents> Packer::Place(double w, double h, bool column) {
+std::optional<Extents> Packer::Find(double w, double h, bool column) const {
   const Extents* best = nullptr;
   for (const Extents& f : free_) {
     if (f.max.x - f.min.x < w - 1e-9 || f.max.y - f.min.y < h - 1e-9) continue;
@@ -162,25 +197,24 @@ std::optional<Extents> Packer::Place(double w, double h, bool column) {
     if (better) best = &f;
   }
   if (!best) return std::nullopt;
-  const Extents box = column ? Extents{{best->max.x - w, best->min.y}, {best->max.x, best->min.y + h}}
-                             : Extents{{best->min.x, best->max.y - h}, {best->min.x + w, best->max.y}};
-  Occupy(column ? Extents{{box.min.x - kPanelGap, box.min.y}, {box.max.x, box.max.y + kPanelGap}}
-                : Extents{{box.min.x, box.min.y - kPanelGap}, {box.max.x + kPanelGap, box.max.y}});
-  return box;
+  return column ? Extents{{best->max.x - w, best->min.y}, {best->max.x, best->min.y + h}}
+                : Extents{{best->min.x, best->max.y - h}, {best->min.x + w, best->max.y}};
 }
 
-Layout ChooseLayout(const Extents& plan, const std::vector<std::pair<double, double>>& spansX,
-                    const std::vector<std::pair<double, double>>& spansY, const std::vector<PanelSize>& sheetPanels,
-                    PanelSize keyPlan, const std::vector<PanelSize>& panels, const SheetSettings& settings) {
+void Packer::Take(const Extents& box, bool column) {
+  Occupy(column ? Extents{{box.min.x - kPanelGap, box.min.y}, {box.max.x, box.max.y + kPanelGap}}
+                : Extents{{box.min.x, box.min.y - kPanelGap}, {box.max.x + kPanelGap, box.max.y}});
+}
+
+Layout ChooseLayout(const LayoutAsk& ask, const SheetSettings& settings) {
   for (const auto& [scale, paper] : Candidates(settings, false))
-    if (auto l = TryLayout(plan, spansX, spansY, sheetPanels, keyPlan, panels, scale, paper, false); l && l->sheets == 1)
-      return *l;
+    if (auto l = TryLayout(ask, scale, paper, false); l && l->sheets == 1) return *l;
   // Not on one sheet: the plan alone on one if it can be, with the details
   // on more; else the plan cut into zones, at most four where possible.
   std::optional<Layout> chosen;
   for (const bool split : {false, true})
     for (const auto& [scale, paper] : Candidates(settings, split)) {
-      auto l = TryLayout(plan, spansX, spansY, sheetPanels, keyPlan, panels, scale, paper, split);
+      auto l = TryLayout(ask, scale, paper, split);
       if (!l) continue;
       if (!chosen || l->zones.size() < chosen->zones.size() ||
           (l->zones.size() == chosen->zones.size() && l->sheets < chosen->sheets))
@@ -191,7 +225,7 @@ Layout ChooseLayout(const Extents& plan, const std::vector<std::pair<double, dou
   // Nothing fits the settings: the largest paper at the smallest scale.
   if (settings.paper == Paper::kA0 && settings.scale == 200)
     throw RuntimeFailure("the footing plan does not fit A0 sheets at 1:200");
-  return ChooseLayout(plan, spansX, spansY, sheetPanels, keyPlan, panels, {Paper::kA0, 200, settings.gridMerge});
+  return ChooseLayout(ask, {Paper::kA0, 200, settings.gridMerge});
 }
 
 }  // namespace footmark::sheet

@@ -33,10 +33,16 @@ class Packer {
  public:
   explicit Packer(const Extents& frame) : free_{frame} {}
   void Occupy(const Extents& box);
-  // A spot for w x h, a gap around it kept free: stacked up the right
-  // column (the rightmost, then lowest), or in reading order (the highest,
-  // then leftmost).
-  std::optional<Extents> Place(double w, double h, bool column);
+  // A spot for w x h: stacked up the right column (the rightmost, then
+  // lowest), or in reading order (the highest, then leftmost).
+  std::optional<Extents> Find(double w, double h, bool column) const;
+  // Takes the spot Find gave, a gap around it kept free.
+  void Take(const Extents& box, bool column);
+  std::optional<Extents> Place(double w, double h, bool column) {
+    const std::optional<Extents> at = Find(w, h, column);
+    if (at) Take(*at, column);
+    return at;
+  }
 
  private:
   std::vector<Extents> free_;
@@ -58,6 +64,14 @@ struct SheetPlacement {
   Extents box;  // mm
 };
 
+// Equal cells (the sections) placed as a grid, row by row.
+struct CellBlock {
+  std::size_t sheet = 0;
+  Extents box;
+  std::size_t first = 0, count = 0;
+  int columns = 1;
+};
+
 struct Layout {
   PaperSize paper{};
   int scale = 100;
@@ -67,15 +81,23 @@ struct Layout {
   // Per plan sheet the boxes of its own panels (in the order asked).
   std::vector<std::vector<Extents>> sheetPanels;
   std::vector<SheetPlacement> panels;  // the shared panels, in the order asked
+  std::vector<CellBlock> cells;        // the cells, in order
 };
 
 // The layout for the settings: the first paper and scale in order of
 // preference on which everything fits one sheet, else the plan in zones.
 // `sheetPanels` go on every plan sheet, and the key plan too when the plan
-// is cut; `panels` once each. The spans are the footings' along x and y,
-// for cuts between them.
-Layout ChooseLayout(const Extents& plan, const std::vector<std::pair<double, double>>& spansX,
-                    const std::vector<std::pair<double, double>>& spansY, const std::vector<PanelSize>& sheetPanels,
-                    PanelSize keyPlan, const std::vector<PanelSize>& panels, const SheetSettings& settings);
+// is cut; `panels` once each, then `cells` cells of one size in grids where
+// they fit. The spans are the footings' along x and y, for cuts between them.
+struct LayoutAsk {
+  Extents plan;
+  std::vector<std::pair<double, double>> spansX, spansY;  // sorted
+  std::vector<PanelSize> sheetPanels;
+  PanelSize keyPlan;
+  std::vector<PanelSize> panels;
+  PanelSize cell;
+  std::size_t cells = 0;
+};
+Layout ChooseLayout(const LayoutAsk& ask, const SheetSettings& settings);
 
 }  // namespace footmark::sheet

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "drawing/sheet.h"
 #include "dxf/drawing_export.h"
 #include "dxf/dxf_writer.h"
 #include "dxf/portable_dxf.h"
@@ -83,11 +84,13 @@ PipelineEnd RunPipeline(std::string_view input) {
   try {
     const auto checks = DesignJob(*model, {.AnalysisFile = model->AnlFilePath, .Sbc = IntText(sbc)}, fs, ui);
     DragColumns(*model, choice >> 3);
-    const Drawing drawing = ComposeDrawing(*model);
-    exact = ExactDxfText(drawing);
-    portable = PortableDxfText(drawing);
-    svg = SvgText(drawing);
-    report = CalculationReportHtml(*model, *checks, svg);
+    exact = ExactDxfText(ComposeDrawing(*model));
+    const Sheet sheet = ComposeSheet(*model, *checks, {});
+    portable = PortableDxfText(sheet.drawing);
+    svg = SvgText(sheet.drawing);
+    std::string plan;
+    for (const std::string& page : SvgSheets(sheet.drawing)) plan += page;
+    report = CalculationReportHtml(*model, *checks, plan);
   } catch (const ProgramEnd&) {
     return PipelineEnd::kProgramEnd;
   } catch (const RuntimeFailure&) {
