@@ -52,6 +52,21 @@ const ValueRule kMaxVolume{"a number", [](Options& o, const std::string&, const 
                              o.MaxVolume = MaxVolumeFromText(v);
                            }};
 
+const ValueRule kPaper{"a paper", [](Options& o, const std::string& option, const std::string& v) {
+                         for (const Paper p : {Paper::kA3, Paper::kA2, Paper::kA1, Paper::kA0})
+                           if (v == PaperName(p)) {
+                             o.Sheet.paper = p;
+                             return;
+                           }
+                         throw std::invalid_argument(option + ": \"" + v + "\" is not a paper: A3, A2, A1 or A0");
+                       }};
+
+const ValueRule kScale{"a scale", [](Options& o, const std::string& option, const std::string& v) {
+                         if (v != "50" && v != "100" && v != "200")
+                           throw std::invalid_argument(option + ": \"" + v + "\" is not a scale of the sheet: 50, 100 or 200");
+                         o.Sheet.scale = std::stoi(v);
+                       }};
+
 }  // namespace
 
 const std::vector<OptionGroup>& OptionTable() {
@@ -75,13 +90,19 @@ const std::vector<OptionGroup>& OptionTable() {
          kOffset, true}}},
       {"Outputs (FILE, or - for standard output):",
        {{"--json", "FILE", "the run as JSON", OutputFile(&O::jsonFile)},
-        {"--dxf", "FILE", "the drawing as AutoCAD takes it (R12 DXF)", OutputFile(&J::Outputs, &F::Dxf)},
-        {"--portable-dxf", "FILE", "the same drawing as LibreCAD, ezdxf and AutoCAD all draw it alike (R12 DXF)",
-         OutputFile(&J::Outputs, &F::PortableDxf)},
-        {"--svg", "FILE", "the same drawing for a web browser", OutputFile(&J::Outputs, &F::Svg)},
+        {"--dxf", "FILE", "the method's drawing as AutoCAD takes it (R12 DXF)", OutputFile(&J::Outputs, &F::Dxf)},
+        {"--portable-dxf", "FILE", "the sheet: the footing layout with its schedules, sections and title block as "
+         "LibreCAD, ezdxf and AutoCAD all draw it alike (R12 DXF)", OutputFile(&J::Outputs, &F::PortableDxf)},
+        {"--svg", "FILE", "the sheet for a web browser", OutputFile(&J::Outputs, &F::Svg)},
         {"--report", "FILE", "the calculation report (HTML): checks of every footing group against IS 456, "
-         "quantities, the plan", OutputFile(&J::Outputs, &F::Report)},
+         "quantities, the sheet", OutputFile(&J::Outputs, &F::Report)},
         {"--xlsx", "FILE", "schedules, checks and quantities as a workbook", OutputFile(&J::Outputs, &F::Workbook)}}},
+      {"Sheet:",
+       {{"--paper", "A3|A2|A1|A0", "the sheet's paper (the smallest that holds it)", kPaper},
+        {"--scale", "50|100|200", "the sheet's scale 1:50, 1:100 or 1:200 (1:100, else 1:200); a plan too large is "
+         "cut into zones, a sheet each", kScale},
+        {"--grid-merge", "M", "grid coordinates closer than M metres are one grid line on the sheet (0.3)",
+         Number({.Low = 0, .High = 5, .What = "the grid merge is a number of m"}, &J::Sheet, &SheetSettings::gridMerge)}}},
       {"Title block and report headers:",
        {{"--project-name", "TEXT", "the name of the project", Text(&J::Project, &P::Project)},
         {"--job-number", "TEXT", "the job number", Text(&J::Project, &P::JobNumber)},

@@ -41,7 +41,7 @@ std::vector<double> MergedLines(std::vector<double> coordinates, double merge) {
   while (i < coordinates.size()) {
     // One cluster: each coordinate closer than `merge` to the one before.
     std::size_t end = i + 1;
-    while (end < coordinates.size() && coordinates[end] - coordinates[end - 1] < merge - 1e-9) ++end;
+    while (end < coordinates.size() && coordinates[end] - coordinates[end - 1] < std::max(merge - 1e-9, 1e-9)) ++end;
     double best = coordinates[i];
     std::size_t bestCount = 0;
     for (std::size_t j = i; j < end;) {
