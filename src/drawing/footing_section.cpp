@@ -24,10 +24,11 @@ struct SectionData {
 
 std::string Mm(double mm) { return DecimalText(mm, 0); }
 
+// From the bottom up: the lean concrete, the mesh in two lines (its cover
+// under its bars), the pedestal.
 std::vector<std::string> Callouts(const SectionData& s) {
-  return {"PCC " + Mm(kLean) + " thick",
+  return {"PCC " + Mm(kLean) + " thick", "cover " + Mm(checks::kCover) + (s.leg > 0 ? ", bend up " + Mm(s.leg) : ""),
           IntText(s.bars) + " - " + IntText(s.barDia) + " @ " + IntText(s.spacing) + " each way",
-          "cover " + Mm(checks::kCover) + (s.leg > 0 ? ", bend up " + Mm(s.leg) : ""),
           "P" + IntText(s.pedType) + " pedestal"};
 }
 
@@ -71,7 +72,12 @@ std::vector<Panel> SectionPanels(const Model& model, const checks::DesignChecks&
       c.Hatch(kSection, {leanBox.min, {leanBox.max.x, leanBox.min.y}, leanBox.max, {leanBox.min.x, leanBox.max.y}}, 0.8, 45);
       c.Rect(kSection, leanBox);
       c.Rect(kSection, {{cx - hb, yBase}, {cx + hb, yTop}});
-      c.Rect(kSection, {{cx - hp, yTop}, {cx + hp, yPed}});
+      // The pedestal goes on up to the plinth: its top is a break line.
+      const auto v = [](double x, double y) { return Vertex{static_cast<float>(x), static_cast<float>(y), 0}; };
+      c.Polyline(kSection,
+                 {v(cx - hp, yPed), v(cx - hp, yTop), v(cx + hp, yTop), v(cx + hp, yPed), v(cx + 1.5, yPed),
+                  v(cx + 0.5, yPed + 1.5), v(cx - 0.5, yPed - 1.5), v(cx - 1.5, yPed)},
+                 true);
 
       // The bottom mesh: bars along the section at the cover, the bars
       // across it as dots on them; legs turned up at the ends when asked.
@@ -79,7 +85,6 @@ std::vector<Panel> SectionPanels(const Model& model, const checks::DesignChecks&
       const double yBar = yBase + cover + s.barDia * k / 2;
       const double xa = cx - hb + end, xb = cx + hb - end;
       std::vector<Vertex> bar;
-      const auto v = [](double x, double y) { return Vertex{static_cast<float>(x), static_cast<float>(y), 0}; };
       if (s.leg > 0) bar.push_back(v(xa, yBar + s.leg * k));
       bar.push_back(v(xa, yBar));
       bar.push_back(v(xb, yBar));
@@ -109,7 +114,7 @@ std::vector<Panel> SectionPanels(const Model& model, const checks::DesignChecks&
       double y = box.min.y + 16;
       for (std::size_t i = 0; i < texts.size(); ++i) {
         y = std::max(y, targets[i] - kTextHeight / 2);
-        if (i != 2) c.Line(kText, {reach[i], targets[i]}, {xt - 1, y + kTextHeight / 2});
+        if (i != 1) c.Line(kText, {reach[i], targets[i]}, {xt - 1, y + kTextHeight / 2});
         c.Text(kText, {xt, y}, kTextHeight, texts[i], TextAlign::kLeft);
         y += kTextHeight + 1.5;
       }

@@ -108,7 +108,9 @@ std::optional<Layout> TryLayout(const LayoutAsk& ask, int scale, Paper paperName
   Layout layout;
   layout.paper = PaperOf(paperName);
   layout.scale = scale;
-  const Extents frame = FrameOf(layout.paper);
+  // Panels keep clear of the frame's lines.
+  const Extents border = FrameOf(layout.paper);
+  const Extents frame{{border.min.x + 3, border.min.y + 3}, {border.max.x - 3, border.max.y - 3}};
   const double frameW = frame.max.x - frame.min.x, frameH = frame.max.y - frame.min.y;
   // A cut plan leaves a column on the right for the title block, the key
   // plan and the legend; one sheet takes the plan first and packs around it.

@@ -149,7 +149,7 @@ TableText FootingScheduleText(const Model& model, const checks::DesignChecks& ch
     checks::ReadBarText(f.BarText, bars, spacing);
     const std::string verdict =
         c.verdict == checks::Verdict::Ok
-            ? "OK " + DecimalText(c.governingUtilisation, 2)
+            ? "OK " + DecimalText(c.governingUtilisation, 2, true)
             : "FAILS " + (c.governing >= 0 ? c.checks[static_cast<std::size_t>(c.governing)].id + " " : std::string()) +
                   DecimalText(c.governingUtilisation, 3);
     t.rows.push_back({g.mark, IntText(g.quantities.count), side, Mm(f.Depth),

@@ -130,7 +130,7 @@ TEST(Sheet, PaperAndScaleChosenToFitOrAsSet) {
   const Case cases[] = {
       {1, {}, "A1", 100, 1},
       {1, {.scale = 50}, "A0", 50, 1},
-      {1, {.paper = Paper::kA3, .scale = 100}, "A3", 100, 2},
+      {1, {.paper = Paper::kA3, .scale = 100}, "A3", 100, 3},
       {3, {}, "A0", 200, 4},
   };
   const auto buildings = SheetBuildings();
