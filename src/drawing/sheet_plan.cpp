@@ -20,6 +20,7 @@ constexpr double kCloudGap = 2;      // a footing's cloud stands off its outline
 constexpr double kPairGap = 4;       // a clash cloud around both footings, mm
 
 std::string Mm(double metres) { return DecimalText(std::fabs(metres) * 1000, 0); }
+Vertex V(Vec2 p) { return {static_cast<float>(p.x), static_cast<float>(p.y), 0}; }
 
 Extents Grow(const Extents& e, double by) { return {{e.min.x - by, e.min.y - by}, {e.max.x + by, e.max.y + by}}; }
 Vec2 Middle(const Extents& e) { return {(e.min.x + e.max.x) / 2, (e.min.y + e.max.y) / 2}; }
@@ -180,21 +181,26 @@ class ZonePainter {
     for (std::size_t i = 0; i < at.size(); ++i) {
       const double u = at[i], s = spread[i];
       const double endNear = vNear + dir * (kBubbleNear - kBubble - 3), endFar = vFar - dir * (kBubbleFar - kBubble - 3);
-      c_.Line(kGrid, P(u, endFar), P(u, endNear));
-      for (const auto& [end, centre] : {std::pair{endNear, vNear + dir * kBubbleNear}, std::pair{endFar, vFar - dir * kBubbleFar}}) {
-        const double edge = centre - (centre > end ? 1 : -1) * kBubble;
-        c_.Line(kGrid, P(u, end), P(s, edge));
+      // A line straight to its bubbles, or kinked to bubbles spread apart.
+      const double edgeNear = vNear + dir * (kBubbleNear - kBubble), edgeFar = vFar - dir * (kBubbleFar - kBubble);
+      if (s == u) {
+        c_.Line(kGrid, P(u, edgeFar), P(u, edgeNear));
+      } else {
+        c_.Polyline(kGrid, {V(P(s, edgeFar)), V(P(u, endFar)), V(P(u, endNear)), V(P(s, edgeNear))}, false);
+      }
+      for (const double centre : {vNear + dir * kBubbleNear, vFar - dir * kBubbleFar}) {
         c_.Circle(kGrid, P(s, centre), kBubble);
         c_.TextMiddle(kGrid, P(s, centre), kHeading, labels[i]);
         placer_.AddSolid(BoxAt(P(s, centre), 2 * kBubble, 2 * kBubble));
       }
     }
     if (at.size() < 2) return;
+    // A chain: one line with a tick at every grid line; the overall length
+    // on a second line.
     const double t1 = vNear + dir * kTier1, t2 = vNear + dir * kTier2;
-    for (std::size_t i = 0; i + 1 < at.size(); ++i) {
-      DimensionLines(c_, P(at[i], t1), P(at[i + 1], t1), t1, rows);
-      Chain(at[i], at[i + 1], Mm(plan[i + 1] - plan[i]), t1, rows, dir);
-    }
+    c_.Line(kDimension, P(at.front() - 1.5, t1), P(at.back() + 1.5, t1));
+    for (const double u : at) c_.Line(kDimension, P(u - 0.8, t1 - 0.8), P(u + 0.8, t1 + 0.8));
+    for (std::size_t i = 0; i + 1 < at.size(); ++i) Chain(at[i], at[i + 1], Mm(plan[i + 1] - plan[i]), t1, rows, dir);
     if (at.size() > 2) {
       DimensionLines(c_, P(at.front(), t2), P(at.back(), t2), t2, rows);
       Chain(at.front(), at.back(), Mm(plan.back() - plan.front()), t2, rows, dir);
