@@ -53,7 +53,7 @@ std::vector<Panel> SectionPanels(const Model& model, const checks::DesignChecks&
   }
   int scale = 100;
   for (const int s : {25, 50})
-    if ((maxB + 2 * kLean) / s <= 100) {
+    if ((maxB + 2 * kLean) / s <= 80) {
       scale = s;
       break;
     }

@@ -64,7 +64,7 @@ void DrawKeyPlan(Canvas& canvas, const Extents& box, const PlanFrame& plan, cons
                  std::size_t current);
 
 // A typical section of each designed footing mark, at the largest of 1:25,
-// 1:50 and 1:100 that keeps the widest within 100 mm.
+// 1:50 and 1:100 that keeps the widest within 80 mm.
 std::vector<Panel> SectionPanels(const Model& model, const checks::DesignChecks& checks);
 
 // The lines of a dimension between a and b measured along x (vertical
