@@ -7,11 +7,16 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "model/table.h"
 
 namespace footmark {
+
+namespace loads {
+struct LoadFile;
+}
 
 using int16 = std::int16_t;
 using int32 = std::int32_t;
@@ -116,6 +121,9 @@ struct Model {
   Table<int32, kMaxMembers, 2> MemberIncidences{"MemberIncidences"};
   int16 NumMembers = 0;
   Table<std::string, kMaxBetaEntries> BetaMembers{"BetaMembers"};
+  // The load cases as the analysis defines them and every reaction
+  // component, read beside the reactions above (loads/load_cases.h).
+  std::shared_ptr<const loads::LoadFile> Loads;
 
   // --- column design ---
   Table<float, kMaxColumnDesigns, 13> ColumnDesigns{"ColumnDesigns"};
