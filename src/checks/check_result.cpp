@@ -1,5 +1,7 @@
 #include "checks/check_result.h"
 
+#include "model/numerics.h"
+
 namespace footmark::checks {
 
 const char* StatusText(Status status) {
@@ -19,6 +21,13 @@ const char* VerdictText(Verdict verdict) {
     case Verdict::NotDesigned: break;
   }
   return "not designed";
+}
+
+std::string MethodVerdictText(const FootingCheck& check) {
+  std::string text = std::string("the design step's own basis: ") + VerdictText(check.methodVerdict);
+  if (check.methodGoverning < 0) return text;
+  const Check& c = check.checks[static_cast<std::size_t>(check.methodGoverning)];
+  return text + ", " + c.id + " " + DecimalText(check.methodGoverningUtilisation, 3, true);
 }
 
 const Check* FootingCheck::Find(std::string_view id) const {

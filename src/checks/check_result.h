@@ -15,6 +15,10 @@ enum class Status { Pass, Fail, Warning, NotApplicable };
 // are no design at all (C0), and no other check ran.
 enum class Verdict { Ok, Fails, NotDesigned };
 
+// "the design step's own basis: ok, C6 0.887".
+struct FootingCheck;
+std::string MethodVerdictText(const FootingCheck& check);
+
 // "pass", "fail", "warning", "n/a".
 const char* StatusText(Status status);
 // "ok", "fails", "not designed".
@@ -33,35 +37,48 @@ struct Check {
   std::string id;      // "C6"
   std::string name;    // "one-way shear at d from the pedestal face"
   std::string clause;  // "IS 456 34.2.4.1(a), 40.1, Table 19"
+  // On the code-strict basis, which the verdict follows: the load cases as
+  // the analysis defines them (service combinations with the footing's
+  // weight on the soil, factored ones with the net pressure), the upper bar
+  // layer's effective depth D - c - 1.5 phi.
   double demand = 0;
   double capacity = 0;  // for a minimum limit: the amount provided
   std::string unit;
   int decimals = 0;  // places to print demand and capacity
-  // demand / capacity (limit / provided for minimum limits) on the method's
-  // conventions: effective depth D - 60 mm, the pressure the design used.
-  // The verdict follows it.
+  // demand / capacity (limit / provided for minimum limits).
   double utilisation = 0;
-  // The same on the code-strict conventions: the upper layer's effective
-  // depth D - c - 1.5 phi, the self weight of footing and pedestal on the
-  // soil. Equal to `utilisation` where the conventions do not enter.
-  double strictUtilisation = 0;
   Status status = Status::NotApplicable;
   std::string note;
+  // Where the demand governs: the support and the combination; 0 and empty
+  // for a check of the footing itself.
+  int support = 0;
+  std::string combination;
+  // The same check on the design step's own basis (every load case alike,
+  // 1.5 x the gross pressure, d = D - 60 mm, no weight on the soil); NaN
+  // where the design step has no such check.
+  double methodUtilisation = 0;
+  Status methodStatus = Status::NotApplicable;
 };
 
 struct FootingCheck {
-  Verdict verdict = Verdict::NotDesigned;
+  Verdict verdict = Verdict::NotDesigned;  // code-strict
   // not designed: why; fails: the failing checks; ok: empty.
   std::string reason;
   std::vector<Check> checks;  // C0 first
   // The failing check with the highest utilisation; when none fails, the
-  // highest of the slab and detailing checks that pass (C3 to C15): C1 is
-  // what sized the footing, C9 states the cover assumed, C13 compares the
-  // design's own figures and C15b is the column's own concrete. Warnings
-  // (office rules, consistency notes) never govern. -1 when none ran.
+  // highest of those that pass, bearing (C1) included: C9 states the cover
+  // assumed, C13 compares the design's own figures and C15b is the column's
+  // own concrete. Warnings (office rules, consistency notes) never govern.
+  // -1 when none ran.
   int governing = -1;
   double governingUtilisation = 0;
   int warnings = 0;
+  // The design step's own verdict on its own basis, and its governing check
+  // as it has always judged it (the slab and detailing: C1 sized the
+  // footing).
+  Verdict methodVerdict = Verdict::NotDesigned;
+  int methodGoverning = -1;
+  double methodGoverningUtilisation = 0;
   std::vector<SheetValue> inputs;
   std::vector<SheetValue> derived;  // at the method's effective depth
   // The 90 degree bend up at each bar end that development length needs, mm;

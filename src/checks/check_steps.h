@@ -1,6 +1,7 @@
-// The single checks behind CheckFooting, in two files: the strength of the
+// The single checks behind CheckFooting, in three files: the strength of the
 // slab and the soil (strength_checks.cpp), the detailing and the load
-// transfer (detailing_checks.cpp). Private to the module.
+// transfer (detailing_checks.cpp), contact, stability and clearance
+// (stability_checks.cpp). Private to the module.
 #pragma once
 
 #include <string>
@@ -18,7 +19,8 @@ struct Basis {
   double dMethod = 0;  // D - 60, the design's effective depth, mm
   double dLow = 0;     // D - c - phi/2, the lower layer, mm
   double dUp = 0;      // D - c - 1.5 phi, the upper layer, mm
-  double Mu = 0;       // factored moment at the pedestal face, N mm
+  double Mu = 0;       // factored moment at the pedestal face, N mm (1.5 q)
+  double MuStrict = 0; // the same on the load basis (without it: Mu)
   double barArea = 0;  // mm2
   double kLim = 0;     // Mu,lim / (fck b d^2)
 };
@@ -26,9 +28,18 @@ Basis MakeBasis(const FootingInputs& in);
 
 using Sheet = std::vector<SheetValue>;
 
-// A rated check: pass when u <= 1 (1e-9 relative tolerance), else fail.
+// A rated check: pass when u <= 1 (1e-9 relative tolerance), else fail; the
+// same of the method's utilisation (NaN: the method has no such check).
+// demand, capacity and u are on the code-strict basis.
 Check Rated(const char* id, const char* name, const char* clause, double demand, double capacity,
-            const char* unit, int decimals, double u, double uStrict);
+            const char* unit, int decimals, double u, double uMethod);
+
+// A check the method does not make.
+Check NewCheck(const char* id, const char* name, const char* clause, double demand, double capacity,
+               const char* unit, int decimals, double u);
+
+// Names where the check's demand governs.
+void SetWhere(Check& c, const Governs& where);
 
 // Each check appends the values its sheet prints at the method's d.
 Check BearingCheck(const FootingInputs& in, Sheet& sheet);
@@ -47,5 +58,10 @@ Check DeclaredSteelCheck(const FootingInputs& in, const Basis& b);
 // Sets leg (mm, 0 for straight bars) to the bend-up each bar end needs.
 Check AnchorageCheck(const FootingInputs& in, const Basis& b, Sheet& sheet, double& leg);
 std::vector<Check> LoadTransferChecks(const FootingInputs& in, const Basis& b, Sheet& sheet);
+
+// Only on the load basis: full contact, stability, and clearance (placed).
+Check ContactCheck(const LoadDemands& loads, double B);
+std::vector<Check> StabilityChecks(const LoadDemands& loads);
+Check ClearanceCheck(const FootingInputs& in);
 
 }  // namespace footmark::checks

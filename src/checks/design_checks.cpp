@@ -1,9 +1,12 @@
 #include "checks/design_checks.h"
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 #include "checks/footing_check.h"
 #include "checks/group_inputs.h"
+#include "checks/load_demands.h"
 #include "checks/quantities.h"
 #include "model/numerics.h"
 
@@ -20,21 +23,71 @@ void AddSteel(DesignChecks& out, int dia, double kg) {
     list.insert(at, {dia, kg});
 }
 
+// The footings near one of the group's, as placed.
+std::vector<FootingInputs::Neighbour> Neighbours(const std::vector<int>& supports,
+                                                 const std::vector<FootingPlace>& places,
+                                                 const std::vector<Clash>& clashes) {
+  const auto side = [&](int s) {
+    for (const FootingPlace& p : places)
+      if (p.support == s) return p.side;
+    return 0.0;
+  };
+  std::vector<FootingInputs::Neighbour> near;
+  for (const Clash& c : clashes) {
+    for (const auto& [own, other] : {std::pair{c.supportA, c.supportB}, std::pair{c.supportB, c.supportA}}) {
+      if (std::find(supports.begin(), supports.end(), own) == supports.end()) continue;
+      const double reach = (side(own) + side(other)) / 2;
+      near.push_back({own, other, c.gap, c.overlap, reach, std::max(c.gapX, c.gapZ) + reach});
+    }
+  }
+  return near;
+}
+
+std::shared_ptr<const loads::LoadFile> LoadsOf(const Model& model) {
+  if (model.Loads) return model.Loads;
+  return std::make_shared<const loads::LoadFile>(loads::DesignReactions(model));
+}
+
 }  // namespace
 
-DesignChecks CheckDesign(const Model& model) {
+const Check* GroupCheck::Governing() const {
+  return check.governing < 0 ? nullptr : &check.checks[static_cast<std::size_t>(check.governing)];
+}
+
+DesignChecks CheckDesign(const Model& model, const CheckSettings& settings) {
   DesignChecks out;
   out.assumptions = MethodAssumptions(model);
+  out.settings = settings;
+  const std::shared_ptr<const loads::LoadFile> file = LoadsOf(model);
+  out.loadCases = file->cases;
+  out.loadFallback = file->fallback;
+  out.combinations = loads::FormCombinations(*file, settings.psi);
+  out.loadWarnings = file->warnings;
+  out.loadWarnings.insert(out.loadWarnings.end(), out.combinations.notes.begin(), out.combinations.notes.end());
+  const std::vector<FootingPlace> places = FootingPlaces(model);
+  out.clashes = FindClashes(places, settings.clearanceGap / 1000);
+
   for (int g = 1; g <= model.FootGroupCount; ++g) {
-    const GroupSource src = GroupInputs(model, g);
+    GroupSource src = GroupInputs(model, g);
+    FootingInputs& in = src.inputs;
+    if (in.notDesigned.empty() && in.B > in.P && in.P > 0 && in.D > 0) {
+      std::vector<SupportColumn> columns;
+      for (const int s : src.supports)
+        if (s >= 1 && s <= model.NumSupports)
+          columns.push_back({s, model.Footings(s).ColWidth, model.Footings(s).ColDepth});
+      const GroupShape shape{in.B / 1000, in.P / 1000, in.D / 1000, (in.D - kCover - 1.5 * in.barDia) / 1000};
+      in.loads = GroupLoadDemands(*file, out.combinations, columns, shape, model.SBC, settings);
+    }
+    in.placed = true;
+    in.neighbours = Neighbours(src.supports, places, out.clashes);
+    in.clearanceGap = settings.clearanceGap;
+
     GroupCheck group;
     group.mark = "F" + IntText(g);
     group.supports = src.supports;
     group.loadCase = src.loadCase;
-    group.bearingSupport = src.bearingSupport;
-    group.bearingLoadCase = src.bearingLoadCase;
-    group.columnSupport = src.columnSupport;
-    group.check = CheckFooting(src.inputs);
+    group.designSupport = model.FootGroups(g).GovSupport;
+    group.check = CheckFooting(in);
 
     MarkQuantities& q = group.quantities;
     q.count = static_cast<int>(src.supports.size());
@@ -43,10 +96,11 @@ DesignChecks CheckDesign(const Model& model) {
       case Verdict::Fails: ++out.fails; break;
       case Verdict::NotDesigned: ++out.notDesigned; break;
     }
+    out.methodOk += group.check.methodVerdict == Verdict::Ok;
+    out.methodFails += group.check.methodVerdict == Verdict::Fails;
     if (group.check.verdict == Verdict::NotDesigned) {
       q.note = "not designed: no quantities";
     } else {
-      const FootingInputs& in = src.inputs;
       const FootingQuantities each = Quantities(in.B, in.D, in.P, in.barDia, in.bars, group.check.bendLeg);
       q.concreteEach = each.concrete;
       q.steelEach = each.steel;
@@ -59,22 +113,29 @@ DesignChecks CheckDesign(const Model& model) {
     }
     out.groups.push_back(std::move(group));
   }
-  out.clashes = FindClashes(FootingPlaces(model));
   return out;
 }
 
 std::vector<std::string> MethodAssumptions(const Model& model) {
   return {
-      "Square isolated footings with a square pedestal, designed by the limit-state method of IS 456:2000 "
-      "for the largest gross soil pressure any support of the group gives under any load case.",
-      "Soil pressure: axial load over B^2 plus both moments about one axis (section modulus B^3/6); "
-      "allowable SBC for the first load case and 1.25 x SBC for the later ones. The self weight of footing "
-      "and pedestal is left out of the design and added in the code-strict utilisation of C1; the backfill "
-      "is not known.",
-      "Load factor 1.5 on the gross soil pressure for every load case (IS 456 Table 18 allows 1.2 with wind "
-      "or earthquake): on the safe side.",
-      "Effective depth D - 60 mm for the design and the verdicts; with 50 mm clear cover the upper layer of "
-      "the mesh sits at D - 50 - 1.5 phi, and the code-strict utilisations use that depth.",
+      "Square isolated footings with a square pedestal. The design step sizes them for the largest gross soil "
+      "pressure any support of the group gives under any load case (SBC for the first case, 1.25 x SBC after, "
+      "both moments about one axis), checks the slab at 1.5 x that pressure with d = D - 60 mm and leaves the "
+      "self weight out; its own verdict, governing check and utilisation stand beside the checks'.",
+      "The checks take the load cases as the analysis defines them: primaries classed as dead, imposed, seismic "
+      "or wind by their load type, else by whole words of their title; the file's combinations are service "
+      "(largest factor up to 1.1) or factored (from 1.2); formed from the primaries: DL, DL + LL, DL +- X and "
+      "DL + psi LL +- psi X in service, 1.5(DL + LL), 1.2(DL + LL +- X), 1.5(DL +- X) and 0.9DL +- 1.5X "
+      "factored (IS 456 Table 18, IS 1893:2016 6.3.1.2), each lateral case with both signs, seismic and wind "
+      "never together.",
+      "Bearing (C1) under the service combinations with the weight of the footing, the pedestal up to the ground "
+      "and the soil above it, the moments at the underside (the support joint h above it), both eccentricities "
+      "together, and beyond the kern the pressure without tension; allowable SBC, with the increase for seismic "
+      "or wind under a lateral combination; gross or net SBC (settings). Full contact (C1b): tension under a "
+      "gravity combination fails, under a lateral one it is a warning.",
+      "Slab (C3 to C8) and load transfer (C15) under the factored combinations with the net pressure (the weight "
+      "loads slab and soil alike) and each combination's own moments, each direction with its own, at the upper "
+      "layer's effective depth D - 50 - 1.5 phi; C15 takes the combination's own axial load.",
       "Limiting moment 0.138 fck b d^2 in the design for every steel grade (right for Fe 415, about 4 % "
       "high for Fe 500); the checks take 0.148, 0.138, 0.133 for Fe 250, 415, 500 (Annex G-1.1(c)).",
       "Shear strength from IS 456 Table 19 with the lower grade's column between grades and the M40 and "
@@ -84,8 +145,13 @@ std::vector<std::string> MethodAssumptions(const Model& model) {
       "on (B - 2 x 50 - phi)/(n - 1). The design's 125 mm least spacing is an office rule (a warning).",
       "Development length from the pedestal face with deformed bars (tau_bd 60 % above plain bars); where "
       "the straight length is short, 90 degree bends up at the ends (8 phi each, leg at least 4 phi, "
-      "inside D - 100 mm).",
-      "Bearing under the column with 1.5 x its largest axial load (IS 456 34.4).",
+      "inside D - 100 mm). Geometry is judged to the millimetre.",
+      "Stability (C18, IS 456 20.1, 20.2): uplift and overturning under 0.9DL +- 1.5X with 0.9 x the weight "
+      "resisting, overturning under 1.2DL + 1.4LL against 0.9DL, sliding as 1.4 x the horizontal force against "
+      "friction under 0.9 DL; passive resistance ignored. Dropped for overturning and sliding when tie beams "
+      "take the lateral actions (setting).",
+      "Clearance (C20): footings centred on their columns, offsets included, parallel to the grid; an overlap "
+      "fails (a combined footing is required), a gap below the warning gap (setting) is a warning.",
       "Quantities: footing B^2 D plus the pedestal as a cube of its side P^3 (the design's own volume; the "
       "pedestal's height is not known), bottom bars of length B - 100 mm both ways plus bend legs, steel "
       "7850 kg/m3.",
@@ -93,8 +159,8 @@ std::vector<std::string> MethodAssumptions(const Model& model) {
           DecimalText(model.MaxVolume, 3) +
           " m3 (--max-volume) and none for a column above 750 mm (a 1.2 m pedestal); such groups are not "
           "designed.",
-      "Not checked: the pedestal as a member and its height, column bars into the pedestal, overturning and "
-      "sliding, exposure and durability.",
+      "Not checked: the pedestal as a member and its height, column bars into the pedestal, top steel under net "
+      "tension, exposure and durability.",
   };
 }
 

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "checks/check_result.h"
+#include "checks/check_settings.h"
 #include "checks/clearance.h"
+#include "loads/combinations.h"
 #include "model/model.h"
 
 namespace footmark::checks {
@@ -24,17 +26,28 @@ struct MarkQuantities {
 struct GroupCheck {
   std::string mark;           // "F1", as the schedule marks the group
   std::vector<int> supports;  // support numbers
-  int loadCase = 0;           // the file's load-case number giving the group's pressure q
-  int bearingSupport = 0;     // support and load case of the bearing check C1
-  int bearingLoadCase = 0;
-  int columnSupport = 0;      // support whose column load governs C15 (0: qu B^2 stood in)
-  FootingCheck check;         // verdict, reason, checks, governing, sheet values, bar detail
+  int loadCase = 0;           // the file's load-case number giving the design's pressure q
+  int designSupport = 0;      // the support giving it
+  // Verdicts, checks (each with its support and combination), governing
+  // checks on both bases, sheet values, bar detail.
+  FootingCheck check;
   MarkQuantities quantities;
+
+  // The governing check on the code-strict basis; null when none ran.
+  const Check* Governing() const;
 };
 
 struct DesignChecks {
   std::vector<GroupCheck> groups;
-  int ok = 0, fails = 0, notDesigned = 0;  // groups by verdict
+  int ok = 0, fails = 0, notDesigned = 0;  // groups by the code-strict verdict
+  int methodOk = 0, methodFails = 0;       // by the design step's own
+  CheckSettings settings;                  // in force
+  // The load basis: every case of the file with its class and use, the
+  // combinations judged under, and what was left out or taken otherwise.
+  std::vector<loads::LoadCase> loadCases;
+  loads::CombinationSets combinations;
+  bool loadFallback = false;  // every printed case alike, as the design does
+  std::vector<std::string> loadWarnings;
   // Totals over the designed groups (a group not designed adds nothing).
   int footings = 0;
   double concrete = 0;                             // m3
@@ -45,8 +58,10 @@ struct DesignChecks {
   std::vector<Clash> clashes;
 };
 
-// Checks every group of model.FootGroups (1 .. FootGroupCount).
-DesignChecks CheckDesign(const Model& model);
+// Checks every group of model.FootGroups (1 .. FootGroupCount) on the load
+// cases of model.Loads (the design's own reactions, every case alike, when
+// they were not read) and the footings as placed.
+DesignChecks CheckDesign(const Model& model, const CheckSettings& settings = {});
 
 // The method's assumptions and limits, and the checks' own, in plain words,
 // for a report's or a workbook's project page.

@@ -17,9 +17,11 @@ double CentreSpacing(const FootingInputs& in) {
   return (in.B - 2 * kCover - in.barDia) / (in.bars - 1);
 }
 
-// An office rule or a detail to draw, not a code limit.
+// An office rule or a detail to draw, not a code limit; the method's basis
+// is the same.
 Check AsWarning(Check c) {
   if (c.status == Status::Pass) c.status = Status::Warning;
+  c.methodStatus = c.status;
   return c;
 }
 
@@ -42,8 +44,8 @@ Check MaxSpacingCheck(const FootingInputs& in, const Basis& b, Sheet& sheet) {
   const double s = CentreSpacing(in);
   const auto limit = [](double d) { return std::min(3 * d, 300.0); };
   sheet.push_back({"s c/c of the outer bars", s, "mm", 1});
-  Check c = Rated("C10", "maximum bar spacing", "IS 456 26.3.3(b)(1)", s, limit(b.dMethod), "mm", 1,
-                  s / limit(b.dMethod), s / limit(b.dUp));
+  Check c = Rated("C10", "maximum bar spacing", "IS 456 26.3.3(b)(1)", s, limit(b.dUp), "mm", 1,
+                  s / limit(b.dUp), s / limit(b.dMethod));
   c.note = "s = (B - 2c - phi)/(n - 1); limit min(3d, 300 mm)";
   return c;
 }
@@ -90,6 +92,7 @@ Check DeclaredSteelCheck(const FootingInputs& in, const Basis& b) {
     c.note += "; " + IntText(in.bars) + " bars 60 mm from the edges are " + DecimalText(scheduleSpacing, 0) +
               " mm apart, the schedule says " + DecimalText(in.spacing, 0) + " mm";
   }
+  c.methodStatus = c.status;
   return c;
 }
 
@@ -119,45 +122,92 @@ Check AnchorageCheck(const FootingInputs& in, const Basis& b, Sheet& sheet, doub
   c.note = "straight length " + DecimalText(straight, 0) + " mm is short of Ld " + DecimalText(Ld, 0) +
            " mm: bend up the ends, leg " + IntText(static_cast<long long>(leg)) + " mm";
   if (leg <= room) return AsWarning(c);
-  c.status = Status::Fail;
+  c.status = c.methodStatus = Status::Fail;
   c.note += ", more than the " + DecimalText(room, 0) + " mm the depth leaves";
   return c;
 }
 
 std::vector<Check> LoadTransferChecks(const FootingInputs& in, const Basis& b, Sheet& sheet) {
-  const bool known = in.columnLoad > 0;
-  const double Pu = known ? in.columnLoad * 1e3 : b.qu * in.B * in.B;  // N
-  const double shortSide = std::min(in.columnA, in.columnB), longSide = std::max(in.columnA, in.columnB);
-  const double column = shortSide * longSide;
   // 34.4: A1 is the largest area of the support similar to and concentric
   // with the loaded one, so sqrt(A1/A2) is P over the long side; at most 2.
-  const double onPedestal = 0.45 * in.fck * std::min(2.0, in.P / longSide);
+  const auto onPedestal = [&](double longSide) { return 0.45 * in.fck * std::min(2.0, in.P / longSide); };
   const double spread = std::min(in.P + 4 * in.D, in.B);  // 1V:2H from the pedestal foot
   const double onFooting = 0.45 * in.fck * std::min(2.0, spread / in.P);
-  const double sigma = Pu / column, sigmaP = Pu / (in.P * in.P);
-  sheet.push_back({"Pu column", Pu / 1e3, "kN", 1});
-  sheet.push_back({"bearing stress under the column", sigma, "N/mm2", 3});
-  const std::string basis =
-      known ? "Pu = 1.5 x the column's largest load" : "Pu = qu B^2 (column load not known)";
+  const double plainLimit = 0.45 * in.fck;
+  // The design step's basis: 1.5 x the column's largest load, or qu B^2.
+  const double methodPu = in.columnLoad > 0 ? in.columnLoad * 1e3 : b.qu * in.B * in.B;  // N
+  const double shortSide = std::min(in.columnA, in.columnB), longSide = std::max(in.columnA, in.columnB);
+  const double methodSigma = methodPu / (shortSide * longSide), methodSigmaP = methodPu / (in.P * in.P);
+  sheet.push_back({"Pu column (1.5 x largest load)", methodPu / 1e3, "kN", 1});
+
+  // On the load basis each support's own column and factored load (never
+  // 1.5 x a factored case); without it the design's figure stands in.
+  struct Load {
+    double Pu, pedestalPu, shortSide, longSide;
+    Governs column, pedestal;
+  };
+  std::vector<Load> loads;
+  if (in.loads) {
+    for (const ColumnLoad& c : in.loads->columns)
+      loads.push_back({c.Pu * 1e3, c.pedestalLoad * 1e3, c.shortSide, c.longSide, c,
+                       {c.support, c.pedestalCombination}});
+  } else {
+    loads.push_back({methodPu, methodPu, shortSide, longSide, {}, {}});
+  }
+  const auto worst = [&](auto share) {
+    const Load* w = nullptr;
+    for (const Load& l : loads)
+      if (!w || share(l) > share(*w)) w = &l;
+    return w;
+  };
   const char* clause = "IS 456 34.4";
+  const std::string basis = in.loads ? "Pu = N_u of the factored combination"
+                            : in.columnLoad > 0 ? "Pu = 1.5 x the column's largest load"
+                                                : "Pu = qu B^2 (column load not known)";
   std::vector<Check> rows;
-  rows.push_back(Rated("C15a", "bearing, column on pedestal", clause, sigma, onPedestal, "N/mm2", 3,
-                       sigma / onPedestal, sigma / onPedestal));
-  rows.back().note = basis;
+  if (loads.empty()) {
+    for (const char* id : {"C15a", "C15b", "C15c"}) {
+      Check c = Rated(id, "bearing under the column", clause, 0, 0, "N/mm2", 3, 0, 0);
+      c.status = Status::NotApplicable;
+      c.note = "no factored combination presses on the soil";
+      rows.push_back(c);
+    }
+    return rows;
+  }
+
+  const Load& a = *worst([&](const Load& l) { return l.Pu / (l.shortSide * l.longSide) / onPedestal(l.longSide); });
+  const double sigmaA = a.Pu / (a.shortSide * a.longSide);
+  rows.push_back(Rated("C15a", "bearing, column on pedestal", clause, sigmaA, onPedestal(a.longSide), "N/mm2", 3,
+                       sigmaA / onPedestal(a.longSide), methodSigma / onPedestal(longSide)));
+  rows.back().note = basis + ", " + DecimalText(a.Pu / 1e3, 2) + " kN on " + DecimalText(a.shortSide, 0) + " x " +
+                     DecimalText(a.longSide, 0) + " mm";
+  SetWhere(rows.back(), a.column);
   if (rows.back().status == Status::Fail)
     rows.back().note += "; dowels for the excess: at least 0.5 % of the column area, 4 bars (34.4.3, 34.4.4)";
-  Check plain = Rated("C15b", "bearing, column concrete without enhancement", clause, sigma, 0.45 * in.fck,
-                      "N/mm2", 3, sigma / (0.45 * in.fck), sigma / (0.45 * in.fck));
-  plain.note = basis;
+
+  const Load& p = *worst([&](const Load& l) { return l.Pu / (l.shortSide * l.longSide); });
+  const double sigmaB = p.Pu / (p.shortSide * p.longSide);
+  Check plain = Rated("C15b", "bearing, column concrete without enhancement", clause, sigmaB, plainLimit, "N/mm2",
+                      3, sigmaB / plainLimit, methodSigma / plainLimit);
+  plain.note = basis + ", " + DecimalText(p.Pu / 1e3, 2) + " kN on " + DecimalText(p.shortSide, 0) + " x " +
+               DecimalText(p.longSide, 0) + " mm";
+  SetWhere(plain, p.column);
   // The column's own bars, continued into the pedestal, carry the excess.
-  if (plain.status == Status::Fail) {
-    plain.status = Status::Warning;
-    plain.note += "; the column bars continue into the pedestal as starter bars for the excess (34.4.1)";
+  for (Status* status : {&plain.status, &plain.methodStatus}) {
+    if (*status != Status::Fail) continue;
+    *status = Status::Warning;
+    if (status == &plain.status)
+      plain.note += "; the column bars continue into the pedestal as starter bars for the excess (34.4.1)";
   }
   rows.push_back(plain);
-  rows.push_back(Rated("C15c", "bearing, pedestal on footing", clause, sigmaP, onFooting, "N/mm2", 3,
-                       sigmaP / onFooting, sigmaP / onFooting));
-  rows.back().note = basis + "; A1 spread at 1V:2H to " + DecimalText(spread, 0) + " mm";
+
+  const Load& f = *worst([](const Load& l) { return l.pedestalPu; });
+  const double sigmaF = f.pedestalPu / (in.P * in.P);
+  rows.push_back(Rated("C15c", "bearing, pedestal on footing", clause, sigmaF, onFooting, "N/mm2", 3,
+                       sigmaF / onFooting, methodSigmaP / onFooting));
+  rows.back().note = basis + (in.loads ? " with the pedestal's weight" : "") + "; A1 spread at 1V:2H to " +
+                     DecimalText(spread, 0) + " mm";
+  SetWhere(rows.back(), f.pedestal);
   return rows;
 }
 

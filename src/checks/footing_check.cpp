@@ -79,6 +79,7 @@ std::vector<Check> SteelChecks(const FootingInputs& in, const Basis& b) {
   return {SteelCheck(in, b, scratch), MinSteelCheck(in, scratch), OneWayShearCheck(in, b, scratch)};
 }
 
+
 // When the steel checks fail and one bar more would pass them all, say so.
 void OfferOneBar(const FootingInputs& in, const Basis& b, std::vector<Check>& checks) {
   bool failing = false;
@@ -96,15 +97,59 @@ void OfferOneBar(const FootingInputs& in, const Basis& b, std::vector<Check>& ch
 
 }  // namespace
 
+namespace {
+
+// Statements and consistency notes, not ratings: C9 states the cover, C13
+// compares the design's own figures, C15b is the column's own concrete.
+bool Statement(const Check& c) { return c.id == "C0" || c.id == "C9" || c.id == "C13" || c.id == "C15b"; }
+
+// The failing check with the highest utilisation, else the highest that passes.
+void Govern(const std::vector<Check>& all, bool method, int& governing, double& utilisation) {
+  const auto status = [&](const Check& c) { return method ? c.methodStatus : c.status; };
+  const auto u = [&](const Check& c) { return method ? c.methodUtilisation : c.utilisation; };
+  bool failing = false;
+  for (const Check& c : all) failing = failing || status(c) == Status::Fail;
+  governing = -1;
+  for (int k = 0; k < static_cast<int>(all.size()); ++k) {
+    const Check& c = all[static_cast<std::size_t>(k)];
+    // The design step's own governing check leaves out the bearing that sized the footing.
+    const bool rated = !Statement(c) && !(method && c.id == "C1");
+    const bool candidate = failing ? status(c) == Status::Fail : status(c) == Status::Pass && rated;
+    if (candidate && (governing < 0 || u(c) > utilisation)) {
+      governing = k;
+      utilisation = u(c);
+    }
+  }
+}
+
+// What the load basis adds to the notes of the slab checks.
+void LoadBasisNotes(const LoadDemands& loads, std::vector<Check>& all) {
+  for (Check& c : all) {
+    if (c.id == "C4" && loads.tension > 0)
+      c.note += "; top steel not checked: the support pulls the footing up under " + IntText(loads.tension) +
+                " factored combination" + (loads.tension == 1 ? "" : "s") + " (support " +
+                IntText(loads.firstTension.support) + ", " + loads.firstTension.combination + "; see C18a)";
+    if (c.id == "C3" && loads.unbounded > 0)
+      c.note += "; not under " + IntText(loads.unbounded) + " factored combination" +
+                (loads.unbounded == 1 ? "" : "s") + " whose resultant lies beyond the base (support " +
+                IntText(loads.firstUnbounded.support) + ", " + loads.firstUnbounded.combination + "; see C18b)";
+  }
+}
+
+}  // namespace
+
 FootingCheck CheckFooting(const FootingInputs& in) {
   FootingCheck out;
   out.inputs = InputSheet(in);
   const std::string faults = InputFaults(in);
-  Check c0{"C0", "input sanity", "", 0, 0, "", 0, 0, 0, faults.empty() ? Status::Pass : Status::Fail,
-           faults.empty() ? "input valid" : "invalid: " + faults};
+  Check c0;
+  c0.id = "C0";
+  c0.name = "input sanity";
+  c0.status = c0.methodStatus = faults.empty() ? Status::Pass : Status::Fail;
+  c0.note = faults.empty() ? "input valid" : "invalid: " + faults;
   out.checks.push_back(c0);
   if (!faults.empty()) {
-    out.verdict = Verdict::NotDesigned;
+    out.verdict = out.methodVerdict = Verdict::NotDesigned;
     out.reason = faults;
     return out;
   }
@@ -114,8 +159,13 @@ FootingCheck CheckFooting(const FootingInputs& in) {
   sheet = {{"qu = 1.5 q", b.qu * 1000, "kN/m2", 1}, {"a cantilever", b.a, "mm", 0},
            {"d used (D - 60)", b.dMethod, "mm", 1},  {"d lower layer", b.dLow, "mm", 1},
            {"d upper layer", b.dUp, "mm", 1}};
+  if (in.loads) {
+    sheet.push_back({"h support joint above the underside", in.loads->h, "m", 3});
+    sheet.push_back({"h_p pedestal above the footing", in.loads->pedestalHeight, "m", 3});
+  }
   std::vector<Check>& all = out.checks;
   all.push_back(BearingCheck(in, sheet));
+  if (in.loads) all.push_back(ContactCheck(*in.loads, in.B));
   all.push_back(BendingCheck(in, b, sheet));
   all.push_back(SteelCheck(in, b, sheet));
   all.push_back(MinSteelCheck(in, sheet));
@@ -129,31 +179,25 @@ FootingCheck CheckFooting(const FootingInputs& in) {
   all.push_back(DeclaredSteelCheck(in, b));
   all.push_back(AnchorageCheck(in, b, sheet, out.bendLeg));
   for (Check& c : LoadTransferChecks(in, b, sheet)) all.push_back(std::move(c));
+  if (in.loads) {
+    for (Check& c : StabilityChecks(*in.loads)) all.push_back(std::move(c));
+    LoadBasisNotes(*in.loads, all);
+  }
+  if (in.placed) all.push_back(ClearanceCheck(in));
   OfferOneBar(in, b, all);
 
   if (out.bendLeg > 0) out.barDetail = "bend up the ends, leg " + DecimalText(out.bendLeg, 0) + " mm";
-  out.verdict = Verdict::Ok;
+  out.verdict = out.methodVerdict = Verdict::Ok;
   for (const Check& c : all) {
     if (c.status == Status::Warning) ++out.warnings;
+    if (c.methodStatus == Status::Fail) out.methodVerdict = Verdict::Fails;
     if (c.status != Status::Fail) continue;
     out.verdict = Verdict::Fails;
     if (!out.reason.empty()) out.reason += "; ";
     out.reason += c.id + " " + c.name + " (u " + DecimalText(c.utilisation, 3) + ")";
   }
-  // The worst failing check; with none, the slab and its detailing: the
-  // soil pressure (C1) is what sized the footing, C9 states the cover, C13
-  // compares the design's own figures and C15b is the column's own concrete,
-  // whose bars carry any excess.
-  const bool failing = out.verdict == Verdict::Fails;
-  for (int k = 0; k < static_cast<int>(all.size()); ++k) {
-    const Check& c = all[static_cast<std::size_t>(k)];
-    const bool statement = c.id == "C1" || c.id == "C9" || c.id == "C13" || c.id == "C15b";
-    const bool candidate = failing ? c.status == Status::Fail : c.status == Status::Pass && !statement;
-    if (candidate && (out.governing < 0 || c.utilisation > out.governingUtilisation)) {
-      out.governing = k;
-      out.governingUtilisation = c.utilisation;
-    }
-  }
+  Govern(all, false, out.governing, out.governingUtilisation);
+  Govern(all, true, out.methodGoverning, out.methodGoverningUtilisation);
   return out;
 }
 

@@ -3,9 +3,12 @@
 // CheckDesign (design_checks.h), a hand example straight through here.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "checks/check_result.h"
+#include "checks/load_demands.h"
 
 namespace footmark::checks {
 
@@ -16,7 +19,6 @@ inline constexpr double kMethodCover = 60;       // the design's effective cover
 inline constexpr double kLoadFactor = 1.5;       // on the soil pressure, as the design applies it
 inline constexpr double kAggregate = 20;         // nominal maximum aggregate size, mm
 inline constexpr double kOfficeMinSpacing = 125; // the design's own spacing rule, mm
-inline constexpr double kConcreteWeight = 25;    // kN/m3
 
 struct FootingInputs {
   double B = 0;        // footing side, mm
@@ -38,18 +40,34 @@ struct FootingInputs {
   double bearingQ = -1;
   int bearingCase = 0;
   int bearingCaseNumber = 0;  // the file's number of that load case, for the note; 0: the position
-  // Factored load of the column on the pedestal, kN; 0 lets qu B^2 stand in
-  // (on the safe side).
+  // Factored load of the column on the pedestal as the design step would
+  // take it (1.5 x its largest load), kN; 0 lets qu B^2 stand in.
   double columnLoad = 0;
   // Why the design step left the footing undesigned; empty when it did not.
   std::string notDesigned;
+  // The load basis (CheckDesign). Without it the code-strict figures take q
+  // as the service pressure and differ from the method's in the depth only.
+  std::optional<LoadDemands> loads;
+  // Footings closer than the warning gap to one of the group's, as placed;
+  // C20 runs only when `placed`.
+  bool placed = false;
+  struct Neighbour {
+    int support = 0, other = 0;  // the group's support, the other footing's
+    double gap = 0;              // clear gap, m; negative: overlap
+    bool overlap = false;
+    // (Ba + Bb)/2 and the larger centre distance along x or z, m: they
+    // overlap when the first is the larger.
+    double reach = 0, distance = 0;
+  };
+  std::vector<Neighbour> neighbours;
+  double clearanceGap = 100;  // mm
 };
 
 // Allowable soil pressure for a load-case position: the SBC for the first
 // load case, 25 % more for the later ones (the combinations).
 double AllowablePressure(double sbc, int loadCase);
 
-// C0 to C15 on one footing. C0 failing (a zero or negative size, too few
+// C0 to C20 on one footing. C0 failing (a zero or negative size, too few
 // bars, a pedestal not smaller than the footing, an unknown grade, or the
 // design's own reason) makes it "not designed" and skips the rest. When a
 // check on the steel fails and one bar more would pass it, its note says

@@ -66,9 +66,12 @@ GroupSource GroupInputs(const Model& model, int g) {
   GroupSource src;
   FootingInputs& in = src.inputs;
   src.supports = SupportNumbers(group.Supports);
-  in.B = group.Size * 1000.0;
-  in.P = group.Pedestal * 1000.0;
-  in.D = group.Depth * 1000.0;
+  // Geometry is judged to the millimetre: 2.3 m kept in single precision
+  // is 2299.99995 mm, and a bar's development length must not fall short
+  // of it by float noise.
+  in.B = std::round(group.Size * 1000.0);
+  in.P = std::round(group.Pedestal * 1000.0);
+  in.D = std::round(group.Depth * 1000.0);
   in.barDia = group.BarDia;
   int spacing = 0;
   if (!ReadBarText(group.BarText, in.bars, spacing)) in.bars = 0;
@@ -83,8 +86,9 @@ GroupSource GroupInputs(const Model& model, int g) {
   in.notDesigned = NotDesignedReason(model, group);
   src.loadCase = LoadCaseNumber(model, group.GovSupport, group.LoadCase);
 
-  // Every support and load case: the pressure nearest its allowable, and the
-  // column that bears hardest on the pedestal (factored 1.5).
+  // The design step's own basis, beside the checks': every support and load
+  // case alike, the pressure nearest its allowable, and the column that
+  // bears hardest on the pedestal at 1.5 x its largest load.
   const double B = group.Size;
   double worstShare = -1, worstStress = -1;
   in.columnA = in.columnB = group.ColSize;

@@ -2,7 +2,10 @@
 // punching shear, all at sections from the pedestal face.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
+#include <optional>
+#include <string>
 
 #include "checks/check_steps.h"
 #include "checks/is456_tables.h"
@@ -25,11 +28,12 @@ struct OneWay {
   int grade = 0;
 };
 
-// Shear at d from the pedestal face; x <= 0 puts the section outside.
-OneWay OneWayAt(const FootingInputs& in, const Basis& b, double d) {
+// Shear at d from the pedestal face; x <= 0 puts the section outside. Vu
+// (N) of the load basis, or the uniform factored pressure on the strip.
+OneWay OneWayAt(const FootingInputs& in, const Basis& b, double d, const double* loadBasisVu) {
   OneWay s;
   s.x = b.a - d;
-  s.Vu = b.qu * in.B * std::max(s.x, 0.0);
+  s.Vu = loadBasisVu ? *loadBasisVu : b.qu * in.B * std::max(s.x, 0.0);
   s.tauV = s.Vu / (in.B * d);
   s.pt = 100 * in.astProvided / (in.B * d);
   s.tauC = Table19ShearStrength(in.fck, s.pt, &s.grade);
@@ -42,15 +46,32 @@ struct Punching {
 
 // Perimeter at d/2 from the pedestal face (31.6.1); ks = 0.5 + beta_c, at
 // most 1, with beta_c = 1 for the square pedestal (31.6.3.1).
-Punching PunchingAt(const FootingInputs& in, const Basis& b, double d) {
+Punching PunchingAt(const FootingInputs& in, const Basis& b, double d, const double* loadBasisVu) {
   Punching p;
   p.side = in.P + d;
-  p.Vu = b.qu * (in.B * in.B - p.side * p.side);
+  p.Vu = loadBasisVu ? *loadBasisVu : b.qu * (in.B * in.B - p.side * p.side);
   p.tauV = p.Vu / (4 * p.side * d);
   const double ks = std::min(1.0, 0.5 + 1.0);
   p.capacity = ks * 0.25 * std::sqrt(in.fck);
   return p;
 }
+
+const SlabDemand* LoadBasis(const FootingInputs& in, SlabDemand LoadDemands::*which) {
+  return in.loads ? &(*in.loads.*which) : nullptr;
+}
+
+// The load basis's shear in N, or none.
+std::optional<double> Newtons(const SlabDemand* d) {
+  if (!d) return std::nullopt;
+  return d->value * 1e3;
+}
+
+std::string SlabNote(const SlabDemand& d) {
+  return "N_u " + DecimalText(d.Nu, 2) + " kN, M_b " + DecimalText(std::fabs(d.Mb), 2) + " kN m (sections across " +
+         d.axis + ")";
+}
+
+const double kNone = std::numeric_limits<double>::quiet_NaN();
 
 }  // namespace
 
@@ -62,16 +83,29 @@ Basis MakeBasis(const FootingInputs& in) {
   b.dLow = in.D - kCover - in.barDia / 2;
   b.dUp = in.D - kCover - 1.5 * in.barDia;
   b.Mu = b.qu * in.B * b.a * b.a / 2;
+  b.MuStrict = in.loads ? in.loads->moment.value * 1e6 : b.Mu;
   b.barArea = std::numbers::pi / 4 * in.barDia * in.barDia;
   b.kLim = LimitingMomentFactor(in.fy);
   return b;
 }
 
 Check Rated(const char* id, const char* name, const char* clause, double demand, double capacity,
-            const char* unit, int decimals, double u, double uStrict) {
-  Check c{id, name, clause, demand, capacity, unit, decimals, u, uStrict, Status::Pass, ""};
+            const char* unit, int decimals, double u, double uMethod) {
+  Check c{id, name, clause, demand, capacity, unit, decimals, u, Status::Pass, "", 0, "", uMethod,
+          Status::NotApplicable};
   if (!(u <= 1 + 1e-9)) c.status = Status::Fail;
+  if (!std::isnan(uMethod)) c.methodStatus = uMethod <= 1 + 1e-9 ? Status::Pass : Status::Fail;
   return c;
+}
+
+Check NewCheck(const char* id, const char* name, const char* clause, double demand, double capacity,
+               const char* unit, int decimals, double u) {
+  return Rated(id, name, clause, demand, capacity, unit, decimals, u, kNone);
+}
+
+void SetWhere(Check& c, const Governs& where) {
+  c.support = where.support;
+  c.combination = where.combination;
 }
 
 double AllowablePressure(double sbc, int loadCase) { return loadCase <= 1 ? sbc : 1.25 * sbc; }
@@ -82,31 +116,54 @@ Check BearingCheck(const FootingInputs& in, Sheet& sheet) {
   const int lc = own ? in.bearingCase : in.loadCase;
   const int number = own && in.bearingCaseNumber > 0 ? in.bearingCaseNumber : lc;
   const double qAll = AllowablePressure(in.sbc, lc);
-  // The soil also carries the footing and the pedestal; the design leaves them out.
-  const double weight = kConcreteWeight * (in.B * in.B * in.D + in.P * in.P * in.P) / 1e9 /
-                        (in.B * in.B / 1e6);
-  sheet.push_back({"q for bearing", q, "kN/m2", 1});
-  sheet.push_back({"q_all", qAll, "kN/m2", 1});
-  Check c = Rated("C1", "soil bearing pressure (service loads)", "IS 456 34.1.1", q, qAll, "kN/m2", 1,
-                  q / qAll, (q + weight) / qAll);
-  c.note = "load case " + IntText(number) + (lc <= 1 ? ": SBC" : ": 1.25 x SBC (a later load case)") +
-           "; footing and pedestal weigh " + DecimalText(weight, 1) +
-           " kN/m2 more on the soil (code-strict utilisation)";
+  const char* name = "soil bearing pressure (service loads)";
+  const char* clause = "IS 456 34.1.1, IS 1904";
+  const std::string method = "the design's own: load case " + IntText(number) +
+                             (lc <= 1 ? " on SBC" : " on 1.25 x SBC") + ", no weight";
+  if (!in.loads) {
+    sheet.push_back({"q for bearing", q, "kN/m2", 1});
+    sheet.push_back({"q_all", qAll, "kN/m2", 1});
+    Check c = Rated("C1", name, clause, q, qAll, "kN/m2", 1, q / qAll, q / qAll);
+    c.note = "load case " + IntText(number) + (lc <= 1 ? ": SBC" : ": 1.25 x SBC (a later load case)");
+    return c;
+  }
+  const BearingDemand& d = in.loads->bearing;
+  sheet.push_back({"W footing, pedestal and soil", in.loads->W, "kN", 2});
+  sheet.push_back({"q_max bearing", d.qMax, "kN/m2", 2});
+  sheet.push_back({"q_all bearing", d.qAll, "kN/m2", 2});
+  Check c = Rated("C1", name, clause, d.q, d.qAll, "kN/m2", 2, d.u, q / qAll);
+  SetWhere(c, d);
+  if (d.support == 0) {
+    c.status = Status::NotApplicable;
+    c.note = "no service combination presses on the soil";
+    return c;
+  }
+  c.note = "N " + DecimalText(d.N, 2) + " kN, M_bx " + DecimalText(d.Mbx, 2) + ", M_bz " + DecimalText(d.Mbz, 2) +
+           " kN m, W " + DecimalText(in.loads->W, 2) + " kN, e_x " + DecimalText(d.ex, 4) + ", e_z " +
+           DecimalText(d.ez, 4) + " m, q_max " + DecimalText(d.qMax, 2) + ", q_min " + DecimalText(d.qMin, 2) +
+           " kN/m2";
+  if (d.contact < 1) c.note += ", contact " + DecimalText(d.contact * 100, 1) + " % (no tension)";
+  if (!std::isfinite(d.qMax)) c.note += ": the resultant lies beyond the base, no pressure holds it";
+  if (d.q != d.qMax) c.note += "; net SBC: q_max less gamma_s Df";
+  c.note += "; " + method;
   return c;
 }
 
 Check BendingCheck(const FootingInputs& in, const Basis& b, Sheet& sheet) {
   const auto limit = [&](double d) { return b.kLim * in.fck * in.B * d * d; };
-  const double dReq = std::sqrt(b.Mu / (b.kLim * in.fck * in.B));
+  const double dReq = std::sqrt(b.MuStrict / (b.kLim * in.fck * in.B));
   sheet.push_back({"Mu", b.Mu / 1e6, "kN m", 1});
   sheet.push_back({"k_lim", b.kLim, "", 4});
   sheet.push_back({"Mu,lim", limit(b.dMethod) / 1e6, "kN m", 1});
-  sheet.push_back({"d required", dReq, "mm", 0});
   Check c = Rated("C3", "bending at the pedestal face (limiting moment)", "IS 456 34.2.3, 38.1, G-1.1(c)",
-                  b.Mu / 1e6, limit(b.dMethod) / 1e6, "kN m", 1, b.Mu / limit(b.dMethod),
-                  b.Mu / limit(b.dUp));
+                  b.MuStrict / 1e6, limit(b.dUp) / 1e6, "kN m", 1, b.MuStrict / limit(b.dUp),
+                  b.Mu / limit(b.dMethod));
   c.note = "k_lim " + DecimalText(b.kLim, 4) + " for Fe " + DecimalText(in.fy, 0) + ", d required " +
            DecimalText(dReq, 0) + " mm";
+  if (const SlabDemand* d = LoadBasis(in, &LoadDemands::moment)) {
+    SetWhere(c, *d);
+    c.note += "; " + SlabNote(*d);
+  }
   // The design step takes the Fe 415 factor for every grade.
   if (b.kLim < 0.138)
     c.note += "; the method's 0.138 overstates Mu,lim by " + DecimalText((0.138 / b.kLim - 1) * 100, 1) +
@@ -115,14 +172,14 @@ Check BendingCheck(const FootingInputs& in, const Basis& b, Sheet& sheet) {
 }
 
 Check SteelCheck(const FootingInputs& in, const Basis& b, Sheet& sheet) {
-  const double R = b.Mu / (in.B * b.dMethod * b.dMethod);
+  const double R = b.MuStrict / (in.B * b.dUp * b.dUp);
   const double root = 1 - 4.6 * R / in.fck;
-  sheet.push_back({"Mu/(B d^2)", R, "N/mm2", 3});
-  const double MuR = SteelMoment(in, b, in.astProvided, b.dMethod);
-  Check c = Rated("C4", "moment capacity of the steel provided", "IS 456 G-1.1(b), 34.3.1", b.Mu / 1e6,
-                  MuR / 1e6, "kN m", 1, b.Mu / MuR, b.Mu / SteelMoment(in, b, in.astProvided, b.dUp));
+  sheet.push_back({"Mu/(B d^2)", b.Mu / (in.B * b.dMethod * b.dMethod), "N/mm2", 3});
+  const double MuR = SteelMoment(in, b, in.astProvided, b.dUp);
+  Check c = Rated("C4", "moment capacity of the steel provided", "IS 456 G-1.1(b), 34.3.1", b.MuStrict / 1e6,
+                  MuR / 1e6, "kN m", 1, b.MuStrict / MuR, b.Mu / SteelMoment(in, b, in.astProvided, b.dMethod));
   if (root >= 0) {
-    const double astReq = 0.5 * in.fck / in.fy * (1 - std::sqrt(root)) * in.B * b.dMethod;
+    const double astReq = 0.5 * in.fck / in.fy * (1 - std::sqrt(root)) * in.B * b.dUp;
     sheet.push_back({"Ast required", astReq, "mm2", 0});
     c.note = "Ast required " + DecimalText(astReq, 0) + " mm2, ";
   } else {
@@ -130,6 +187,7 @@ Check SteelCheck(const FootingInputs& in, const Basis& b, Sheet& sheet) {
   }
   c.note += "provided " + DecimalText(in.astProvided, 0) + " mm2 (" + IntText(in.bars) + " bars of " +
             DecimalText(in.barDia, 0) + " mm)";
+  if (const SlabDemand* d = LoadBasis(in, &LoadDemands::moment)) SetWhere(c, *d);
   return c;
 }
 
@@ -144,41 +202,59 @@ Check MinSteelCheck(const FootingInputs& in, Sheet& sheet) {
 }
 
 Check OneWayShearCheck(const FootingInputs& in, const Basis& b, Sheet& sheet) {
-  const OneWay s = OneWayAt(in, b, b.dMethod), up = OneWayAt(in, b, b.dUp);
+  const SlabDemand* load = LoadBasis(in, &LoadDemands::shear);
+  const std::optional<double> Vu = Newtons(load);
+  const OneWay s = OneWayAt(in, b, b.dMethod, nullptr), up = OneWayAt(in, b, b.dUp, Vu ? &*Vu : nullptr);
+  const char* name = "one-way shear at d from the pedestal face";
+  const char* clause = "IS 456 34.2.4.1(a), 40.1, Table 19";
+  const double uMethod = s.x > 0 ? s.tauV / s.tauC : 0;
   sheet.push_back({"pt", s.pt, "%", 3});
-  if (s.x <= 0) {
-    Check c{"C6", "one-way shear at d from the pedestal face", "IS 456 34.2.4.1(a), 40.1, Table 19",
-            0, s.tauC, "N/mm2", 3, 0, up.x > 0 ? up.tauV / up.tauC : 0, Status::NotApplicable, ""};
+  if (s.x > 0) {
+    sheet.push_back({"x = a - d", s.x, "mm", 0});
+    sheet.push_back({"Vu one-way", s.Vu / 1e3, "kN", 1});
+    sheet.push_back({"tau_v one-way", s.tauV, "N/mm2", 3});
+    sheet.push_back({"tau_c", s.tauC, "N/mm2", 3});
+  }
+  if (up.x <= 0) {
+    Check c = Rated("C6", name, clause, 0, up.tauC, "N/mm2", 3, 0, uMethod);
+    c.status = Status::NotApplicable;
     c.note = "the section at d lies outside the footing";
     return c;
   }
-  sheet.push_back({"x = a - d", s.x, "mm", 0});
-  sheet.push_back({"Vu one-way", s.Vu / 1e3, "kN", 1});
-  sheet.push_back({"tau_v one-way", s.tauV, "N/mm2", 3});
-  sheet.push_back({"tau_c", s.tauC, "N/mm2", 3});
-  Check c = Rated("C6", "one-way shear at d from the pedestal face", "IS 456 34.2.4.1(a), 40.1, Table 19",
-                  s.tauV, s.tauC, "N/mm2", 3, s.tauV / s.tauC, up.x > 0 ? up.tauV / up.tauC : 0);
-  c.note = "Table 19, " + std::string(s.grade == 40 ? "M40 and above" : "M" + IntText(s.grade)) +
-           " column, interpolated at pt " + DecimalText(s.pt, 3) + " %; k = 1";
+  Check c = Rated("C6", name, clause, up.tauV, up.tauC, "N/mm2", 3, up.tauV / up.tauC, uMethod);
+  c.note = "Vu " + DecimalText(up.Vu / 1e3, 2) + " kN at x = a - d = " + DecimalText(up.x, 0) +
+           " mm; Table 19, " + std::string(up.grade == 40 ? "M40 and above" : "M" + IntText(up.grade)) +
+           " column, interpolated at pt " + DecimalText(up.pt, 3) + " %; k = 1";
+  if (load) {
+    SetWhere(c, *load);
+    c.note += "; " + SlabNote(*load);
+  }
   return c;
 }
 
 Check PunchingCheck(const FootingInputs& in, const Basis& b, Sheet& sheet) {
-  const Punching p = PunchingAt(in, b, b.dMethod), up = PunchingAt(in, b, b.dUp);
+  const SlabDemand* load = LoadBasis(in, &LoadDemands::punching);
+  const std::optional<double> Vu = Newtons(load);
+  const Punching p = PunchingAt(in, b, b.dMethod, nullptr), up = PunchingAt(in, b, b.dUp, Vu ? &*Vu : nullptr);
   const char* name = "punching shear at d/2 from the pedestal face";
   const char* clause = "IS 456 34.2.4.1(b), 31.6.1, 31.6.3.1";
-  const double uUp = up.side < in.B ? up.tauV / up.capacity : 0;
-  if (p.side >= in.B) {
-    Check c{"C7", name, clause, 0, p.capacity, "N/mm2", 3, 0, uUp, Status::NotApplicable,
-            "the perimeter at d/2 lies outside the footing"};
+  const double uMethod = p.side < in.B ? p.tauV / p.capacity : 0;
+  if (p.side < in.B) {
+    sheet.push_back({"P + d", p.side, "mm", 0});
+    sheet.push_back({"Vu punching", p.Vu / 1e3, "kN", 1});
+    sheet.push_back({"tau_v punching", p.tauV, "N/mm2", 3});
+    sheet.push_back({"ks 0.25 sqrt(fck)", p.capacity, "N/mm2", 3});
+  }
+  if (up.side >= in.B) {
+    Check c = Rated("C7", name, clause, 0, up.capacity, "N/mm2", 3, 0, uMethod);
+    c.status = Status::NotApplicable;
+    c.note = "the perimeter at d/2 lies outside the footing";
     return c;
   }
-  sheet.push_back({"P + d", p.side, "mm", 0});
-  sheet.push_back({"Vu punching", p.Vu / 1e3, "kN", 1});
-  sheet.push_back({"tau_v punching", p.tauV, "N/mm2", 3});
-  sheet.push_back({"ks 0.25 sqrt(fck)", p.capacity, "N/mm2", 3});
-  Check c = Rated("C7", name, clause, p.tauV, p.capacity, "N/mm2", 3, p.tauV / p.capacity, uUp);
-  c.note = "b0 = 4 (P + d) = " + DecimalText(4 * p.side, 0) + " mm, ks = 1 (square pedestal)";
+  Check c = Rated("C7", name, clause, up.tauV, up.capacity, "N/mm2", 3, up.tauV / up.capacity, uMethod);
+  c.note = "Vu " + DecimalText(up.Vu / 1e3, 2) + " kN, b0 = 4 (P + d) = " + DecimalText(4 * up.side, 0) +
+           " mm, ks = 1 (square pedestal)";
+  if (load) SetWhere(c, *load);
   return c;
 }
 

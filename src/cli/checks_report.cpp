@@ -1,6 +1,8 @@
 #include "cli/checks_report.h"
 
+#include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/text_table.h"
@@ -16,41 +18,90 @@ using checks::GroupCheck;
 std::string Utilisation(double u) { return DecimalText(u, 3, true); }
 
 std::string Governing(const GroupCheck& g) {
-  if (g.check.governing < 0) return "-";
-  const Check& c = g.check.checks[static_cast<std::size_t>(g.check.governing)];
-  return c.id + " " + c.name;
+  const Check* c = g.Governing();
+  return c ? c->id + " " + c->name : "-";
 }
 
 std::string Amount(double value, int decimals, const std::string& unit) {
   return DecimalText(value, decimals) + (unit.empty() ? "" : " " + unit);
 }
 
+std::string MethodShort(const checks::FootingCheck& check) {
+  if (check.methodVerdict == checks::Verdict::NotDesigned) return "-";
+  std::string text = checks::VerdictText(check.methodVerdict);
+  if (check.methodGoverning >= 0)
+    text += ", " + check.checks[static_cast<std::size_t>(check.methodGoverning)].id + " " +
+            Utilisation(check.methodGoverningUtilisation);
+  return text;
+}
+
+std::string Support(int s) { return s > 0 ? IntText(s) : ""; }
+
+using Rows = std::vector<std::vector<std::string>>;
+
+void WriteLoadBasis(std::ostream& out, const checks::DesignChecks& checks) {
+  out << "\nLoad cases (" << (checks.loadFallback ? "taken alike, as the design does" : "as the file defines them")
+      << ")\n";
+  Rows rows{{"case", "title", "class", "kind", "use", "factors", "note"}};
+  for (const loads::LoadCase& c : checks.loadCases)
+    rows.push_back({IntText(c.number), c.title,
+                    c.kind == loads::CaseKind::Primary ? loads::ClassText(c.loadClass) : "", loads::KindText(c.kind),
+                    loads::UseText(c.use), loads::FactorText(c), loads::CaseNote(c)});
+  WriteTable(out, rows);
+  const loads::CombinationSets& sets = checks.combinations;
+  out << "Judged under " << sets.service.size() << " service, " << sets.factored.size() << " factored and "
+      << sets.uplift.size() << " stability combinations\n";
+  for (const std::string& w : checks.loadWarnings) out << "Warning: " << w << '\n';
+
+  out << "\nSettings\n";
+  rows = {{"setting", "value", "option"}};
+  for (const checks::SettingRow& s : checks::SettingsInForce(checks.settings))
+    rows.push_back({s.label, s.value + (s.unit.empty() ? "" : " " + s.unit), "--" + s.key});
+  WriteTable(out, rows);
+}
+
 }  // namespace
 
 void WriteChecks(std::ostream& out, const checks::DesignChecks& checks) {
   out << "\nChecks (IS 456:2000): " << checks.ok << " ok, " << checks.fails << " fail, " << checks.notDesigned
-      << " not designed\n";
-  std::vector<std::vector<std::string>> rows{{"mark", "verdict", "utilisation", "governing check"}};
-  for (const GroupCheck& g : checks.groups)
-    rows.push_back({g.mark, checks::VerdictText(g.check.verdict),
-                    g.check.governing < 0 ? "-" : Utilisation(g.check.governingUtilisation), Governing(g)});
+      << " not designed; on the design step's own basis " << checks.methodOk << " ok, " << checks.methodFails
+      << " fail\n";
+  Rows rows{{"mark", "verdict", "utilisation", "governing check", "support", "combination", "design step"}};
+  for (const GroupCheck& g : checks.groups) {
+    const Check* c = g.Governing();
+    rows.push_back({g.mark, checks::VerdictText(g.check.verdict), c ? Utilisation(g.check.governingUtilisation) : "-",
+                    Governing(g), c ? Support(c->support) : "", c ? c->combination : "", MethodShort(g.check)});
+  }
   WriteTable(out, rows);
 
-  std::vector<std::vector<std::string>> failing{{"mark", "check", "clause", "demand", "capacity", "utilisation", "note"}};
+  Rows failing{{"mark", "check", "demand", "capacity", "utilisation", "support", "combination", "note"}};
   for (const GroupCheck& g : checks.groups) {
     if (g.check.verdict == checks::Verdict::NotDesigned) {
-      failing.push_back({g.mark, "not designed", "", "", "", "", g.check.reason});
+      failing.push_back({g.mark, "not designed", "", "", "", "", "", g.check.reason});
       continue;
     }
     for (const Check& c : g.check.checks)
       if (c.status == checks::Status::Fail)
-        failing.push_back({g.mark, c.id + " " + c.name, c.clause, Amount(c.demand, c.decimals, c.unit),
-                           Amount(c.capacity, c.decimals, c.unit), Utilisation(c.utilisation), c.note});
+        failing.push_back({g.mark, c.id + " " + c.name, Amount(c.demand, c.decimals, c.unit),
+                           Amount(c.capacity, c.decimals, c.unit), Utilisation(c.utilisation), Support(c.support),
+                           c.combination, c.note});
   }
   if (failing.size() > 1) {
     out << "\nFailing checks\n";
     WriteTable(out, failing);
   }
+
+  if (!checks.clashes.empty()) {
+    out << "\nFootings that overlap or stand closer than " << DecimalText(checks.settings.clearanceGap, 0)
+        << " mm\n";
+    rows = {{"supports", "gap x (mm)", "gap z (mm)", "clear gap (mm)", ""}};
+    for (const checks::Clash& c : checks.clashes)
+      rows.push_back({IntText(c.supportA) + " and " + IntText(c.supportB), DecimalText(c.gapX * 1000, 0),
+                      DecimalText(c.gapZ * 1000, 0), DecimalText(c.gap * 1000, 0),
+                      c.overlap ? "overlap: combined footing required" : "too close"});
+    WriteTable(out, rows);
+  }
+  WriteLoadBasis(out, checks);
 
   out << "\nQuantities\n";
   rows = {{"mark", "footings", "concrete (m3)", "steel (kg)"}};
@@ -61,18 +112,75 @@ void WriteChecks(std::ostream& out, const checks::DesignChecks& checks) {
   WriteTable(out, rows);
 }
 
+namespace {
+
+void JsonWhere(Json& j, int support, const std::string& combination) {
+  if (support > 0) j.Field("support", support);
+  if (!combination.empty()) j.Field("combination", combination);
+}
+
+void JsonLoadBasis(Json& j, const checks::DesignChecks& checks) {
+  j.Key("settings").BeginObject();
+  for (const checks::SettingRow& s : checks::SettingsInForce(checks.settings)) {
+    if (StrictNumber(s.value))
+      j.Key(s.key).Number(s.value);
+    else
+      j.Field(s.key, s.value);
+  }
+  j.EndObject();
+  j.Key("load_basis").BeginObject().Field("basis", checks.loadFallback ? "every case alike" : "load cases");
+  j.Key("load_cases").BeginArray();
+  for (const loads::LoadCase& c : checks.loadCases) {
+    j.BeginObject().Field("number", c.number).Field("title", c.title);
+    if (!c.loadType.empty()) j.Field("load_type", c.loadType);
+    j.Field("class", c.kind == loads::CaseKind::Primary ? loads::ClassText(c.loadClass) : "")
+        .Field("kind", loads::KindText(c.kind))
+        .Field("use", loads::UseText(c.use));
+    if (!c.factors.empty()) {
+      j.Key("factors").BeginArray();
+      for (const loads::CaseFactor& f : c.factors)
+        j.BeginArray().Int(f.caseNumber).Number(DecimalText(f.factor, 6)).EndArray();
+      j.EndArray();
+    }
+    if (c.leftOut) j.Key("left_out").Bool(true);
+    j.EndObject();
+  }
+  j.EndArray();
+  j.Key("combinations").BeginObject();
+  for (const auto& [set, list] : {std::pair{"service", &checks.combinations.service},
+                                   std::pair{"factored", &checks.combinations.factored},
+                                   std::pair{"stability", &checks.combinations.uplift}}) {
+    j.Key(set).BeginArray();
+    for (const loads::Combination& c : *list) j.String(c.name);
+    j.EndArray();
+  }
+  j.EndObject();
+  j.Key("warnings").BeginArray();
+  for (const std::string& w : checks.loadWarnings) j.String(w);
+  j.EndArray().EndObject();
+}
+
+}  // namespace
+
 void JsonChecks(Json& j, const checks::DesignChecks& checks) {
   j.Key("checks").BeginArray();
   for (const GroupCheck& g : checks.groups) {
-    j.BeginObject().Field("mark", g.mark).Field("verdict", checks::VerdictText(g.check.verdict));
-    if (!g.check.reason.empty()) j.Field("reason", g.check.reason);
-    if (g.check.governing >= 0)
-      j.Field("governing", g.check.checks[static_cast<std::size_t>(g.check.governing)].id)
+    const checks::FootingCheck& fc = g.check;
+    j.BeginObject().Field("mark", g.mark).Field("verdict", checks::VerdictText(fc.verdict));
+    if (!fc.reason.empty()) j.Field("reason", fc.reason);
+    if (const Check* c = g.Governing()) {
+      j.Field("governing", c->id).Key("utilisation").Number(DecimalText(fc.governingUtilisation, 3));
+      JsonWhere(j, c->support, c->combination);
+    }
+    j.Key("method").BeginObject().Field("verdict", checks::VerdictText(fc.methodVerdict));
+    if (fc.methodGoverning >= 0)
+      j.Field("governing", fc.checks[static_cast<std::size_t>(fc.methodGoverning)].id)
           .Key("utilisation")
-          .Number(DecimalText(g.check.governingUtilisation, 3));
-    if (!g.check.barDetail.empty()) j.Field("bar_detail", g.check.barDetail);
+          .Number(DecimalText(fc.methodGoverningUtilisation, 3));
+    j.EndObject();
+    if (!fc.barDetail.empty()) j.Field("bar_detail", fc.barDetail);
     j.Key("checks").BeginArray();
-    for (const Check& c : g.check.checks) {
+    for (const Check& c : fc.checks) {
       j.BeginObject()
           .Field("id", c.id)
           .Field("name", c.name)
@@ -84,15 +192,36 @@ void JsonChecks(Json& j, const checks::DesignChecks& checks) {
           .Field("unit", c.unit)
           .Key("utilisation")
           .Number(DecimalText(c.utilisation, 3))
-          .Key("strict_utilisation")
-          .Number(DecimalText(c.strictUtilisation, 3))
+          .Key("method_utilisation")
+          .Number(DecimalText(c.methodUtilisation, 3))
           .Field("status", checks::StatusText(c.status));
+      JsonWhere(j, c.support, c.combination);
       if (!c.note.empty()) j.Field("note", c.note);
       j.EndObject();
     }
     j.EndArray().EndObject();
   }
   j.EndArray();
+
+  j.Key("clashes").BeginArray();
+  for (const checks::Clash& c : checks.clashes)
+    j.BeginObject()
+        .Key("supports")
+        .BeginArray()
+        .Int(c.supportA)
+        .Int(c.supportB)
+        .EndArray()
+        .Key("gap_x")
+        .Number(DecimalText(c.gapX, 3))
+        .Key("gap_z")
+        .Number(DecimalText(c.gapZ, 3))
+        .Key("gap")
+        .Number(DecimalText(c.gap, 3))
+        .Key("overlap")
+        .Bool(c.overlap)
+        .EndObject();
+  j.EndArray();
+  JsonLoadBasis(j, checks);
 
   j.Key("quantities").BeginObject().Key("marks").BeginArray();
   for (const GroupCheck& g : checks.groups) {

@@ -84,6 +84,12 @@ Json& Json::Int(std::int64_t v) {
   return *this;
 }
 
+Json& Json::Bool(bool v) {
+  Separate();
+  out_ += v ? "true" : "false";
+  return *this;
+}
+
 Json& Json::Number(std::string_view text) {
   Separate();
   if (text.find_first_not_of("-+.0123456789eE") != std::string_view::npos || text.empty())

@@ -22,6 +22,7 @@ class Json {
   Json& FileName(std::string_view s);
   Json& Int(std::int64_t v);
   Json& Float(float v);
+  Json& Bool(bool v);
   // A number already written as text (DecimalText); one that is not finite
   // becomes null.
   Json& Number(std::string_view text);

@@ -2,8 +2,10 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 #include "design/design_run.h"
+#include "loads/load_cases.h"
 #include "dxf/drawing_export.h"
 #include "dxf/dxf_writer.h"
 #include "report/calculation_report.h"
@@ -20,6 +22,8 @@ namespace footmark {
 void ReadAnalysis(Model& model, const FileSystem& fs, UserMessages& ui) {
   ReadAnalysisFile(model, fs, ui);
   ReadColumnDesign(model, fs, ui);
+  TextStream text = fs.OpenTextFile(model.AnlFilePath);  // the text already read
+  model.Loads = std::make_shared<const loads::LoadFile>(loads::ReadLoads(text));
 }
 
 std::string FileBeside(const std::string& analysisFile, const std::string& ending) {
@@ -80,9 +84,9 @@ WrittenFiles WriteOutputs(const Model& model, const checks::DesignChecks& checks
   return result;
 }
 
-checks::DesignChecks FinishDesign(Model& model) {
+checks::DesignChecks FinishDesign(Model& model, const checks::CheckSettings& settings) {
   RunDetailedDesign(model);
-  return checks::CheckDesign(model);
+  return checks::CheckDesign(model, settings);
 }
 
 std::optional<checks::DesignChecks> DesignJob(Model& model, const JobRequest& request, const FileSystem& fs,
@@ -92,9 +96,10 @@ std::optional<checks::DesignChecks> DesignJob(Model& model, const JobRequest& re
   ReadAnalysis(model, fs, ui);
   if (!request.Sbc) return std::nullopt;
   RunDesign(model, SbcFromText(*request.Sbc), ui);
-  checks::DesignChecks checks = FinishDesign(model);
+  RunDetailedDesign(model);
+  // The clearance between footings is judged where the columns stand.
   ApplyOffsets(model, request.Offsets);
-  return checks;
+  return checks::CheckDesign(model, request.Settings);
 }
 
 JobOutcome RunJob(Model& model, const JobRequest& request, const FileSystem& fs, UserMessages& ui) {

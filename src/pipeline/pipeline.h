@@ -49,10 +49,13 @@ struct JobRequest {
   OutputFiles Outputs = {};
   ProjectInfo Project = {};  // title block and report headers
   SheetSettings Sheet = {};  // paper, scale and grid of the sheet
+  checks::CheckSettings Settings = {};  // the site and the office's choices for the checks
 };
 
 // Reads the analysis file: reactions, joints, members and the BETA list,
-// then the column design report. The file is read from the disk once.
+// then the column design report, then the load definitions with every
+// reaction component for the checks (model.Loads). The file is read from
+// the disk once.
 void ReadAnalysis(Model& model, const FileSystem& fs, UserMessages& ui);
 
 // Puts columns to one side of their grid points as drags do; a support the
@@ -76,9 +79,9 @@ struct WrittenFiles {
 WrittenFiles WriteOutputs(const Model& model, const checks::DesignChecks& checks, const OutputFiles& files,
                           const ProjectInfo& project = {}, const SheetSettings& sheet = {});
 
-// The detailed design and its independent check, as both front ends finish
-// a design before any output.
-checks::DesignChecks FinishDesign(Model& model);
+// The detailed design and its independent check of the footings as placed,
+// as both front ends finish a design before any output.
+checks::DesignChecks FinishDesign(Model& model, const checks::CheckSettings& settings = {});
 
 // The design half of the job: read the file, and with an SBC the design run,
 // the detailed design, the columns put to their sides and the checks (none
@@ -86,7 +89,7 @@ checks::DesignChecks FinishDesign(Model& model);
 std::optional<checks::DesignChecks> DesignJob(Model& model, const JobRequest& request, const FileSystem& fs,
                                               UserMessages& ui);
 
-// Whether every footing group of a checked design is ok.
+// Whether every footing group of a checked design is ok (code-strict).
 inline bool AllOk(const checks::DesignChecks& checks) { return checks.fails == 0 && checks.notDesigned == 0; }
 
 struct JobOutcome {

@@ -48,18 +48,21 @@ table.values td.unit { padding-right: 4mm; color: #333; }
 table.checks { font-size: 7pt; line-height: 1.2; table-layout: fixed; }
 table.checks th { font-size: 6.5pt; }
 table.checks td { padding: 0.4mm 0.8mm; }
-table.checks th:nth-child(1) { width: 5%; }
-table.checks th:nth-child(2) { width: 19%; }
-table.checks th:nth-child(3) { width: 10%; }
-table.checks th:nth-child(4), table.checks th:nth-child(5) { width: 7%; }
-table.checks th:nth-child(6), table.checks th:nth-child(7) { width: 5.5%; }
-table.checks th:nth-child(8), table.checks th:nth-child(9) { width: 6.5%; }
-table.checks th:nth-child(10) { width: 29%; }
+table.checks th:nth-child(1) { width: 4.5%; }
+table.checks th:nth-child(2) { width: 15%; }
+table.checks th:nth-child(3) { width: 9%; }
+table.checks th:nth-child(4), table.checks th:nth-child(5) { width: 6.5%; }
+table.checks th:nth-child(6), table.checks th:nth-child(7), table.checks th:nth-child(8) { width: 5%; }
+table.checks th:nth-child(9) { width: 5.5%; }
+table.checks th:nth-child(10) { width: 12%; }
+table.checks th:nth-child(11) { width: 26%; }
 table.summary td.check { font-size: 7pt; }
-table.summary th:nth-child(6) { width: 16%; }
+table.summary th:nth-child(6) { width: 14%; }
 table.summary th:nth-child(7) { width: 8%; }
-table.summary th:nth-child(8) { width: 27%; }
-table.steel, table.uplift, table.columns { width: auto; min-width: 45%; }
+table.summary th:nth-child(8) { width: 22%; }
+table.summary th:nth-child(10) { width: 11%; }
+table.steel, table.uplift, table.columns, table.clashes, table.settings { width: auto; min-width: 45%; }
+table.loads { font-size: 7.5pt; }
 tr.fail td { font-weight: bold; background: #fde4e4; }
 tr.fail td:first-child { border-left: 2.5pt solid #b00000; }
 tr.warn td { background: #fff3d9; }
@@ -99,6 +102,7 @@ std::string CalculationReportHtml(const Model& model, const checks::DesignChecks
   html += std::string(kStyle) + "</head>\n<body>\n";
   html += ProjectHeader(model, checks, RunDate());
   html += MethodAssumptions(checks);
+  html += LoadBasis(checks);
   html += Summary(model, checks);
   for (const checks::GroupCheck& group : checks.groups) html += GroupSheet(model, group);
   html += UpliftWarnings(model);

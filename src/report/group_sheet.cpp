@@ -1,5 +1,6 @@
 #include "report/group_sheet.h"
 
+#include <cmath>
 #include <string_view>
 #include <vector>
 
@@ -44,13 +45,9 @@ std::string Provenance(const Model& model, const GroupCheck& group) {
   std::string out = (one ? "Support " : "Supports ") + NumberList(supports) + (one ? " at joint " : " at joints ") +
                     NumberList(joints) + " (" + IntText(group.quantities.count) +
                     (group.quantities.count == 1 ? " footing)." : " footings).");
-  if (group.loadCase > 0) out += " Design pressure q from load case " + IntText(group.loadCase) + ".";
-  if (group.check.verdict == Verdict::NotDesigned) return Tag("p", out, "provenance");
-  if (group.bearingSupport > 0)
-    out += " Bearing (C1) governed by support " + IntText(group.bearingSupport) + " under load case " +
-           IntText(group.bearingLoadCase) + ".";
-  out += group.columnSupport > 0 ? " Column load (C15) of support " + IntText(group.columnSupport) + "."
-                                 : Typeset(" Column load (C15): qu B^2 stands in for it.");
+  if (group.loadCase > 0)
+    out += " The design's pressure q from load case " + IntText(group.loadCase) + " at support " +
+           IntText(group.designSupport) + "; each check names the support and combination that govern it.";
   return Tag("p", out, "provenance");
 }
 
@@ -100,23 +97,27 @@ std::string CheckRows(const FootingCheck& check) {
                          {"Capacity / limit", "num"},
                          {"Unit", "unit"},
                          {"u", "num"},
-                         {"u code-strict", "num"},
+                         {"u design step", "num"},
                          {"Status", "status"},
+                         {"Governs at", "where"},
                          {"Note", "note"}});
   for (const Check& c : check.checks) {
     const bool figures = !(c.unit.empty() && c.demand == 0 && c.capacity == 0);
     const bool rated = figures && c.status != Status::NotApplicable;
-    // A code-strict utilisation above 1 where the verdict's is not: the
-    // conventions differ, and the reader should see where.
-    const bool strictOver = rated && c.strictUtilisation > 1 && c.utilisation <= 1;
+    const bool method = figures && !std::isnan(c.methodUtilisation);
+    // The verdict's utilisation above 1 where the design step's own is not:
+    // the bases differ, and the reader should see where.
+    const bool over = rated && c.utilisation > 1 && method && c.methodUtilisation <= 1;
     const char* rowClass = c.status == Status::Fail ? "fail" : c.status == Status::Warning ? "warn" : "";
     // C0 has no figures; a check that does not apply has no demand.
     const std::string none = figures ? "–" : "";
+    const std::string where = c.support > 0 ? "support " + IntText(c.support) +
+                                                  (c.combination.empty() ? "" : ", " + Escape(c.combination))
+                                            : "";
     table.Row({Escape(c.id), Typeset(c.name), Escape(Clause(c.clause)), rated ? Num(c.demand, c.decimals) : none,
-               figures ? Num(c.capacity, c.decimals) : none, Typeset(c.unit), rated ? Num(c.utilisation, 3) : none,
-               rated ? (strictOver ? Tag("b", Num(c.strictUtilisation, 3)) : Num(c.strictUtilisation, 3)) : none,
-               StatusCell(c.status),
-               Typeset(c.note)},
+               figures ? Num(c.capacity, c.decimals) : none, Typeset(c.unit),
+               rated ? (over ? Tag("b", Num(c.utilisation, 3)) : Num(c.utilisation, 3)) : none,
+               method ? Num(c.methodUtilisation, 3) : none, StatusCell(c.status), where, Typeset(c.note)},
               rowClass);
   }
   return table.Html();
@@ -133,6 +134,7 @@ std::string VerdictLine(const FootingCheck& check) {
   }
   if (check.warnings > 0)
     text += "; " + IntText(check.warnings) + (check.warnings == 1 ? " warning" : " warnings");
+  if (check.verdict != Verdict::NotDesigned) text += ". Beside it, " + Typeset(checks::MethodVerdictText(check)) + ".";
   return Tag("p", text, "verdict-line");
 }
 
@@ -166,7 +168,8 @@ std::string GroupSheet(const Model& model, const GroupCheck& group) {
   if (check.verdict == Verdict::NotDesigned) html += Tag("p", Typeset(check.reason), "reason");
   html += Tag("h3", "Inputs") + ValueGrid(check.inputs, 3);
   if (!check.derived.empty())
-    html += Tag("h3", "Derived values (at the design's effective depth D − 60 mm)") + ValueGrid(check.derived, 3);
+    html += Tag("h3", "Derived values (the design step's at D − 60 mm, and the load basis)") +
+            ValueGrid(check.derived, 3);
   html += Tag("h3", "Checks") + CheckRows(check);
   html += VerdictLine(check);
   if (!check.barDetail.empty()) html += Tag("p", "Bar detail: " + Typeset(check.barDetail) + ".", "bar-detail");

@@ -26,6 +26,15 @@ std::string BarsEachWay(const FootGroup& group) {
   return IntText(bars) + " × φ" + IntText(group.BarDia) + " @ " + IntText(spacing);
 }
 
+std::string MethodCell(const checks::FootingCheck& check) {
+  if (check.methodVerdict == Verdict::NotDesigned) return "–";
+  std::string text = checks::VerdictText(check.methodVerdict);
+  if (check.methodGoverning >= 0)
+    text += ", " + check.checks[static_cast<std::size_t>(check.methodGoverning)].id + " " +
+            Num(check.methodGoverningUtilisation, 3);
+  return Escape(text);
+}
+
 std::string Marks(const checks::DesignChecks& checks, Verdict verdict) {
   std::string out;
   for (const GroupCheck& g : checks.groups)
@@ -38,6 +47,7 @@ std::string Marks(const checks::DesignChecks& checks, Verdict verdict) {
 std::string ProjectHeader(const Model& model, const checks::DesignChecks& checks, std::string_view runDate) {
   const std::string verdicts = IntText(checks.ok) + " ok, " + IntText(checks.fails) + " fail, " +
                                IntText(checks.notDesigned) + " not designed";
+  const std::string method = IntText(checks.methodOk) + " ok, " + IntText(checks.methodFails) + " fail";
   const std::pair<std::string, std::string> facts[] = {
       {"Analysis file", FileNameText(model.AnlFilePath)},
       {"Date of the run", Escape(runDate)},
@@ -48,7 +58,9 @@ std::string ProjectHeader(const Model& model, const checks::DesignChecks& checks
       {"Load cases", IntText(model.NumLoadCases)},
       {"Footing groups", IntText(model.FootGroupCount) + " (" + verdicts + ")"},
       {"Column types", IntText(model.TypeBarSet[0])},
-      {"Quantities", Num(checks.concrete, 3) + " m³ concrete, " + Num(checks.steel, 1) + " kg steel"}};
+      {"Quantities", Num(checks.concrete, 3) + " m³ concrete, " + Num(checks.steel, 1) + " kg steel"},
+      {"Load basis", checks.loadFallback ? "every load case alike (see the warnings)" : "the file's load cases"},
+      {"Design step's own verdicts", method}};
   Table table("facts", {{"", "name"}, {"", ""}, {"", "name"}, {"", ""}});
   const std::size_t half = std::size(facts) / 2;
   for (std::size_t r = 0; r < half; ++r)
@@ -63,10 +75,12 @@ std::string MethodAssumptions(const checks::DesignChecks& checks) {
   for (const std::string& a : checks.assumptions) items += Tag("li", Typeset(a));
   const std::string reading =
       "Reading the calculation sheets: u is demand over capacity (limit over provided for a minimum) on the "
-      "method's conventions, and the verdict follows it; u code-strict takes the upper layer's effective depth "
-      "and the self weight on the soil, in bold where it alone exceeds 1. Failing rows are bold with a bar at "
-      "the left, warnings tinted; n/a: the check does not apply. A group is ok when no check fails, fails when "
-      "one does, and is not designed when its inputs are no design at all (C0): its other checks are not run.";
+      "load basis with the upper layer's effective depth, and the verdict follows it; u design step is the same "
+      "check on the design step's own basis (every case alike, 1.5 x the gross pressure, d = D - 60 mm, no "
+      "weight on the soil), and u is in bold where it alone exceeds 1. Each check names the support and the "
+      "combination that govern it. Failing rows are bold with a bar at the left, warnings tinted; n/a: the "
+      "check does not apply. A group is ok when no check fails, fails when one does, and is not designed when "
+      "its inputs are no design at all (C0): its other checks are not run.";
   return "<section class=\"assumptions\">\n" + Tag("h2", "The method: assumptions and limits") + Tag("ol", items) +
          Tag("p", reading) + "</section>\n";
 }
@@ -81,6 +95,7 @@ std::string Summary(const Model& model, const checks::DesignChecks& checks) {
                           {"Verdict", ""},
                           {"Governing check", "check"},
                           {"u", "num"},
+                          {"Design step", "check"},
                           {"Concrete (m³)", "num"},
                           {"Steel (kg)", "num"}});
   for (std::size_t k = 0; k < checks.groups.size(); ++k) {
@@ -91,11 +106,11 @@ std::string Summary(const Model& model, const checks::DesignChecks& checks) {
     table.Row({Escape(g.mark), IntText(q.count), DecimalText(fg.Size, 3), designed ? DecimalText(fg.Pedestal, 3) : "–",
                designed ? DecimalText(fg.Depth, 3) : "–", designed ? BarsEachWay(fg) : "–",
                VerdictBadge(g.check.verdict), GoverningCheck(g.check),
-               g.check.governing >= 0 ? Num(g.check.governingUtilisation, 3) : "–",
+               g.check.governing >= 0 ? Num(g.check.governingUtilisation, 3) : "–", MethodCell(g.check),
                designed ? Num(q.concreteTotal, 3) : "–", designed ? Num(q.steelTotal, 1) : "–"},
               g.check.verdict == Verdict::Ok ? "" : "fail");
   }
-  table.Total({"Total", IntText(checks.footings), "", "", "", "", "", "the designed groups", "",
+  table.Total({"Total", IntText(checks.footings), "", "", "", "", "", "the designed groups", "", "",
                Num(checks.concrete, 3), Num(checks.steel, 1)});
 
   Table steel("steel", {{"Bar φ (mm)", "num"}, {"Steel (kg)", "num"}});
@@ -107,7 +122,44 @@ std::string Summary(const Model& model, const checks::DesignChecks& checks) {
   if (checks.notDesigned > 0)
     lists += Tag("p", "Not designed: " + Marks(checks, Verdict::NotDesigned) + " (no quantities counted).", "marks");
   return "<section class=\"summary-page\">\n" + Tag("h2", "Summary of the footing marks") + table.Html() + lists +
-         Tag("h3", "Steel by bar diameter") + steel.Html() + "</section>\n";
+         Clashes(checks) + Tag("h3", "Steel by bar diameter") + steel.Html() + "</section>\n";
+}
+
+std::string LoadBasis(const checks::DesignChecks& checks) {
+  Table settings("settings", {{"Setting", ""}, {"Value", "num"}, {"Unit", "unit"}});
+  for (const checks::SettingRow& r : checks::SettingsInForce(checks.settings))
+    settings.Row({Typeset(r.label), Escape(r.value), Typeset(r.unit)});
+  Table cases("loads", {{"Case", "num"}, {"Title", ""}, {"Load type", ""}, {"Class", ""}, {"Kind", ""},
+                        {"Use", ""}, {"Factors", ""}, {"Note", ""}});
+  for (const loads::LoadCase& c : checks.loadCases)
+    cases.Row({IntText(c.number), FileText(c.title), FileText(c.loadType),
+               c.kind == loads::CaseKind::Primary ? loads::ClassText(c.loadClass) : "", loads::KindText(c.kind),
+               loads::UseText(c.use), Escape(loads::FactorText(c)), Escape(loads::CaseNote(c))},
+              c.leftOut ? "warn" : "");
+  std::string sets;
+  for (const auto& [name, list] : {std::pair{"Service", &checks.combinations.service},
+                                   std::pair{"Factored", &checks.combinations.factored},
+                                   std::pair{"Stability (0.9DL ± 1.5X)", &checks.combinations.uplift}}) {
+    std::string names;
+    for (const loads::Combination& c : *list) names += (names.empty() ? "" : "; ") + FileText(c.name);
+    if (!names.empty()) sets += Tag("p", Tag("b", name) + ": " + names);
+  }
+  std::string warnings;
+  for (const std::string& w : checks.loadWarnings) warnings += Tag("li", FileText(w));
+  return "<section class=\"load-basis\">\n" + Tag("h2", "Settings and load cases") + settings.Html() +
+         cases.Html() + Tag("h3", "Combinations judged under") + sets +
+         (warnings.empty() ? "" : Tag("h3", "Warnings on the load cases") + Tag("ol", warnings)) + "</section>\n";
+}
+
+std::string Clashes(const checks::DesignChecks& checks) {
+  if (checks.clashes.empty()) return "";
+  Table table("clashes", {{"Supports", ""}, {"Gap x (mm)", "num"}, {"Gap z (mm)", "num"}, {"Clear gap (mm)", "num"},
+                          {"", ""}});
+  for (const checks::Clash& c : checks.clashes)
+    table.Row({IntText(c.supportA) + " and " + IntText(c.supportB), Num(c.gapX * 1000, 0), Num(c.gapZ * 1000, 0),
+               Num(c.gap * 1000, 0), c.overlap ? "overlap: combined footing required" : "closer than the warning gap"},
+              c.overlap ? "fail" : "warn");
+  return Tag("h3", "Footings that overlap or stand too close (C20)") + table.Html();
 }
 
 std::string UpliftWarnings(const Model& model) {

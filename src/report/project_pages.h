@@ -16,6 +16,13 @@ std::string ProjectHeader(const Model& model, const checks::DesignChecks& checks
 
 std::string MethodAssumptions(const checks::DesignChecks& checks);
 
+// The settings in force, every load case with its class and use, the
+// combinations judged under and the warnings of reading them.
+std::string LoadBasis(const checks::DesignChecks& checks);
+
+// The pairs of footings that overlap or stand closer than the warning gap.
+std::string Clashes(const checks::DesignChecks& checks);
+
 // One row per footing mark, the totals, the steel by bar diameter and the
 // marks that fail or are not designed.
 std::string Summary(const Model& model, const checks::DesignChecks& checks);

@@ -1,8 +1,11 @@
 // The sheets read from the independent check of the design: verdicts and
 // checks, quantities, and the project page with the method's assumptions.
+#include <cmath>
 #include <ctime>
+#include <utility>
 
 #include "model/local_time.h"
+#include "model/numerics.h"
 #include "workbook/sheets.h"
 
 namespace footmark::workbook {
@@ -29,20 +32,21 @@ lxw_datetime LocalNow() {
 void AddChecks(Book& book, const checks::DesignChecks& checks) {
   Sheet sheet(book, "Checks",
               {"mark", "verdict", "check", "what is checked", "clause", "demand", "capacity", "unit", "utilisation",
-               "code-strict utilisation", "status", "note"});
+               "method's utilisation", "status", "note", "support", "combination"});
   for (const checks::GroupCheck& group : checks.groups) {
     const checks::FootingCheck& fc = group.check;
     sheet.NewRow(fc.verdict == checks::Verdict::Ok ? book.styles.group : book.styles.groupFail);
     sheet.Text(0, group.mark);
     sheet.Text(1, checks::VerdictText(fc.verdict));
-    if (fc.governing >= 0 && static_cast<std::size_t>(fc.governing) < fc.checks.size()) {
-      const checks::Check& governing = fc.checks[static_cast<std::size_t>(fc.governing)];
-      sheet.Text(2, governing.id);
-      sheet.Text(3, "governs: " + governing.name);
+    if (const checks::Check* governing = group.Governing()) {
+      sheet.Text(2, governing->id);
+      sheet.Text(3, "governs: " + governing->name);
       sheet.Decimal(8, fc.governingUtilisation, kUtilisationDecimals);
-      sheet.Decimal(9, governing.strictUtilisation, kUtilisationDecimals);
+      if (governing->support > 0) sheet.Number(12, governing->support);
+      sheet.Text(13, governing->combination);
     }
-    sheet.Text(11, fc.reason);
+    if (fc.methodGoverning >= 0) sheet.Decimal(9, fc.methodGoverningUtilisation, kUtilisationDecimals);
+    sheet.Text(11, fc.reason + (fc.reason.empty() ? "" : "; ") + checks::MethodVerdictText(fc));
 
     for (const checks::Check& c : fc.checks) {
       sheet.NewRow(CheckFormat(book.styles, c.status));
@@ -56,13 +60,46 @@ void AddChecks(Book& book, const checks::DesignChecks& checks) {
         sheet.Decimal(6, c.capacity, c.decimals);
         sheet.Text(7, c.unit);
         sheet.Decimal(8, c.utilisation, kUtilisationDecimals);
-        sheet.Decimal(9, c.strictUtilisation, kUtilisationDecimals);
       }
+      if (!std::isnan(c.methodUtilisation) && !c.unit.empty())
+        sheet.Decimal(9, c.methodUtilisation, kUtilisationDecimals);
       sheet.Text(10, checks::StatusText(c.status));
       sheet.Text(11, c.note);
+      if (c.support > 0) sheet.Number(12, c.support);
+      sheet.Text(13, c.combination);
     }
   }
   sheet.Filter();
+}
+
+void AddLoadCases(Book& book, const checks::DesignChecks& checks) {
+  Sheet sheet(book, "Load cases", {"load case", "title", "load type", "class", "kind", "use", "factors", "note"});
+  for (const loads::LoadCase& c : checks.loadCases) {
+    sheet.NewRow(c.leftOut ? book.styles.warning : nullptr);
+    sheet.Number(0, c.number);
+    sheet.Text(1, c.title);
+    sheet.Text(2, c.loadType);
+    sheet.Text(3, c.kind == loads::CaseKind::Primary ? loads::ClassText(c.loadClass) : "");
+    sheet.Text(4, loads::KindText(c.kind));
+    sheet.Text(5, loads::UseText(c.use));
+    sheet.Text(6, loads::FactorText(c));
+    sheet.Text(7, loads::CaseNote(c));
+  }
+  sheet.NewRow();
+  sheet.HeaderRow({"combinations judged under", "set"});
+  for (const auto& [set, list] : {std::pair{"service", &checks.combinations.service},
+                                   std::pair{"factored", &checks.combinations.factored},
+                                   std::pair{"stability", &checks.combinations.uplift}})
+    for (const loads::Combination& c : *list) {
+      sheet.NewRow();
+      sheet.Text(0, c.name);
+      sheet.Text(1, set);
+    }
+  for (const std::string& w : checks.loadWarnings) {
+    sheet.NewRow(book.styles.warning);
+    sheet.Text(0, "warning");
+    sheet.Text(1, w);
+  }
 }
 
 void AddQuantities(Book& book, const checks::DesignChecks& checks) {
@@ -124,6 +161,22 @@ void AddProject(Book& book, const Model& model, const checks::DesignChecks& chec
   row("groups ok", checks.ok);
   row("groups that fail a check", checks.fails);
   row("groups not designed", checks.notDesigned);
+  row("groups ok on the design step's own basis", checks.methodOk);
+  row("groups failing on the design step's own basis", checks.methodFails);
+  sheet.NewRow();
+  sheet.Text(0, "load basis");
+  sheet.Text(1, checks.loadFallback ? "every load case alike, as the design does (the cases cannot be classified)"
+                                    : "the load cases as the analysis defines them");
+  for (const checks::SettingRow& s : checks::SettingsInForce(checks.settings)) {
+    sheet.NewRow();
+    sheet.Text(0, "setting: " + s.label);
+    const auto number = StrictNumber(s.value);
+    if (number)
+      sheet.Decimal(1, *number, 3);
+    else
+      sheet.Text(1, s.value);
+    sheet.Text(2, s.unit);
+  }
   row("footings designed", checks.footings);
   row("reference volume of the first pedestal", model.MaxVolume, "m³");
   for (const std::string& a : checks.assumptions) {

@@ -19,6 +19,9 @@ void AddColumnSchedule(Book& book, const Model& model);
 void AddChecks(Book& book, const checks::DesignChecks& checks);
 // Concrete and steel per mark, the totals, and steel by bar diameter.
 void AddQuantities(Book& book, const checks::DesignChecks& checks);
+// The load cases with their classes and uses, the combinations judged
+// under, and the warnings of reading them.
+void AddLoadCases(Book& book, const checks::DesignChecks& checks);
 // The load cases that lift a support, left out of its design.
 void AddUplift(Book& book, const Model& model);
 // What the design was made from, when, its counts and the method's assumptions.

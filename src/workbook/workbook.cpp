@@ -132,6 +132,7 @@ lxw_error AddSheets(lxw_workbook* book, const Model& model, const checks::Design
   workbook::AddChecks(b, checks);
   workbook::AddQuantities(b, checks);
   workbook::AddUplift(b, model);
+  workbook::AddLoadCases(b, checks);
   workbook::AddProject(b, model, checks);
   return b.error;
 }

@@ -74,7 +74,8 @@ TEST(Cli, AnOffsetOfASupportTheFileLacksEndsTheRunBeforeTheDrawing) {
 TEST(Cli, UpliftIsReportedOncePerSupportOnStandardError) {
   ScratchDir dir;
   const CliResult r = RunCli(dir, SourcePath("examples/frame-6x5-4storey.ANL") + " --sbc 200 --json -");
-  ASSERT_EQ(r.status, 0) << r.err;
+  // Two corner footings overturn under 0.9DL -+ 1.5EQZ (C18b): the design ran, and it fails its checks.
+  ASSERT_EQ(r.status, 4) << r.err;
   EXPECT_TRUE(Has(r.out, R"j("supports":27,"load_cases":11,"joints":162,"members":350,"beta_entries":50,)j"
                          R"j("column_designs":135,)j"));
   // Joint 5 lifts under the seismic case 4 and the combination 10.
@@ -84,6 +85,8 @@ TEST(Cli, UpliftIsReportedOncePerSupportOnStandardError) {
 
 // At SBC 100 the 6x5 example's two largest classes are left undesigned by the
 // 10 m3 reference volume, and the status says so; a larger one designs them.
+// With the footing's weight on the soil every group of that SBC fails bearing,
+// where the design step's own basis (no weight) passes nine.
 TEST(Cli, TheChecksDecideTheStatusAndALargerReferenceVolumeDesignsLargeFootings) {
   ScratchDir dir;
   const std::string sixByFive = SourcePath("examples/frame-6x5-4storey.ANL");
@@ -94,8 +97,10 @@ TEST(Cli, TheChecksDecideTheStatusAndALargerReferenceVolumeDesignsLargeFootings)
       << r.out.substr(0, 300);
   r = RunCli(dir, sixByFive + " --sbc 100 --max-volume 100");
   EXPECT_TRUE(Has(r.out, "  F14   4.3       0.9           0.65       16            26   ( 167 mm )")) << r.out;
-  EXPECT_TRUE(Has(r.out, "Checks (IS 456:2000): 9 ok, 6 fail, 0 not designed")) << r.out;
-  EXPECT_EQ(RunCli(dir, sixByFive + " --sbc 200").status, 0);
+  EXPECT_TRUE(Has(r.out, "Checks (IS 456:2000): 0 ok, 15 fail, 0 not designed; on the design step's own basis "
+                         "9 ok, 6 fail"))
+      << r.out;
+  EXPECT_TRUE(Has(r.out, "  9 and 14   -1350       -1050       -1050           overlap: combined footing required"));
 }
 
 // The command line as GNU programs take theirs; nothing is read or written when it cannot be run as asked.

@@ -8,7 +8,7 @@ import sys
 
 import openpyxl
 
-SHEETS = ["Supports", "Footing schedule", "Column schedule", "Checks", "Quantities", "Uplift", "Project"]
+SHEETS = ["Supports", "Footing schedule", "Column schedule", "Checks", "Quantities", "Uplift", "Load cases", "Project"]
 NUMBER = re.compile(r"^\s*[-+]?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?\s*$")
 BARS = re.compile(r"^\s*(\d+)\s*\(\s*(\d+)\s*mm\s*\)\s*$")
 problems = []

@@ -1,0 +1,234 @@
+#include "checks/load_demands.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "checks/contact_pressure.h"
+
+namespace footmark::checks {
+
+namespace {
+
+using loads::Combination;
+using loads::Reaction;
+
+constexpr double kInfinite = std::numeric_limits<double>::infinity();
+
+// Moments at the underside of the footing, the joint h above it: a column
+// pushed towards +X gives FORCE-X < 0 and MOM-Z > 0, so the lever adds.
+struct BaseActions {
+  double N, Mbx, Mbz;
+};
+BaseActions AtBase(const Reaction& r, double h) { return {r.fy, r.mx + h * r.fz, r.mz - h * r.fx}; }
+
+double Ratio(double demand, double capacity) { return capacity > 0 ? demand / capacity : kInfinite; }
+
+class GroupDemands {
+ public:
+  GroupDemands(const loads::LoadFile& file, const loads::CombinationSets& sets, const GroupShape& shape,
+               double sbc, const CheckSettings& settings)
+      : file_(file), sets_(sets), g_(shape), sbc_(sbc), settings_(settings) {
+    const double B = g_.B, P = g_.P;
+    d_.fallback = sets.fallback;
+    d_.stability = !sets.fallback;
+    d_.tieBeams = settings.tieBeams;
+    d_.lateral = !sets.laterals.empty();
+    d_.h = settings.jointHeight.value_or(g_.D);
+    d_.pedestalHeight = std::max(settings.foundingDepth - g_.D, 0.0);
+    const double hp = d_.pedestalHeight;
+    d_.W = settings.concreteWeight * (B * B * g_.D + P * P * hp) + settings.soilWeight * (B * B - P * P) * hp;
+  }
+
+  void Support(const SupportColumn& column) {
+    const int s = column.support;
+    if (s < 1 || s > file_.supports) return;
+    for (const Combination& c : sets_.service) Service(s, c);
+    ColumnLoad col;
+    col.support = s;
+    col.shortSide = std::min(column.sideA, column.sideB);
+    col.longSide = std::max(column.sideA, column.sideB);
+    col.Pu = col.pedestalLoad = -kInfinite;
+    for (const Combination& c : sets_.factored) Factored(s, c, col);
+    if (col.Pu > 0) d_.columns.push_back(col);
+    if (d_.stability) Stability(s);
+  }
+
+  LoadDemands Result() { return std::move(d_); }
+
+ private:
+  // C1 and C1b (LB5): the footing's weight on the soil, biaxial eccentricity.
+  void Service(int s, const Combination& c) {
+    const BaseActions a = AtBase(loads::Evaluate(file_, s, c.terms), d_.h);
+    const double Pt = a.N + d_.W, B = g_.B;
+    // Under the fallback a case cannot be told gravity from lateral: tension
+    // under it is a warning.
+    const bool lateral = c.lateral || sets_.fallback;
+    ContactDemand& kern = lateral ? d_.lateralContact : d_.gravityContact;
+    if (!(Pt > 0)) {
+      // The footing lifts off: no bearing, no contact.
+      if (kern.u < kInfinite) kern = {{s, c.name}, kInfinite, 0};
+      return;
+    }
+    const double ex = std::fabs(a.Mbz) / Pt, ez = std::fabs(a.Mbx) / Pt;
+    const ContactPressure q = SolveContact(Pt, ex, ez, B);
+    const double u = 6 * (ex + ez) / B;
+    if (u > kern.u) kern = {{s, c.name}, u, q.contact};
+    const double increase = c.laterCase ? 25
+                            : c.lateral ? (c.lateralClass == loads::LoadClass::Wind ? settings_.windIncrease
+                                                                                     : settings_.seismicIncrease)
+                                        : 0;
+    const double qAll = sbc_ * (1 + increase / 100);
+    const double compared = settings_.sbcBasis == SbcBasis::Net ? q.qMax - settings_.soilWeight * settings_.foundingDepth
+                                                                : q.qMax;
+    const double share = Ratio(compared, qAll);
+    if (d_.bearing.support != 0 && !(share > d_.bearing.u)) return;
+    BearingDemand& b = d_.bearing;
+    b.support = s;
+    b.combination = c.name;
+    b.q = compared, b.qAll = qAll, b.u = share;
+    b.N = a.N, b.Mbx = a.Mbx, b.Mbz = a.Mbz, b.ex = ex, b.ez = ez;
+    b.qMax = q.qMax, b.qMin = q.qMin, b.contact = q.contact;
+  }
+
+  // The slab (LB6): net pressure, the combination's own moments, each
+  // direction with its own, at the upper layer's depth.
+  void Factored(int s, const Combination& c, ColumnLoad& col) {
+    const BaseActions a = AtBase(loads::Evaluate(file_, s, c.terms), d_.h);
+    const double Nu = a.N;
+    if (!(Nu > 0)) {
+      if (d_.tension++ == 0) d_.firstTension = {s, c.name};
+      return;
+    }
+    if (Nu > col.Pu) {
+      col.Pu = Nu;
+      col.combination = c.name;
+    }
+    const double pedestal = Nu + c.deadFactor * settings_.concreteWeight * g_.P * g_.P * d_.pedestalHeight;
+    if (pedestal > col.pedestalLoad) {
+      col.pedestalLoad = pedestal;
+      col.pedestalCombination = c.name;
+    }
+
+    const double B = g_.B, P = g_.P, d = g_.dUp, f = P / 2, arm = (B - P) / 2;
+    const double weight = c.deadFactor * d_.W, Ng = Nu + weight;
+    // The resultant of every factored combination must stay within the base.
+    if (d_.stability)
+      Keep(d_.overturning, std::max(std::fabs(a.Mbx), std::fabs(a.Mbz)), Ng * B / 2, s, c.name);
+    const double ex = std::fabs(a.Mbz) / Ng, ez = std::fabs(a.Mbx) / Ng;
+    const double side = P + d;
+    double Mu[2], Vu[2], punching = 0;
+    if (6 * (ex + ez) / B <= 1) {
+      // In the kern the net pressure is linear on the heavy side.
+      const double M[2] = {std::fabs(a.Mbz), std::fabs(a.Mbx)};
+      for (int k = 0; k < 2; ++k) {
+        const auto qn = [&](double x) { return Nu / (B * B) + 12 * M[k] * x / (B * B * B * B); };
+        Mu[k] = B * arm * arm / 2 * qn(f + 2 * arm / 3);
+        Vu[k] = arm > d ? B * (arm - d) * qn(f + d + (arm - d) / 2) : 0;
+      }
+      // The moment terms cancel over the centred square.
+      punching = side < B ? Nu * (1 - side * side / (B * B)) : 0;
+    } else if (!NoTension(Nu, weight, ex, ez, Mu, Vu, punching)) {
+      // No pressure holds the footing: overturning (C18b) judges it, and
+      // without stability checks (the fallback) the slab fails under it.
+      if (d_.unbounded++ == 0) d_.firstUnbounded = {s, c.name};
+      if (d_.stability) return;
+      Mu[0] = Mu[1] = Vu[0] = Vu[1] = punching = kInfinite;
+    }
+    for (int k = 0; k < 2; ++k) {
+      const double M = k == 0 ? a.Mbz : a.Mbx;
+      Keep(d_.moment, Mu[k], s, c, Nu, M, k);
+      Keep(d_.shear, Vu[k], s, c, Nu, M, k);
+    }
+    Keep(d_.punching, punching, s, c, Nu, 0, 0);
+  }
+
+  // Outside the kern: the slab's actions from the pressure without tension;
+  // false when the resultant lies beyond the base.
+  bool NoTension(double Nu, double weight, double ex, double ez, double Mu[2], double Vu[2], double& punching) const {
+    const double B = g_.B, P = g_.P, d = g_.dUp, f = P / 2, arm = (B - P) / 2, side = P + d;
+    const ContactPressure q = SolveContact(Nu + weight, ex, ez, B);
+    if (!q.bounded) return false;
+    // The weight loads slab and soil alike: the net pressure is the contact
+    // pressure less weight / B^2 over the whole base.
+    const double w = weight / (B * B);
+    const ContactPressure along[2] = {q, Transposed(q)};
+    for (int k = 0; k < 2; ++k) {
+      Mu[k] = Beyond(along[k], f).moment - w * B * arm * arm / 2;
+      Vu[k] = arm > d ? Beyond(along[k], f + d).force - w * B * (arm - d) : 0;
+    }
+    punching = side < B ? Nu - (Inside(q, side) - w * side * side) : 0;
+    return true;
+  }
+
+  static void Keep(SlabDemand& kept, double value, int s, const Combination& c, double Nu, double M, int k) {
+    if (kept.support != 0 && !(value > kept.value)) return;
+    kept.support = s;
+    kept.combination = c.name;
+    kept.value = value;
+    kept.Nu = Nu;
+    kept.Mb = M;
+    kept.axis = k == 0 ? 'x' : 'z';
+  }
+
+  static void Keep(StabilityDemand& kept, double demand, double capacity, int s, const std::string& name) {
+    const double u = Ratio(demand, capacity);
+    if (kept.support != 0 && !(u > kept.u)) return;
+    kept = {{s, name}, demand, capacity, u};
+  }
+
+  // C18 (LB7): uplift and overturning under 0.9DL +- 1.5X with 0.9 of the
+  // weight resisting; overturning and sliding under dead and imposed load
+  // with 0.9DL resisting (IS 456 20.1, 20.2).
+  void Stability(int s) {
+    const Reaction dead = loads::Evaluate(file_, s, sets_.dead), live = loads::Evaluate(file_, s, sets_.live);
+    const double B = g_.B, W = d_.W, resisting = 0.9 * (dead.fy + W);
+    for (const Combination& c : sets_.uplift) {
+      const BaseActions a = AtBase(loads::Evaluate(file_, s, c.terms), d_.h);
+      Keep(d_.uplift, -a.N, 0.9 * W, s, c.name);  // the least margin, tension or not
+      const double Nr = a.N + 0.9 * W;
+      Keep(d_.overturning, std::max(std::fabs(a.Mbx), std::fabs(a.Mbz)), Nr > 0 ? Nr * B / 2 : 0, s, c.name);
+    }
+    const BaseActions D = AtBase(dead, d_.h), L = AtBase(live, d_.h);
+    const bool imposed = !sets_.live.empty();
+    const std::string gravity = imposed ? "1.2DL + 1.4LL against 0.9DL" : "1.2DL against 0.9DL";
+    const double overturning = std::max(std::fabs(1.2 * D.Mbx + 1.4 * L.Mbx), std::fabs(1.2 * D.Mbz + 1.4 * L.Mbz));
+    Keep(d_.overturning, overturning, resisting > 0 ? resisting * B / 2 : 0, s, gravity);
+    const double mu = settings_.friction;
+    const Reaction service = [&] {
+      Reaction r = dead;
+      r.Add(live, 1);
+      return r;
+    }();
+    Keep(d_.sliding, 1.4 * std::hypot(service.fx, service.fz), resisting > 0 ? mu * resisting : 0, s,
+         imposed ? "DL + LL, 0.9DL resisting" : "DL, 0.9DL resisting");
+    for (const loads::LateralCase& x : sets_.laterals) {
+      const Reaction& X = file_.Row(s, x.index);
+      for (const double sign : {1.0, -1.0}) {
+        const double H = std::hypot(dead.fx + sign * X.fx, dead.fz + sign * X.fz);
+        const double R = resisting + std::min(0.0, sign * X.fy);
+        Keep(d_.sliding, 1.4 * H, R > 0 ? mu * R : 0, s,
+             std::string("DL ") + (sign > 0 ? "+ " : "- ") + x.label + ", 0.9DL resisting");
+      }
+    }
+  }
+
+  const loads::LoadFile& file_;
+  const loads::CombinationSets& sets_;
+  GroupShape g_;
+  double sbc_;
+  const CheckSettings& settings_;
+  LoadDemands d_;
+};
+
+}  // namespace
+
+LoadDemands GroupLoadDemands(const loads::LoadFile& file, const loads::CombinationSets& sets,
+                             const std::vector<SupportColumn>& supports, const GroupShape& shape, double sbc,
+                             const CheckSettings& settings) {
+  GroupDemands demands(file, sets, shape, sbc, settings);
+  for (const SupportColumn& s : supports) demands.Support(s);
+  return demands.Result();
+}
+
+}  // namespace footmark::checks
