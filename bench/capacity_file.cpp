@@ -98,6 +98,22 @@ std::string CapacityAnalysisFile() {
   e.Add("BETA 90 MEMB 1 TO 50 -");
   e.Add("201 TO 250");
   e.Add("SUPPORTS");
+  // Eight primaries and 27 combinations of them define the 35 load cases.
+  const char* const primaries[] = {"Dead TITLE DEAD LOAD", "Dead TITLE FLOOR FINISH", "Live TITLE LIVE LOAD",
+                                   "Roof Live TITLE ROOF LIVE", "Seismic TITLE EQ X", "Seismic TITLE EQ Z",
+                                   "Wind TITLE WL X", "Wind TITLE WL Z"};
+  for (int p = 0; p < 8; ++p) {
+    e.Add("LOAD " + std::to_string(p + 1) + " LOADTYPE " + primaries[p]);
+    e.Add("SELFWEIGHT Y -1");
+  }
+  for (int c = 9; c <= kLoadCases; ++c) {
+    const int lateral = 5 + c % 4;
+    const char* const factors[] = {"1.5", "1.2", "0.9"};
+    const std::string f = factors[c % 3], x = c % 2 ? "1.5" : "-1.5";
+    e.Add("LOAD COMB " + std::to_string(c) + " COMBINATION " + std::to_string(c));
+    e.Add("1 " + f + " 2 " + f + (c % 3 == 2 ? "" : " 3 " + f + " 4 " + f + " -"));
+    e.Add(std::to_string(lateral) + " " + x);
+  }
   e.Add("PERFORM ANALYSIS");
 
   e.text += "\r\n  SUPPORT REACTIONS -UNIT KN   METE      STRUCTURE TYPE = SPACE\r\n";

@@ -7,7 +7,9 @@
 #include <string>
 
 #include "bench/capacity_file.h"
+#include "checks/design_checks.h"
 #include "grouping/joint_grid.h"
+#include "loads/load_cases.h"
 
 namespace {
 
@@ -20,6 +22,24 @@ void BM_WholePipeline(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(bench::DesignCapacityBuilding("200")->FootGroupCount);
 }
 BENCHMARK(BM_WholePipeline)->Unit(benchmark::kMillisecond);
+
+// The checks of every footing group on the load basis, as each output runs
+// them after the design: the combinations formed, 200 supports under each.
+void BM_ChecksOnTheLoadBasis(benchmark::State& state) {
+  auto model = bench::DesignCapacityBuilding("200");
+  for (auto _ : state) benchmark::DoNotOptimize(checks::CheckDesign(*model).fails);
+}
+BENCHMARK(BM_ChecksOnTheLoadBasis)->Unit(benchmark::kMillisecond);
+
+// The load definitions and every reaction component read from the text.
+void BM_ReadingTheLoadCases(benchmark::State& state) {
+  const std::string text = bench::CapacityAnalysisFile();
+  for (auto _ : state) {
+    TextStream in(text);
+    benchmark::DoNotOptimize(loads::ReadLoads(in).rows.size());
+  }
+}
+BENCHMARK(BM_ReadingTheLoadCases)->Unit(benchmark::kMillisecond);
 
 void BM_Reading(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(ReadCapacityModel()->NumJoints);

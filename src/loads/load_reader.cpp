@@ -2,6 +2,7 @@
 // from the support reaction table, the same file text the design reads.
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <optional>
 #include <string_view>
@@ -23,7 +24,7 @@ constexpr std::string_view kReactionEnd = "END OF LATEST ANALYSIS RESULT";
 // One command of the echoed input, its continuation lines ("-" at the end)
 // joined on.
 struct Command {
-  std::string text;
+  std::string_view text;
   int line = 0;   // line of the file where it starts
   int input = 0;  // the echo's number
 };
@@ -42,25 +43,6 @@ bool EchoText(std::string_view raw, int& input, std::string_view& text) {
   text = first == std::string_view::npos ? std::string_view() : text.substr(first);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
   return true;
-}
-
-std::vector<Command> EchoedCommands(TextStream& in) {
-  std::vector<Command> commands;
-  bool continues = false;
-  while (!in.AtEndOfStream()) {
-    const std::string_view raw = in.readline();
-    if (Contains(raw, kReactionMarker)) break;
-    int input = 0;
-    std::string_view text;
-    if (!EchoText(raw, input, text)) continue;
-    if (!continues) commands.push_back({"", in.LineNumber(), input});
-    continues = !text.empty() && text.back() == '-';
-    if (continues) text.remove_suffix(1);
-    std::string& joined = commands.back().text;
-    if (!joined.empty() && !text.empty()) joined += ' ';
-    joined += text;
-  }
-  return commands;
 }
 
 std::string Upper(std::string_view text) {
@@ -84,6 +66,18 @@ std::vector<Word> Words(std::string_view text) {
     if (i > start) words.push_back({Upper(text.substr(start, i - start)), start, i});
   }
   return words;
+}
+
+std::string_view FirstWord(std::string_view text) {
+  const std::size_t start = text.find_first_not_of(" \t");
+  if (start == std::string_view::npos) return {};
+  const std::size_t end = text.find_first_of(" \t", start);
+  return text.substr(start, end == std::string_view::npos ? end : end - start);
+}
+
+std::string SecondWord(std::string_view text) {
+  const std::vector<Word> words = Words(text);
+  return words.size() >= 2 ? words[1].upper : "";
 }
 
 std::string Rest(std::string_view text, std::size_t from) {
@@ -124,8 +118,32 @@ class EchoReader {
  public:
   explicit EchoReader(LoadFile& file) : file_(file) {}
 
-  void Read(const std::vector<Command>& commands) {
-    for (const Command& c : commands) Take(c);
+  // Every command of the echoed input up to the reaction table, each taken
+  // as soon as it is whole.
+  void Read(TextStream& in) {
+    std::string joined;  // a command continued over several lines
+    Command command;
+    bool continues = false;
+    while (!in.AtEndOfStream()) {
+      const std::string_view raw = in.readline();
+      if (Contains(raw, kReactionMarker)) break;
+      int input = 0;
+      std::string_view text;
+      if (!EchoText(raw, input, text)) continue;
+      const bool more = !text.empty() && text.back() == '-';
+      if (more) text.remove_suffix(1);
+      if (!continues) {
+        command = {text, in.LineNumber(), input};
+        if (more) joined.assign(text);
+      } else {
+        if (!joined.empty() && !text.empty()) joined += ' ';
+        joined += text;
+        command.text = joined;
+      }
+      continues = more;
+      if (!continues) Take(command);
+    }
+    if (continues) Take(command);
     Close();
   }
 
@@ -183,7 +201,7 @@ class EchoReader {
     }
     if (!good) {
       if (!lc.leftOut)
-        Warn("Line " + IntText(c.line) + " (input line " + IntText(c.input) + "): \"" + c.text +
+        Warn("Line " + IntText(c.line) + " (input line " + IntText(c.input) + "): \"" + std::string(c.text) +
              "\" is not pairs of a load case and a factor; " + Name(lc) + " is left out");
       lc.leftOut = true;
       return;
@@ -228,7 +246,7 @@ class EchoReader {
     const auto number = k < words.size() ? CaseNumber(words[k].upper) : std::nullopt;
     if (!number) {
       Close();
-      Warn("Line " + IntText(c.line) + " (input line " + IntText(c.input) + "): \"" + c.text +
+      Warn("Line " + IntText(c.line) + " (input line " + IntText(c.input) + "): \"" + std::string(c.text) +
            "\" has no load case number; it is left out");
       return;
     }
@@ -240,10 +258,11 @@ class EchoReader {
   }
 
   void Take(const Command& c) {
-    const std::vector<Word> words = Words(c.text);
-    if (words.empty()) return;
-    const std::string& first = words[0].upper;
-    if ((first == "LOAD" || first == "LOADING") && words.size() >= 2) {
+    const std::string first = Upper(FirstWord(c.text));
+    if (first.empty()) return;
+    if (first == "LOAD" || first == "LOADING") {
+      const std::vector<Word> words = Words(c.text);
+      if (words.size() < 2) return Close();
       if (words[1].upper.rfind("COMB", 0) == 0) return StartCombination(c, words);
       if (const auto number = CaseNumber(words[1].upper)) return StartPrimary(c, words, *number);
       return Close();  // LOAD LIST, LOAD GENERATION
@@ -252,17 +271,17 @@ class EchoReader {
     LoadCase& lc = file_.cases[static_cast<std::size_t>(current_)];
     const bool numeric = StrictNumber(first).has_value();
     if (block_ == Block::Combination) {
-      if (numeric) return Pairs(c, words);
+      if (numeric) return Pairs(c, Words(c.text));
       return Close();
     }
     // Inside a primary.
-    if (first == "REPEAT" && words.size() >= 2 && words[1].upper == "LOAD") {
+    if (first == "REPEAT" && SecondWord(c.text) == "LOAD") {
       lc.kind = CaseKind::Repeat;
       pairsNext_ = true;
       return;
     }
     if (numeric) {
-      if (pairsNext_) Pairs(c, words);  // else an item of a load command
+      if (pairsNext_) Pairs(c, Words(c.text));  // else an item of a load command
       return;
     }
     pairsNext_ = false;
@@ -283,52 +302,73 @@ class EchoReader {
 
 // ---- the support reaction table ----
 
+// A printed value: plain decimal text at once, anything else as the strict
+// conversion has it.
+std::optional<double> Value(std::string_view field) {
+  double v = 0;
+  const auto [end, ec] = std::from_chars(field.data(), field.data() + field.size(), v);
+  if (ec == std::errc() && end == field.data() + field.size()) return v;
+  return StrictNumber(field);
+}
+
 // Rows as the design's reader takes them: a line of 8 fields starts a
 // support, one of 7 is its next load case; another line is read in place of
 // the last line of a known kind, as far as its fields go.
 void ReadReactions(TextStream& in, LoadFile& file) {
-  std::vector<std::vector<std::pair<int, Reaction>>> supports;
+  struct Row {
+    int support, number;
+    Reaction r;
+  };
+  std::vector<Row> rows;
+  int support = 0;
   std::size_t base = 0;
   Fields f;
   while (!in.AtEndOfStream()) {
     const std::string_view line = in.readline();
-    if (Contains(line, kReactionEnd)) break;
-    if (!IsDataLine(line)) continue;
+    if (!IsDataLine(line)) {
+      if (Contains(line, kReactionEnd)) break;
+      continue;
+    }
     SplitFields(line, f);
     if (f.size() == 8) {
-      supports.emplace_back();
+      ++support;
       base = 1;
     } else if (f.size() == 7) {
-      if (supports.empty()) continue;
+      if (support == 0) continue;
       base = 0;
-    } else if (supports.empty() || f.size() <= base + 6) {
+    } else if (support == 0 || f.size() <= base + 6) {
       continue;
     }
     double v[7];
     bool good = true;
     for (std::size_t k = 0; k < 7 && good; ++k) {
-      const auto x = StrictNumber(f[base + k]);
+      const auto x = Value(f[base + k]);
       good = x.has_value() && std::isfinite(*x);
       v[k] = good ? *x : 0;
     }
     if (!good || v[0] != std::floor(v[0]) || std::fabs(v[0]) > 1e6) continue;
-    auto& rows = supports.back();
-    const Reaction r{v[1], v[2], v[3], v[4], v[5], v[6]};
-    if (f.size() == 7 || f.size() == 8 || rows.empty())
-      rows.push_back({static_cast<int>(v[0]), r});
+    const Row row{support, static_cast<int>(v[0]), {v[1], v[2], v[3], v[4], v[5], v[6]}};
+    if (f.size() == 7 || f.size() == 8 || rows.empty() || rows.back().support != support)
+      rows.push_back(row);
     else
-      rows.back() = {static_cast<int>(v[0]), r};
+      rows.back() = row;  // in place of the last row
   }
-  if (supports.empty()) return;
-  for (const auto& [number, r] : supports.front())
-    if (file.PrintedIndex(number) < 0) file.printed.push_back(number);
-  file.supports = static_cast<int>(supports.size());
-  file.rows.assign(supports.size() * file.printed.size(), Reaction{});
-  for (std::size_t s = 0; s < supports.size(); ++s)
-    for (const auto& [number, r] : supports[s]) {
-      const int k = file.PrintedIndex(number);
-      if (k >= 0) file.rows[s * file.printed.size() + static_cast<std::size_t>(k)] = r;
-    }
+  if (rows.empty()) return;
+  for (const Row& row : rows) {
+    if (row.support != 1) break;
+    if (file.PrintedIndex(row.number) < 0) file.printed.push_back(row.number);
+  }
+  file.supports = support;
+  const std::size_t cases = file.printed.size();
+  file.rows.assign(static_cast<std::size_t>(support) * cases, Reaction{});
+  std::size_t k = 0;  // the printed order, looked up only where a support departs from it
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    k = i > 0 && rows[i - 1].support == rows[i].support ? k + 1 : 0;
+    const int index = k < cases && file.printed[k] == rows[i].number ? static_cast<int>(k)
+                                                                      : file.PrintedIndex(rows[i].number);
+    if (index >= 0)
+      file.rows[static_cast<std::size_t>(rows[i].support - 1) * cases + static_cast<std::size_t>(index)] = rows[i].r;
+  }
 }
 
 }  // namespace
@@ -355,7 +395,7 @@ int LoadFile::PrintedIndex(int number) const {
 
 LoadFile ReadLoads(TextStream& in) {
   LoadFile file;
-  EchoReader(file).Read(EchoedCommands(in));
+  EchoReader(file).Read(in);
   ReadReactions(in, file);
   SettleCases(file);
   return file;
