@@ -93,7 +93,8 @@ const Entry* FindEntry(std::string_view key) {
 
 std::vector<SettingRow> SettingsInForce(const CheckSettings& settings) {
   std::vector<SettingRow> rows;
-  for (const Entry& e : kEntries) rows.push_back({e.key, e.label, Get(e, settings), e.unit});
+  for (const Entry& e : kEntries)
+    rows.push_back({e.key, e.label, Get(e, settings), e.kind == Kind::Height && !settings.jointHeight ? "" : e.unit});
   return rows;
 }
 

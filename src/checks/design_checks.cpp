@@ -124,8 +124,8 @@ std::vector<std::string> MethodAssumptions(const Model& model) {
       "self weight out; its own verdict, governing check and utilisation stand beside the checks'.",
       "The checks take the load cases as the analysis defines them: primaries classed as dead, imposed, seismic "
       "or wind by their load type, else by whole words of their title; the file's combinations are service "
-      "(largest factor up to 1.1) or factored (from 1.2); formed from the primaries: DL, DL + LL, DL +- X and "
-      "DL + psi LL +- psi X in service, 1.5(DL + LL), 1.2(DL + LL +- X), 1.5(DL +- X) and 0.9DL +- 1.5X "
+      "(largest factor up to 1.1) or factored (from 1.2); formed from the primaries: DL, DL + LL, DL ± X and "
+      "DL + psi LL ± psi X in service, 1.5(DL + LL), 1.2(DL + LL ± X), 1.5(DL ± X) and 0.9DL ± 1.5X "
       "factored (IS 456 Table 18, IS 1893:2016 6.3.1.2), each lateral case with both signs, seismic and wind "
       "never together.",
       "Bearing (C1) under the service combinations with the weight of the footing, the pedestal up to the ground "
@@ -146,7 +146,7 @@ std::vector<std::string> MethodAssumptions(const Model& model) {
       "Development length from the pedestal face with deformed bars (tau_bd 60 % above plain bars); where "
       "the straight length is short, 90 degree bends up at the ends (8 phi each, leg at least 4 phi, "
       "inside D - 100 mm). Geometry is judged to the millimetre.",
-      "Stability (C18, IS 456 20.1, 20.2): uplift and overturning under 0.9DL +- 1.5X with 0.9 x the weight "
+      "Stability (C18, IS 456 20.1, 20.2): uplift and overturning under 0.9DL ± 1.5X with 0.9 x the weight "
       "resisting, overturning under 1.2DL + 1.4LL against 0.9DL, sliding as 1.4 x the horizontal force against "
       "friction under 0.9 DL; passive resistance ignored. Dropped for overturning and sliding when tie beams "
       "take the lateral actions (setting).",

@@ -57,7 +57,7 @@ class GroupDemands {
   LoadDemands Result() { return std::move(d_); }
 
  private:
-  // C1 and C1b (LB5): the footing's weight on the soil, biaxial eccentricity.
+  // C1 and C1b (IS 456 34.1.1): the footing's weight on the soil, biaxial eccentricity.
   void Service(int s, const Combination& c) {
     const BaseActions a = AtBase(loads::Evaluate(file_, s, c.terms), d_.h);
     const double Pt = a.N + d_.W, B = g_.B;
@@ -91,7 +91,7 @@ class GroupDemands {
     b.qMax = q.qMax, b.qMin = q.qMin, b.contact = q.contact;
   }
 
-  // The slab (LB6): net pressure, the combination's own moments, each
+  // The slab (IS 456 34.2): net pressure, the combination's own moments, each
   // direction with its own, at the upper layer's depth.
   void Factored(int s, const Combination& c, ColumnLoad& col) {
     const BaseActions a = AtBase(loads::Evaluate(file_, s, c.terms), d_.h);
@@ -177,7 +177,7 @@ class GroupDemands {
     kept = {{s, name}, demand, capacity, u};
   }
 
-  // C18 (LB7): uplift and overturning under 0.9DL +- 1.5X with 0.9 of the
+  // C18: uplift and overturning under 0.9DL +- 1.5X with 0.9 of the
   // weight resisting; overturning and sliding under dead and imposed load
   // with 0.9DL resisting (IS 456 20.1, 20.2).
   void Stability(int s) {

@@ -28,11 +28,11 @@ Check ContactCheck(const LoadDemands& loads, double B) {
   const ContactDemand& shown = gravity.u > 1 || gravity.u >= lateral.u ? gravity : lateral;
   const double kern = B / 6000;  // m
   Check c = NewCheck("C1b", "full contact (the resultant within the kern)",
-                     "IS 456 34.1.1; practice: no tension under sustained loads", shown.u * kern, kern, "m", 3,
+                     "IS 456 34.1.1 (practice)", shown.u * kern, kern, "m", 3,
                      shown.u);
   SetWhere(c, shown);
   if (shown.support == 0) return NotRun(c, "no service combination presses on the soil");
-  c.note = "e_x + e_z against B/6";
+  c.note = "e_x + e_z against B/6; practice: no tension under sustained loads";
   if (gravity.u > 1) {
     c.note += ": tension under the gravity combination " + gravity.combination +
               " (no tension under sustained loads)";
@@ -92,7 +92,7 @@ Check ClearanceCheck(const FootingInputs& in) {
   for (const auto& n : in.neighbours)
     if (!worst || n.reach / n.distance > worst->reach / worst->distance) worst = &n;
   const char* name = "clearance from the neighbouring footings";
-  const char* clause = "plan: footings centred on their columns";
+  const char* clause = "practice";
   if (!worst) {
     Check c = NewCheck("C20", name, clause, 0, 0, "", 0, 0);
     c.note = "no footing within " + DecimalText(in.clearanceGap, 0) + " mm";
@@ -109,7 +109,8 @@ Check ClearanceCheck(const FootingInputs& in) {
   }
   if (!overlaps.empty()) {
     c.status = Status::Fail;
-    c.note = "half the two sides against the centre distance; overlaps: " + overlaps +
+    c.note = "half the two sides against the centre distance, footings centred on their columns; overlaps: " +
+             overlaps +
              ": combined footing required";
   } else {
     c.status = Status::Warning;
