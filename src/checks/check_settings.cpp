@@ -1,7 +1,9 @@
 #include "checks/check_settings.h"
 
+#include <optional>
 #include <stdexcept>
 
+#include "model/failure.h"
 #include "model/numerics.h"
 
 namespace footmark::checks {
@@ -47,7 +49,11 @@ std::string Lower(std::string_view text) {
 }
 
 double InRange(const Entry& e, std::string_view text) {
-  const auto v = StrictNumber(text);
+  std::optional<double> v;
+  try {
+    v = StrictNumber(text);
+  } catch (const RuntimeFailure&) {  // beyond the double range: out of range all the same
+  }
   if (!v || !(*v >= e.low && *v <= e.high))
     Refuse(e, text, "a number from " + Number(e.low) + " to " + Number(e.high) + (*e.unit ? " " : "") + e.unit);
   return *v;

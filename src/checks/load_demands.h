@@ -65,7 +65,7 @@ struct LoadDemands {
   bool lateral = false;    // seismic or wind cases in the file
   double W = 0;            // footing, pedestal and the soil above them, kN
   double h = 0;            // support joint above the underside, m
-  double pedestalHeight = 0;  // h_p = Df - D, m
+  double pedestalHeight = 0;  // h_p = Df - D, m; 0 when the footing lies deeper than Df
   BearingDemand bearing;
   ContactDemand gravityContact, lateralContact;
   SlabDemand moment, shear, punching;

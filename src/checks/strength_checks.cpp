@@ -145,6 +145,7 @@ Check BearingCheck(const FootingInputs& in, Sheet& sheet) {
   if (d.contact < 1) c.note += ", contact " + DecimalText(d.contact * 100, 1) + " % (no tension)";
   if (!std::isfinite(d.qMax)) c.note += ": the resultant lies beyond the base, no pressure holds it";
   if (d.q != d.qMax) c.note += "; net SBC: q_max less gamma_s Df";
+  if (in.loads->pedestalHeight == 0) c.note += "; no pedestal or soil above the footing (D not above Df)";
   c.note += "; " + method;
   return c;
 }

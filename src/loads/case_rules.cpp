@@ -1,6 +1,7 @@
 #include "loads/case_rules.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <map>
 
@@ -9,16 +10,6 @@
 namespace footmark::loads {
 
 namespace {
-
-std::string Where(const LoadCase& c) {
-  if (c.line == 0) return "Load case " + IntText(c.number);
-  return "Line " + IntText(c.line) + " (input line " + IntText(c.inputLine) + ")";
-}
-
-std::string Name(const LoadCase& c) {
-  return (c.kind == CaseKind::Primary ? "load case " : c.kind == CaseKind::Repeat ? "repeat case " : "combination ") +
-         IntText(c.number);
-}
 
 std::string Quoted(const LoadCase& c) { return c.title.empty() ? "" : " \"" + c.title + "\""; }
 
@@ -41,7 +32,7 @@ class Expansion {
 
  private:
   void LeaveOut(LoadCase& lc, const std::string& why) {
-    if (!lc.leftOut) file_.warnings.push_back(Where(lc) + ": " + Name(lc) + " " + why + "; it is left out");
+    if (!lc.leftOut) file_.warnings.push_back(WhereDefined(lc) + ": " + CaseName(lc) + " " + why + "; it is left out");
     lc.leftOut = true;
   }
 
@@ -63,9 +54,9 @@ class Expansion {
         sum[p.caseNumber] += p.factor;
         continue;
       } else if (state_[IndexOf(ref)] == 1) {
-        LeaveOut(lc, "uses " + Name(*ref) + ", which uses " + Name(lc) + " in turn");
+        LeaveOut(lc, "uses " + CaseName(*ref) + ", which uses " + CaseName(lc) + " in turn");
       } else if (!Expand(IndexOf(ref))) {
-        LeaveOut(lc, "uses " + Name(*ref) + ", which is left out");
+        LeaveOut(lc, "uses " + CaseName(*ref) + ", which is left out");
       } else {
         for (const CaseFactor& f : ref->factors) sum[f.caseNumber] += p.factor * f.factor;
         continue;
@@ -98,11 +89,11 @@ void SortCombination(LoadFile& file, LoadCase& lc) {
   }
   lc.lateral = seismic || wind;
   if (seismic && wind)
-    file.warnings.push_back(Where(lc) + ": " + Name(lc) +
+    file.warnings.push_back(WhereDefined(lc) + ": " + CaseName(lc) +
                             " holds seismic and wind load together, whose maxima do not occur together "
                             "(IS 875-5 8.2)");
   const auto leaveOut = [&](const std::string& why) {
-    file.warnings.push_back(Where(lc) + ": " + Name(lc) + " " + why + "; it is left out");
+    file.warnings.push_back(WhereDefined(lc) + ": " + CaseName(lc) + " " + why + "; it is left out");
     lc.leftOut = true;
   };
   if (!lc.printed) {
@@ -117,12 +108,28 @@ void SortCombination(LoadFile& file, LoadCase& lc) {
     lc.use = CaseUse::Factored;
   } else {
     lc.use = CaseUse::NotUsed;
-    file.warnings.push_back(Where(lc) + ": " + Name(lc) + " has a largest factor of " + DecimalText(m, 3) +
+    file.warnings.push_back(WhereDefined(lc) + ": " + CaseName(lc) + " has a largest factor of " + DecimalText(m, 3) +
                             ", neither a service (up to 1.1) nor a factored combination (from 1.2); it is not used");
   }
 }
 
 }  // namespace
+
+std::string Upper(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return out;
+}
+
+std::string WhereDefined(const LoadCase& c) {
+  if (c.line == 0) return "Load case " + IntText(c.number);
+  return "Line " + IntText(c.line) + " (input line " + IntText(c.inputLine) + ")";
+}
+
+std::string CaseName(const LoadCase& c) {
+  return (c.kind == CaseKind::Primary ? "load case " : c.kind == CaseKind::Repeat ? "repeat case " : "combination ") +
+         IntText(c.number);
+}
 
 void SettleCases(LoadFile& file) {
   std::vector<int> notEchoed, unclassified;
@@ -144,14 +151,14 @@ void SettleCases(LoadFile& file) {
     if (c.line == 0) continue;
     c.loadClass = ClassifyPrimary(c.loadType, c.title);
     if (!c.printed) {
-      file.warnings.push_back(Where(c) + ": " + Name(c) + " is not in the support reaction table; it is left out");
+      file.warnings.push_back(WhereDefined(c) + ": " + CaseName(c) + " is not in the support reaction table; it is left out");
       c.leftOut = true;
       continue;
     }
     dead = dead || c.loadClass == LoadClass::Dead;
     if (c.loadClass == LoadClass::Unclassified) unclassified.push_back(c.number);
     if (c.loadClass == LoadClass::Other)
-      file.warnings.push_back(Where(c) + ": " + Name(c) + Quoted(c) + " (" +
+      file.warnings.push_back(WhereDefined(c) + ": " + CaseName(c) + Quoted(c) + " (" +
                               (c.loadType.empty() ? std::string("title") : c.loadType) +
                               ") is neither gravity nor lateral load; the checks do not combine it");
   }

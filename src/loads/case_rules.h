@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "loads/load_cases.h"
 
@@ -11,6 +12,15 @@ namespace footmark::loads {
 // Whether the words (upper case, one blank apart) are a load type the
 // analysis program knows, None included.
 bool IsLoadType(const std::string& upper);
+
+std::string Upper(std::string_view text);
+
+// "Line 331 (input line 330)" where the case is defined; "Load case 12"
+// when the echoed input lacks it.
+std::string WhereDefined(const LoadCase& c);
+
+// "load case 3", "combination 5", "repeat case 4".
+std::string CaseName(const LoadCase& c);
 
 // Marks the printed cases, classifies the primaries, multiplies the
 // combinations out onto primaries, sorts them into service and factored,

@@ -16,12 +16,6 @@ namespace footmark::loads {
 
 namespace {
 
-std::string Upper(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return out;
-}
-
 struct Named {
   std::string_view name;
   LoadClass loadClass;

@@ -9,6 +9,7 @@
 
 #include "loads/case_rules.h"
 #include "loads/load_cases.h"
+#include "model/failure.h"
 #include "model/line_rules.h"
 #include "model/numerics.h"
 
@@ -45,12 +46,6 @@ bool EchoText(std::string_view raw, int& input, std::string_view& text) {
   return true;
 }
 
-std::string Upper(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return out;
-}
-
 // Blank-separated words with their positions in the text.
 struct Word {
   std::string upper;
@@ -85,14 +80,24 @@ std::string Rest(std::string_view text, std::size_t from) {
   return start == std::string_view::npos ? "" : std::string(text.substr(start));
 }
 
+// The strict conversion, where a number beyond the double range is no
+// number: text the design does not read must not end the run.
+std::optional<double> Number(std::string_view word) {
+  try {
+    return StrictNumber(word);
+  } catch (const RuntimeFailure&) {
+    return std::nullopt;
+  }
+}
+
 std::optional<int> CaseNumber(std::string_view word) {
-  const auto v = StrictNumber(word);
+  const auto v = Number(word);
   if (!v || !(*v >= 1) || *v > 1e6 || *v != std::floor(*v)) return std::nullopt;
   return static_cast<int>(*v);
 }
 
 bool AllNumbers(const std::vector<Word>& words) {
-  return std::all_of(words.begin(), words.end(), [](const Word& w) { return StrictNumber(w.upper).has_value(); });
+  return std::all_of(words.begin(), words.end(), [](const Word& w) { return Number(w.upper).has_value(); });
 }
 
 // Commands inside a primary that add loads of its own.
@@ -102,16 +107,6 @@ bool AddsLoads(const std::string& word) {
       "TEMPERATURE", "TEMP",    "SUPPORT",     "FIXED",   "PRESTRESS", "POSTSTRESS", "STRAIN", "UNIFORM",
       "PLATE",      "SOLID",    "SURFACE",     "WIND",    "SPECTRUM", "TIME",    "SNOW",       "1893"};
   return std::find(std::begin(kLoadWords), std::end(kLoadWords), word) != std::end(kLoadWords);
-}
-
-std::string Where(const LoadCase& c) {
-  if (c.line == 0) return "Load case " + IntText(c.number);
-  return "Line " + IntText(c.line) + " (input line " + IntText(c.inputLine) + ")";
-}
-
-std::string Name(const LoadCase& c) {
-  return (c.kind == CaseKind::Primary ? "load case " : c.kind == CaseKind::Repeat ? "repeat case " : "combination ") +
-         IntText(c.number);
 }
 
 class EchoReader {
@@ -174,11 +169,11 @@ class EchoReader {
       LoadCase& lc = file_.cases[static_cast<std::size_t>(current_)];
       if (lc.kind != CaseKind::Primary && lc.pairs.empty() && !lc.leftOut) {
         lc.leftOut = true;
-        Warn(Where(lc) + ": " + Name(lc) + " has no case and factor pairs; it is left out");
+        Warn(WhereDefined(lc) + ": " + CaseName(lc) + " has no case and factor pairs; it is left out");
       }
       if (lc.kind == CaseKind::Repeat && ownLoads_ && !lc.leftOut) {
         lc.leftOut = true;
-        Warn(Where(lc) + ": repeat case " + IntText(lc.number) +
+        Warn(WhereDefined(lc) + ": repeat case " + IntText(lc.number) +
              " adds loads of its own to the repeated ones; it is left out");
       }
     }
@@ -197,12 +192,12 @@ class EchoReader {
     for (std::size_t k = 0; good && k < words.size(); k += 2) {
       const auto number = CaseNumber(words[k].upper);
       good = number.has_value();
-      if (good) pairs.push_back({*number, *StrictNumber(words[k + 1].upper)});
+      if (good) pairs.push_back({*number, *Number(words[k + 1].upper)});
     }
     if (!good) {
       if (!lc.leftOut)
         Warn("Line " + IntText(c.line) + " (input line " + IntText(c.input) + "): \"" + std::string(c.text) +
-             "\" is not pairs of a load case and a factor; " + Name(lc) + " is left out");
+             "\" is not pairs of a load case and a factor; " + CaseName(lc) + " is left out");
       lc.leftOut = true;
       return;
     }
@@ -269,7 +264,7 @@ class EchoReader {
     }
     if (block_ == Block::None || current_ < 0) return;
     LoadCase& lc = file_.cases[static_cast<std::size_t>(current_)];
-    const bool numeric = StrictNumber(first).has_value();
+    const bool numeric = Number(first).has_value();
     if (block_ == Block::Combination) {
       if (numeric) return Pairs(c, Words(c.text));
       return Close();
@@ -308,7 +303,7 @@ std::optional<double> Value(std::string_view field) {
   double v = 0;
   const auto [end, ec] = std::from_chars(field.data(), field.data() + field.size(), v);
   if (ec == std::errc() && end == field.data() + field.size()) return v;
-  return StrictNumber(field);
+  return Number(field);
 }
 
 // Rows as the design's reader takes them: a line of 8 fields starts a
