@@ -205,6 +205,7 @@ TEST(CheckDesign, AColumnAbove750mmGetsNoPedestal) {
   FootGroup& g = m.FootGroups(1);
   g.Supports = "1 ", g.Size = 2.4f, g.Pressure = 173.6f, g.LoadCase = 1;
   DesignFootGroups(m);
+  EXPECT_EQ(GroupInputs(m, 1).inputs.B, 2400) << "judged to the millimetre, not as the float 2.4";
   const DesignChecks r = CheckDesign(m);
   EXPECT_EQ(r.notDesigned, 1);
   const std::string& reason = r.groups[0].check.reason;
