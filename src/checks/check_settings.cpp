@@ -1,7 +1,5 @@
 #include "checks/check_settings.h"
 
-#include <optional>
-#include <stdexcept>
 
 #include "model/failure.h"
 #include "model/numerics.h"
@@ -18,22 +16,30 @@ struct Entry {
   const char* unit;
   Kind kind;
   double CheckSettings::*field;  // numbers
-  double low, high;              // numbers and the joint height
+  SettingRange range;            // numbers and the joint height
 };
 
 constexpr Entry kEntries[] = {
-    {"founding-depth", "founding depth Df", "m", Kind::Number, &CheckSettings::foundingDepth, 0.1, 20},
-    {"soil-weight", "unit weight of the soil", "kN/m3", Kind::Number, &CheckSettings::soilWeight, 1, 30},
-    {"concrete-weight", "unit weight of the concrete", "kN/m3", Kind::Number, &CheckSettings::concreteWeight, 1, 30},
-    {"sbc-basis", "SBC basis (gross or net)", "", Kind::Basis, nullptr, 0, 0},
-    {"seismic-increase", "SBC increase under seismic load", "%", Kind::Number, &CheckSettings::seismicIncrease, 0,
-     100},
-    {"wind-increase", "SBC increase under wind load", "%", Kind::Number, &CheckSettings::windIncrease, 0, 100},
-    {"psi", "psi on imposed and lateral load together", "", Kind::Number, &CheckSettings::psi, 0, 1},
-    {"friction", "friction coefficient mu", "", Kind::Number, &CheckSettings::friction, 0.05, 1.5},
-    {"joint-height", "support joint above the underside h (D: the depth)", "m", Kind::Height, nullptr, 0, 20},
-    {"clearance-gap", "clearance warning gap", "mm", Kind::Number, &CheckSettings::clearanceGap, 0, 5000},
-    {"tie-beams", "tie beams take the lateral actions", "", Kind::Flag, nullptr, 0, 0},
+    {"founding-depth", "founding depth Df", "m", Kind::Number, &CheckSettings::foundingDepth,
+     {.Low = 0.1, .High = 20, .What = "the founding depth is a number of m"}},
+    {"soil-weight", "unit weight of the soil", "kN/m3", Kind::Number, &CheckSettings::soilWeight,
+     {.Low = 1, .High = 30, .What = "the soil's unit weight is a number of kN/m3"}},
+    {"concrete-weight", "unit weight of the concrete", "kN/m3", Kind::Number, &CheckSettings::concreteWeight,
+     {.Low = 1, .High = 30, .What = "the concrete's unit weight is a number of kN/m3"}},
+    {"sbc-basis", "SBC basis (gross or net)", "", Kind::Basis, nullptr, {}},
+    {"seismic-increase", "SBC increase under seismic load", "%", Kind::Number, &CheckSettings::seismicIncrease,
+     {.Low = 0, .High = 100, .What = "the increase is a number of %"}},
+    {"wind-increase", "SBC increase under wind load", "%", Kind::Number, &CheckSettings::windIncrease,
+     {.Low = 0, .High = 100, .What = "the increase is a number of %"}},
+    {"psi", "psi on imposed and lateral load together", "", Kind::Number, &CheckSettings::psi,
+     {.Low = 0, .High = 1, .What = "psi is a number"}},
+    {"friction", "friction coefficient mu", "", Kind::Number, &CheckSettings::friction,
+     {.Low = 0.05, .High = 1.5, .What = "the friction coefficient is a number"}},
+    {"joint-height", "support joint above the underside h (D: the depth)", "m", Kind::Height, nullptr,
+     {.Low = 0, .High = 20, .What = "the joint height is D or a number of m"}},
+    {"clearance-gap", "clearance warning gap", "mm", Kind::Number, &CheckSettings::clearanceGap,
+     {.Low = 0, .High = 5000, .What = "the gap is a number of mm"}},
+    {"tie-beams", "tie beams take the lateral actions", "", Kind::Flag, nullptr, {}},
 };
 
 std::string Number(double x) { return DecimalText(x, 3); }
@@ -44,19 +50,10 @@ std::string Lower(std::string_view text) {
   return out;
 }
 
-[[noreturn]] void Refuse(const Entry& e, std::string_view text, const std::string& wanted) {
-  throw std::invalid_argument(std::string(e.label) + " must be " + wanted + ", not \"" + std::string(text) + "\"");
-}
+std::string Option(const Entry& e) { return std::string("--") + e.key; }
 
-double InRange(const Entry& e, std::string_view text) {
-  std::optional<double> v;
-  try {
-    v = StrictNumber(text);
-  } catch (const RuntimeFailure&) {  // beyond the double range: out of range all the same
-  }
-  if (!v || !(*v >= e.low && *v <= e.high))
-    Refuse(e, text, "a number from " + Number(e.low) + " to " + Number(e.high) + (*e.unit ? " " : "") + e.unit);
-  return *v;
+[[noreturn]] void Refuse(const Entry& e, std::string_view text, const char* wanted) {
+  throw ProgramEnd(Option(e) + ": \"" + std::string(text) + "\" is not " + wanted);
 }
 
 std::string Get(const Entry& e, const CheckSettings& s) {
@@ -72,7 +69,7 @@ std::string Get(const Entry& e, const CheckSettings& s) {
 void Set(const Entry& e, CheckSettings& s, std::string_view text) {
   const std::string t = Lower(text);
   switch (e.kind) {
-    case Kind::Number: s.*e.field = InRange(e, text); return;
+    case Kind::Number: s.*e.field = SettingValue(Option(e), std::string(text), e.range); return;
     case Kind::Basis:
       if (t != "gross" && t != "net") Refuse(e, text, "gross or net");
       s.sbcBasis = t == "gross" ? SbcBasis::Gross : SbcBasis::Net;
@@ -81,7 +78,7 @@ void Set(const Entry& e, CheckSettings& s, std::string_view text) {
       if (t == "d")
         s.jointHeight.reset();
       else
-        s.jointHeight = InRange(e, text);
+        s.jointHeight = SettingValue(Option(e), std::string(text), e.range);
       return;
     case Kind::Flag: break;
   }
@@ -106,7 +103,7 @@ std::vector<SettingRow> SettingsInForce(const CheckSettings& settings) {
 
 void SetSetting(CheckSettings& settings, std::string_view key, std::string_view value) {
   const Entry* e = FindEntry(key);
-  if (!e) throw std::invalid_argument("no setting \"" + std::string(key) + "\"");
+  if (!e) throw ProgramEnd("no setting \"" + std::string(key) + "\"");
   Set(*e, settings, value);
 }
 

@@ -42,8 +42,9 @@ struct SettingRow {
 std::vector<SettingRow> SettingsInForce(const CheckSettings& settings);
 
 // Sets the setting named by its key from text as a user types it ("1.5",
-// "net", "D", "yes"); a key or value it cannot take throws
-// std::invalid_argument with the text to show.
+// "net", "D", "yes"); a key or value it cannot take throws ProgramEnd with
+// the text to show, named by its option ("--psi: 2 is out of range; psi is
+// a number from 0 to 1").
 void SetSetting(CheckSettings& settings, std::string_view key, std::string_view value);
 
 // Whether a key names a setting.

@@ -48,6 +48,11 @@ const ValueRule kOffset{"a value", [](Options& o, const std::string&, const std:
                           o.Offsets.push_back(ParseOffset(v));
                         }};
 
+// A setting of the checks, judged by the core's table of settings.
+ValueRule Setting(const char* key) {
+  return {"a value", [key](Options& o, const std::string&, const std::string& v) { checks::SetSetting(o.Settings, key, v); }};
+}
+
 const ValueRule kMaxVolume{"a number", [](Options& o, const std::string&, const std::string& v) {
                              o.MaxVolume = MaxVolumeFromText(v);
                            }};
@@ -88,6 +93,21 @@ const std::vector<OptionGroup>& OptionTable() {
          "put the column of support S to one side of its grid point in the drawings: X and Y are -1, 0 or 1; "
          "repeatable",
          kOffset, true}}},
+      {"Checks on the file's load cases (every output prints the settings in force):",
+       {{"--founding-depth", "M", "ground to the underside of the footings (1.5)", Setting("founding-depth")},
+        {"--soil-weight", "KN_PER_M3", "unit weight of the soil (18)", Setting("soil-weight")},
+        {"--concrete-weight", "KN_PER_M3", "unit weight of the concrete (25)", Setting("concrete-weight")},
+        {"--sbc-basis", "gross|net", "the SBC is gross (IS 6403), or net of the soil removed (gross)",
+         Setting("sbc-basis")},
+        {"--seismic-increase", "PERCENT", "SBC increase under seismic combinations (25)", Setting("seismic-increase")},
+        {"--wind-increase", "PERCENT", "SBC increase under wind combinations (25)", Setting("wind-increase")},
+        {"--psi", "FACTOR", "on imposed and lateral load together in service (0.8)", Setting("psi")},
+        {"--friction", "MU", "friction coefficient of concrete on soil (0.5)", Setting("friction")},
+        {"--joint-height", "M|D", "the support joint above the footing's underside (D: the footing's depth)",
+         Setting("joint-height")},
+        {"--clearance-gap", "MM", "footings closer than this are reported (100)", Setting("clearance-gap")},
+        {"--tie-beams", "yes|no", "tie beams take the lateral actions: no overturning or sliding checks (no)",
+         Setting("tie-beams")}}},
       {"Outputs (FILE, or - for standard output):",
        {{"--json", "FILE", "the run as JSON", OutputFile(&O::jsonFile)},
         {"--dxf", "FILE", "the method's drawing as AutoCAD takes it (R12 DXF)", OutputFile(&J::Outputs, &F::Dxf)},
