@@ -15,8 +15,12 @@ namespace footmark::combined {
 CheckRow Rated(std::string id, std::string name, std::string clause, double demand, double capacity,
                std::string unit, int decimals, double u, std::string combination) {
   CheckRow r;
-  r.check = {std::move(id), std::move(name), std::move(clause), demand, capacity, std::move(unit), decimals, u, u,
-             u <= 1 + 1e-9 ? checks::Status::Pass : checks::Status::Fail, ""};
+  checks::Check& c = r.check;
+  c.id = std::move(id), c.name = std::move(name), c.clause = std::move(clause);
+  c.demand = demand, c.capacity = capacity, c.unit = std::move(unit), c.decimals = decimals;
+  c.utilisation = u;
+  c.status = u <= 1 + 1e-9 ? checks::Status::Pass : checks::Status::Fail;
+  c.combination = combination;
   r.combination = std::move(combination);
   return r;
 }

@@ -14,8 +14,9 @@ CombinedFooting Refused(const SetLine& line) {
   f.supports = line.supports;
   f.reason = line.recommendation;
   CheckRow c0;
-  c0.check = {"C0", "input sanity, the set on one grid line", "", 1, 0, "", 0, 1, 1, checks::Status::Fail,
-              "not designed: " + line.recommendation};
+  c0.check.id = "C0", c0.check.name = "input sanity, the set on one grid line";
+  c0.check.demand = 1, c0.check.utilisation = 1, c0.check.status = checks::Status::Fail;
+  c0.check.note = "not designed: " + line.recommendation;
   f.checks.push_back(c0);
   return f;
 }

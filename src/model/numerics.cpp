@@ -311,7 +311,9 @@ std::string NumText(double x) {
 }
 
 std::string DecimalText(double x, int decimals, bool keepZeros) {
-  if (!std::isfinite(x)) return std::isnan(x) ? "NaN" : (x > 0 ? "INF" : "-INF");
+  // A ratio or a pressure without bound (a resultant beyond the base) reads
+  // as a word, never as a number a reader could take for one.
+  if (!std::isfinite(x)) return std::isnan(x) ? "not a number" : (x > 0 ? "unbounded" : "-unbounded");
   // to_chars rounds the exact binary value, the same on every platform.
   char buf[400];
   const auto end = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals).ptr;
