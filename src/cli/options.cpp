@@ -7,6 +7,7 @@
 #include "design/design_run.h"
 #include "model/failure.h"
 #include "model/output_target.h"
+#include "project/project_file.h"
 
 namespace footmark::cli {
 
@@ -72,6 +73,9 @@ const ValueRule kScale{"a scale", [](Options& o, const std::string& option, cons
                          o.Sheet.scale = std::stoi(v);
                        }};
 
+// Read before every other option (ParseOptions); here only its place in the table.
+const ValueRule kProject{"a file name", [](Options&, const std::string&, const std::string&) {}};
+
 }  // namespace
 
 const std::vector<OptionGroup>& OptionTable() {
@@ -92,7 +96,11 @@ const std::vector<OptionGroup>& OptionTable() {
         {"--offset", "S:X:Y",
          "put the column of support S to one side of its grid point in the drawings: X and Y are -1, 0 or 1; "
          "repeatable",
-         kOffset, true}}},
+         kOffset, true},
+        {"--project", "FILE",
+         "the window's project file (NAME.footmark.json): its SBC, reference volume, offsets and title data, "
+         "where the command line gives none of its own",
+         kProject}}},
       {"Checks on the file's load cases (every output prints the settings in force):",
        {{"--founding-depth", "M", "ground to the underside of the footings (1.5)", Setting("founding-depth")},
         {"--soil-weight", "KN_PER_M3", "unit weight of the soil (18)", Setting("soil-weight")},
@@ -179,10 +187,27 @@ const OptionSpec* FindOption(const std::string& name) {
 // "--dxf --sbc 200" lacks its file name. --dxf=--odd takes it all the same.
 bool LooksLikeOption(const std::string& arg) { return arg.starts_with("--"); }
 
+std::optional<std::string> ProjectFileIn(const std::vector<std::string>& args) {
+  for (std::size_t i = 0; i < args.size() && args[i] != "--"; ++i) {
+    if (args[i].starts_with("--project=")) return args[i].substr(10);
+    if (args[i] == "--project" && i + 1 < args.size() && !LooksLikeOption(args[i + 1])) return args[i + 1];
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 Options ParseOptions(const std::vector<std::string>& args) {
   Options o;
+  // The project file lies beneath the command line wherever it stands in it:
+  // what the line gives wins, its offsets come after the file's.
+  if (const std::optional<std::string> project = ProjectFileIn(args)) {
+    try {
+      ApplyProject(ReadProjectFile(*project), o);
+    } catch (const ProgramEnd& e) {
+      throw std::invalid_argument(e.what());
+    }
+  }
   std::vector<std::string> files;
   std::vector<const OptionSpec*> given;
   for (std::size_t i = 0; i < args.size(); ++i) {

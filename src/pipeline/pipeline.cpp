@@ -102,6 +102,12 @@ std::optional<checks::DesignChecks> DesignJob(Model& model, const JobRequest& re
   return checks::CheckDesign(model, request.Settings);
 }
 
+checks::DesignChecks MoveColumns(Model& model, const std::vector<ColumnSide>& sides,
+                                 const checks::CheckSettings& settings) {
+  ApplyOffsets(model, sides);
+  return checks::CheckDesign(model, settings);
+}
+
 JobOutcome RunJob(Model& model, const JobRequest& request, const FileSystem& fs, UserMessages& ui) {
   JobOutcome outcome;
   try {

@@ -89,6 +89,11 @@ checks::DesignChecks FinishDesign(Model& model, const checks::CheckSettings& set
 std::optional<checks::DesignChecks> DesignJob(Model& model, const JobRequest& request, const FileSystem& fs,
                                               UserMessages& ui);
 
+// Columns of a designed model put to other sides: the design stays, the
+// checks run again (the clearance between footings follows the columns).
+checks::DesignChecks MoveColumns(Model& model, const std::vector<ColumnSide>& sides,
+                                 const checks::CheckSettings& settings = {});
+
 // Whether every footing group of a checked design is ok (code-strict).
 inline bool AllOk(const checks::DesignChecks& checks) { return checks.fails == 0 && checks.notDesigned == 0; }
 

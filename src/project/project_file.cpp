@@ -1,0 +1,176 @@
+#include "project/project_file.h"
+
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "design/design_run.h"
+#include "model/failure.h"
+#include "model/numerics.h"
+#include "model/platform_paths.h"
+#include "model/replace_file.h"
+
+namespace footmark {
+
+namespace {
+
+using Json = nlohmann::json;
+
+// Bumped only when a key changes its meaning; new sections need no new version.
+constexpr int kFormat = 1;
+
+[[noreturn]] void Fail(const std::string& what) { throw ProgramEnd(what); }
+
+// The object at key, or null when the file leaves the section out.
+const Json* Section(const Json& parent, const char* key, const std::string& where) {
+  const auto it = parent.find(key);
+  if (it == parent.end() || it->is_null()) return nullptr;
+  if (!it->is_object()) Fail(where + key + " must be an object { ... }");
+  return &*it;
+}
+
+const Json* Member(const Json& section, const char* key) {
+  const auto it = section.find(key);
+  return it == section.end() || it->is_null() ? nullptr : &*it;
+}
+
+double Number(const Json& value, const std::string& name) {
+  if (!value.is_number()) Fail(name + " must be a number, not " + value.dump());
+  return value.get<double>();
+}
+
+int WholeNumber(const Json& value, const std::string& name) {
+  if (!value.is_number_integer()) Fail(name + " must be a whole number, not " + value.dump());
+  const auto v = value.get<long long>();
+  if (v < -32768 || v > 32767) Fail(name + " " + value.dump() + " is out of range");
+  return static_cast<int>(v);
+}
+
+std::string Text(const Json& value, const std::string& name) {
+  if (!value.is_string()) Fail(name + " must be a text in quotes, not " + value.dump());
+  return value.get<std::string>();
+}
+
+// The title data's keys, each with its field.
+struct InfoKey {
+  const char* key;
+  std::string ProjectInfo::*field;
+};
+constexpr InfoKey kInfoKeys[] = {{"name", &ProjectInfo::Project},         {"job_number", &ProjectInfo::JobNumber},
+                                 {"revision", &ProjectInfo::Revision},    {"designed_by", &ProjectInfo::DesignedBy},
+                                 {"checked_by", &ProjectInfo::CheckedBy}, {"date", &ProjectInfo::Date}};
+
+void ReadDesign(const Json& design, ProjectSettings& s) {
+  if (const Json* sbc = Member(design, "sbc_kn_m2")) {
+    Number(*sbc, "design.sbc_kn_m2");
+    try {
+      s.Sbc = IntText(SbcFromText(sbc->dump()));  // the SBC list's rule: greater than 0, a 16-bit whole number
+    } catch (const std::exception& e) {
+      Fail(std::string("design.sbc_kn_m2: ") + e.what());
+    }
+  }
+  if (const Json* volume = Member(design, "reference_volume_m3")) {
+    Number(*volume, "design.reference_volume_m3");
+    try {
+      s.MaxVolume = MaxVolumeFromText(volume->dump());
+    } catch (const ProgramEnd&) {
+      Fail("design.reference_volume_m3 must be greater than 0, not " + volume->dump());
+    }
+  }
+}
+
+void ReadOffsets(const Json& offsets, ProjectSettings& s) {
+  if (!offsets.is_array()) Fail("column_offsets must be a list [ ... ]");
+  for (std::size_t i = 0; i < offsets.size(); ++i) {
+    const std::string name = "column_offsets[" + std::to_string(i) + "]";
+    const Json& o = offsets[i];
+    if (!o.is_object() || !o.contains("support")) Fail(name + " must be an object with \"support\", \"x\" and \"y\"");
+    ColumnSide side{.Support = WholeNumber(o["support"], name + ".support")};
+    for (auto [key, value] : {std::pair{"x", &side.X}, std::pair{"y", &side.Y}}) {
+      const Json* v = Member(o, key);
+      const int n = v ? WholeNumber(*v, name + "." + key) : 0;
+      if (n < -1 || n > 1) Fail(name + "." + key + " must be -1, 0 or 1, not " + std::to_string(n));
+      *value = static_cast<int16>(n);
+    }
+    if (side.Support < 1) Fail(name + ".support must be 1 or more");
+    s.Offsets.push_back(side);
+  }
+}
+
+}  // namespace
+
+std::string ProjectFileFor(const std::string& analysisFile) { return FileBeside(analysisFile, ".footmark.json"); }
+
+ProjectSettings ParseProject(std::string_view text) {
+  Json root;
+  try {
+    root = Json::parse(text);
+  } catch (const Json::parse_error& e) {
+    // The parser's own words say where: "line 3, column 5: ...".
+    const std::string what = e.what();
+    const auto at = what.find("parse error at ");
+    Fail("it is not JSON: " + (at == std::string::npos ? what : what.substr(at + 15)));
+  }
+  if (!root.is_object()) Fail("it is not a JSON object { ... }");
+  ProjectSettings s;
+  s.Text = std::string(text);
+  if (const Json* design = Section(root, "design", "")) ReadDesign(*design, s);
+  if (const Json* offsets = Member(root, "column_offsets")) ReadOffsets(*offsets, s);
+  if (const Json* project = Section(root, "project", "")) {
+    for (const InfoKey& k : kInfoKeys)
+      if (const Json* v = Member(*project, k.key)) s.Project.*k.field = Text(*v, std::string("project.") + k.key);
+  }
+  return s;
+}
+
+ProjectSettings ReadProjectFile(const std::string& file) {
+  std::ifstream in(PathFromUtf8(file), std::ios::binary);
+  std::ostringstream text;
+  if (in) text << in.rdbuf();
+  if (!in) throw ProgramEnd("The project file \"" + file + "\" cannot be read");
+  try {
+    return ParseProject(text.str());
+  } catch (const ProgramEnd& e) {
+    throw ProgramEnd("The project file \"" + file + "\" cannot be used: " + e.what());
+  }
+}
+
+std::string ProjectText(const ProjectSettings& s) {
+  Json root = Json::object();
+  if (!s.Text.empty()) {
+    root = Json::parse(s.Text, nullptr, false);
+    if (!root.is_object()) root = Json::object();
+  }
+  root["footmark_project"] = kFormat;
+  Json& design = root["design"];
+  if (!design.is_object()) design = Json::object();
+  if (s.Sbc)
+    design["sbc_kn_m2"] = SbcFromText(*s.Sbc);
+  else
+    design.erase("sbc_kn_m2");
+  if (s.MaxVolume)
+    design["reference_volume_m3"] = Json::parse(DecimalText(*s.MaxVolume, 6));  // 10, 12.5: no float noise
+  else
+    design.erase("reference_volume_m3");
+  Json offsets = Json::array();
+  for (const ColumnSide& o : s.Offsets)
+    if (o.X != 0 || o.Y != 0) offsets.push_back({{"support", o.Support}, {"x", o.X}, {"y", o.Y}});
+  root["column_offsets"] = offsets;
+  Json& project = root["project"];
+  if (!project.is_object()) project = Json::object();
+  for (const InfoKey& k : kInfoKeys) project[k.key] = s.Project.*k.field;
+  return root.dump(2) + "\n";
+}
+
+void SaveProjectFile(const ProjectSettings& settings, const std::string& file) {
+  ReplaceFile(file, ProjectText(settings));
+}
+
+void ApplyProject(const ProjectSettings& s, JobRequest& request) {
+  if (s.Sbc) request.Sbc = s.Sbc;
+  if (s.MaxVolume) request.MaxVolume = *s.MaxVolume;
+  request.Offsets.insert(request.Offsets.begin(), s.Offsets.begin(), s.Offsets.end());
+  request.Project = s.Project;
+}
+
+}  // namespace footmark
