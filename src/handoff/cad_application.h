@@ -46,6 +46,8 @@ class CadAttacher {
   // The running application registered under progId. Never starts one: when
   // none runs, this throws.
   virtual std::unique_ptr<CadApplication> Attach(const std::string& progId) = 0;
+  // The file a save in the application's own format leaves for this name.
+  virtual std::string SavedFileName(const std::string& drawingFile) const { return drawingFile; }
 };
 
 // AutoCAD through COM automation on Windows; elsewhere our own stand-in

@@ -1,18 +1,21 @@
 #include "handoff/cad_handoff.h"
 
 #include <cctype>
+#include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <memory>
 
 #include "model/failure.h"
+#include "model/platform_paths.h"
+#include "model/replace_file.h"
 
 namespace footmark {
 
 namespace fs = std::filesystem;
 
 void RemoveFileOrFail(const std::string& path) {
-  if (!fs::remove(fs::path(path))) throw RuntimeFailure("file not found: " + path);
+  if (!fs::remove(PathFromUtf8(path))) throw RuntimeFailure("file not found: " + path);
 }
 
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
@@ -33,24 +36,59 @@ std::string DrawingFileName(const std::string& anlFilePath) {
   return drawing.replace_extension(".DWG").string();
 }
 
-namespace {
-
-std::string InFolder(const std::string& folder, const std::string& name) {
-  const char separator = static_cast<char>(fs::path::preferred_separator);
-  if (!folder.empty() && (folder.back() == separator || folder.back() == '/')) return folder + name;
-  return folder + separator + name;
+std::string HandOffFailure::Text() const {
+  return Step + (File.empty() ? "" : ", " + File) + ": " + Reason;
 }
 
-// A step run with failures ignored, the reason kept for the caller.
+namespace {
+
+// A path as our UTF-8 file names hold it (the system's temporary folder may
+// lie below a user name beyond ASCII).
+std::string Utf8(const fs::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
+}  // namespace
+
+bool FolderTakesFiles(const std::string& folder) {
+  const std::string probe = Utf8(PathFromUtf8(folder.empty() ? "." : folder) / (".footmark-probe-" + UniqueSuffix()));
+  std::FILE* file = OpenFileUtf8(probe, "wb");
+  if (file == nullptr) return false;
+  std::fclose(file);
+  std::error_code error;
+  fs::remove(PathFromUtf8(probe), error);
+  return true;
+}
+
+std::string MakePrivateFolder(const std::string& root) {
+  std::error_code error;
+  const fs::path base = root.empty() ? fs::temp_directory_path(error) : PathFromUtf8(root);
+  if (error) throw RuntimeFailure("no temporary folder: " + error.message());
+  const std::string shown = Utf8(base);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const fs::path folder = base / ("footmark-cad-" + UniqueSuffix());
+    if (fs::create_directory(folder, error)) {
+      fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, error);
+      return Utf8(folder);
+    }
+    if (error) throw RuntimeFailure("cannot make a folder in " + shown + ": " + error.message());
+  }
+  throw RuntimeFailure("cannot make a folder in " + shown);
+}
+
+namespace {
+
+// A step run with failures kept, each with its file, for the caller.
 class Steps {
  public:
   explicit Steps(HandOffResult& result) : result_(result) {}
   template <typename Action>
-  void Run(const char* step, Action&& action) {
+  void Run(const char* step, const std::string& file, Action&& action) {
     try {
       action();
     } catch (const std::exception& e) {
-      result_.IgnoredFailures.push_back(std::string(step) + ": " + e.what());
+      result_.Failures.push_back({step, file, e.what()});
     }
   }
 
@@ -78,37 +116,50 @@ HandOffResult SendToCad(CadAttacher& attacher, const HandOffContext& context) {
     context.Messages.ShowMessage(kOpenCadMessage);
     return result;
   }
-  result.ProgramEnds = true;
+  const std::optional<std::string> target =
+      context.Target ? context.Target() : std::optional(DrawingFileName(context.AnlFilePath));
+  if (!target) {
+    result.Outcome = HandOffOutcome::Cancelled;
+    return result;
+  }
+  result.Outcome = HandOffOutcome::Sent;
+  result.Drawing = *target;
 
   Steps steps(result);
   // doc keeps the last document opened: an Open that fails leaves it as it was.
   std::unique_ptr<CadDocument> doc;
-  steps.Run("ActiveDocument.Close", [&] { acad->ActiveDocument()->Close(); });
-  steps.Run("Visible = False", [&] { acad->Visible(false); });
-  std::string fileName = InFolder(context.ProgramFolder, "Drawing1.dxf");
-  std::error_code leftOver;
-  fs::remove(fs::path(fileName), leftOver);  // a drawing of an earlier run
+  steps.Run("ActiveDocument.Close", "", [&] { acad->ActiveDocument()->Close(); });
+  steps.Run("Visible = False", "", [&] { acad->Visible(false); });
+  // Without its folder the drawing has no name, so no other file can stand in.
+  std::string folder, fileName;
   try {
+    folder = MakePrivateFolder(context.TemporaryRoot);
+    fileName = Utf8(PathFromUtf8(folder) / "Drawing1.dxf");
     context.DetailedDesign();
     context.WriteDrawing(fileName);
   } catch (const std::exception& e) {
     result.DrawingFailure = e.what();
-    result.IgnoredFailures.push_back(std::string("drawing: ") + e.what());
+    result.Failures.push_back({"drawing", fileName, e.what()});
   }
-  steps.Run("Documents.Open", [&] { doc = acad->Documents()->Open(fileName); });
+  steps.Run("Documents.Open", fileName, [&] { doc = acad->Documents()->Open(fileName); });
 
+  // Drawing1.dxf becomes Drawing11.dxf.
   std::string oldName = fileName;
-  fileName = ReplaceAll(fileName, ".dxf", "1.dxf");
-  steps.Run("saveas R12 DXF", [&] { Use(doc).saveas(fileName, kSaveAsR12Dxf); });
-  steps.Run("Close", [&] { Use(doc).Close(); });
-  steps.Run("delete", [&] { context.RemoveFile(oldName); });
+  if (!fileName.empty()) fileName = Utf8(PathFromUtf8(folder) / "Drawing11.dxf");
+  steps.Run("saveas R12 DXF", fileName, [&] { Use(doc).saveas(fileName, kSaveAsR12Dxf); });
+  steps.Run("Close", fileName, [&] { Use(doc).Close(); });
+  steps.Run("delete", oldName, [&] { context.RemoveFile(oldName); });
 
   oldName = fileName;
-  steps.Run("Documents.Open", [&] { doc = acad->Documents()->Open(fileName); });
-  fileName = DrawingFileName(context.AnlFilePath);
-  steps.Run("saveas", [&] { Use(doc).saveas(fileName); });
-  steps.Run("delete", [&] { context.RemoveFile(oldName); });
-  steps.Run("Visible = True", [&] { acad->Visible(true); });
+  steps.Run("Documents.Open", fileName, [&] { doc = acad->Documents()->Open(fileName); });
+  steps.Run("saveas", *target, [&] { Use(doc).saveas(*target); });
+  steps.Run("delete", oldName, [&] { context.RemoveFile(oldName); });
+  steps.Run("Visible = True", "", [&] { acad->Visible(true); });
+  if (!folder.empty()) {
+    std::error_code error;
+    fs::remove_all(PathFromUtf8(folder), error);
+    if (error) result.Failures.push_back({"remove the temporary folder", folder, error.message()});
+  }
   return result;
 }
 

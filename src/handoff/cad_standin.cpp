@@ -76,7 +76,7 @@ class StandInDocument : public CadDocument {
 
   // Our own format is DXF R12: the drawing goes to "<name>.dxf".
   void saveas(const std::string& fileName) override {
-    const std::string target = fs::path(fileName).replace_extension(".dxf").string();
+    const std::string target = fs::path(fileName).replace_extension(".dxf").string();  // SavedFileName
     if (state_->ownFormat) {
       Live();
       WriteDrawingFile(target, state_->ownFormat());
@@ -152,6 +152,13 @@ void OpenInDesktopViewer(const std::string& drawingFile) { OpenWithDesktop(drawi
 
 CadStandIn::CadStandIn(DrawingViewer viewer) : state_(std::make_shared<StandInState>()) {
   state_->viewer = std::move(viewer);
+  auto empty = std::make_shared<StandInDrawing>();
+  empty->name = "Drawing1.dwg";
+  state_->open.push_back(empty);
+}
+
+std::string CadStandIn::SavedFileName(const std::string& drawingFile) const {
+  return fs::path(drawingFile).replace_extension(".dxf").string();
 }
 
 CadStandIn::~CadStandIn() = default;

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@ namespace footmark {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Has;
 using testing::ReadFile;
 using Texts = std::vector<std::string>;
 
@@ -53,31 +55,54 @@ class FakeCad : public CadAttacher, public CadApplication, public CadDocuments, 
   Recorder& r_;
 };
 
+// The hand-off with its scratch folders below `root`.
 struct HandOff {
   Recorder rec;
   testing::RecordingMessages ui;
-  HandOffResult Run(const std::string& folder, const std::string& anl) {
+  testing::ScratchDir root;
+  std::optional<std::string> target = "/data/frame.DWG";
+  HandOffResult Run(const std::string& anl) {
     FakeCad cad(rec);
-    return SendToCad(cad, {.ProgramFolder = folder,
-                           .AnlFilePath = anl,
+    return SendToCad(cad, {.AnlFilePath = anl,
+                           .Target = [this] { return target; },
                            .DetailedDesign = [this] { rec.Call("design"); },
                            .WriteDrawing = [this](const std::string& f) { rec.Call("write " + f); },
                            .Messages = ui,
-                           .RemoveFile = [this](const std::string& f) { rec.Call("delete " + f); }});
+                           .RemoveFile = [this](const std::string& f) { rec.Call("delete " + f); },
+                           .TemporaryRoot = root.path()});
+  }
+  // The log with this run's scratch folder written as "TMP".
+  Texts Log() const {
+    Texts log = rec.log;
+    for (std::string& entry : log)
+      if (const auto at = entry.find(root.path()); at != std::string::npos) {
+        const auto end = entry.find_first_of("/\\", at + root.path().size() + 1);
+        entry.replace(at, end - at, "TMP");
+      }
+    return log;
   }
 };
 
 const std::string S(1, static_cast<char>(fs::path::preferred_separator));
 
-// The steps as a working CAD program takes them, and what they leave: CadStandIn below. Here the names:
-// ".dxf" in the program folder is replaced too; a lower-case ".anl" keeps the analysis file out of reach.
-TEST(SendToCad, NamesTheDrawingsInTheProgramFolderAndBesideTheAnalysisFile) {
-  HandOff odd;
-  odd.Run("/opt/cad.dxf" + S + "bin", "/data/job.ANL.d/frame.anl");
-  ASSERT_EQ(odd.rec.log.size(), 16u) << "one call for each step";
-  EXPECT_EQ(odd.rec.log[8], "saveas /opt/cad1.dxf" + S + "bin" + S + "Drawing11.dxf 1");
-  EXPECT_EQ(odd.rec.log[12], "Open /opt/cad1.dxf" + S + "bin" + S + "Drawing11.dxf");
-  EXPECT_EQ(odd.rec.log[13], "saveas /data/job.DWG.d/frame.anl");
+// The steps as a working CAD program takes them, the temporary drawings in a folder of their own;
+// what they leave: CadStandIn below. A target the window names is where the drawing is saved.
+TEST(SendToCad, TakesEveryStepInOrderWithTheTemporaryDrawingsInAFolderOfTheirOwn) {
+  HandOff h;
+  const HandOffResult r = h.Run("/data/frame.ANL");
+  EXPECT_EQ(h.Log(), (Texts{"Attach AutoCAD.Application", "ActiveDocument", "Close", "Visible False", "design",
+                            "write TMP" + S + "Drawing1.dxf", "Documents", "Open TMP" + S + "Drawing1.dxf",
+                            "saveas TMP" + S + "Drawing11.dxf 1", "Close", "delete TMP" + S + "Drawing1.dxf",
+                            "Documents", "Open TMP" + S + "Drawing11.dxf", "saveas /data/frame.DWG",
+                            "delete TMP" + S + "Drawing11.dxf", "Visible True"}));
+  EXPECT_EQ(r.Outcome, HandOffOutcome::Sent);
+  EXPECT_TRUE(r.Failures.empty() && fs::is_empty(h.root.path())) << "the scratch folder stays";
+
+  HandOff cancelled;
+  cancelled.target.reset();
+  EXPECT_EQ(cancelled.Run("/data/frame.ANL").Outcome, HandOffOutcome::Cancelled);
+  EXPECT_EQ(cancelled.rec.log, Texts{"Attach AutoCAD.Application"}) << "a cancel changed the CAD program";
+
   for (const auto& [anl, dwg] : std::vector<std::pair<std::string, std::string>>{
            {"/a.ANL/b.ANL", "/a.DWG/b.DWG"}, {"/data/frame.anl", "/data/frame.DWG"},
            {"/data/frame.Anl", "/data/frame.DWG"}, {"/data.v2/frame", "/data.v2/frame.DWG"},
@@ -85,29 +110,33 @@ TEST(SendToCad, NamesTheDrawingsInTheProgramFolderAndBesideTheAnalysisFile) {
     EXPECT_EQ(DrawingFileName(anl), dwg) << anl;
 }
 
-// Without a running CAD nothing runs: tests/gui (SendToCad.WithoutARunningCadOnlyTellsTheUser).
-TEST(SendToCad, AFailingStepNeverStopsTheNextOnes) {
+// Without a running CAD nothing runs: tests/gui (SendToCad.AskedAboutFailingGroupsAndToldWithoutACadProgram).
+TEST(SendToCad, AFailingStepNeverStopsTheNextOnesAndEachIsToldWithItsFile) {
   HandOff h;
   h.rec.failing = {"ActiveDocument", "Visible", "design", "write", "Open", "delete"};
-  const HandOffResult r = h.Run("p", "f.ANL");
+  const HandOffResult r = h.Run("f.ANL");
   // A failed design writes no drawing; without a document from Open, saveas
   // and Close have nothing to act on.
-  EXPECT_EQ(h.rec.log, (Texts{"Attach AutoCAD.Application", "ActiveDocument", "Visible False", "design",
-                              "Documents", "Open p" + S + "Drawing1.dxf",
-                              "delete p" + S + "Drawing1.dxf", "Documents", "Open p" + S + "Drawing11.dxf",
-                              "delete p" + S + "Drawing11.dxf", "Visible True"}));
-  EXPECT_TRUE(r.ProgramEnds) << "the program goes on after the hand-off";
-  EXPECT_EQ(r.IgnoredFailures.size(), 11u);
+  EXPECT_EQ(h.Log(), (Texts{"Attach AutoCAD.Application", "ActiveDocument", "Visible False", "design", "Documents",
+                            "Open TMP" + S + "Drawing1.dxf", "delete TMP" + S + "Drawing1.dxf", "Documents",
+                            "Open TMP" + S + "Drawing11.dxf", "delete TMP" + S + "Drawing11.dxf", "Visible True"}));
+  ASSERT_EQ(r.Failures.size(), 11u);
+  EXPECT_EQ(r.Failures[2].Text().substr(0, 9), "drawing, ");
+  EXPECT_TRUE(Has(r.Failures[4].Text(), "saveas R12 DXF, " + h.root.path()) &&
+              Has(r.Failures[4].Text(), "Drawing11.dxf: no document"))
+      << r.Failures[4].Text();
   EXPECT_EQ(r.DrawingFailure, "design failed");
   EXPECT_EQ(h.ui.messages, Texts{});
 
-  // A drawing of an earlier run never stands in for one that was not made.
-  testing::ScratchDir dir;
-  const std::string stale = dir.Write("Drawing1.dxf", "earlier drawing");
-  HandOff writeFails;
-  writeFails.rec.failing = {"write"};
-  EXPECT_EQ(writeFails.Run(dir.path(), "f.ANL").DrawingFailure, "write " + stale + " failed");
-  EXPECT_FALSE(fs::exists(stale)) << "the earlier drawing was handed over";
+  // No scratch folder, no drawing: nothing else can stand in for it.
+  HandOff noFolder;
+  noFolder.root.Write("file", "");
+  const std::string notAFolder = noFolder.root.path() + S + "file";
+  FakeCad cad(noFolder.rec);
+  const HandOffResult n = SendToCad(cad, {.AnlFilePath = "f.ANL", .DetailedDesign = [] {},
+                                          .WriteDrawing = [](const std::string&) {}, .Messages = noFolder.ui,
+                                          .TemporaryRoot = notAFolder});
+  EXPECT_TRUE(Has(*n.DrawingFailure, "cannot make a folder in " + notAFolder)) << *n.DrawingFailure;
 }
 
 std::string Lines(const Texts& lines, const char* end = "\r\n") {
@@ -123,19 +152,18 @@ const Texts kDrawing = {
     " 21", "3", "0", "CIRCLE", "8", "Grid", " 10", "1", " 20", "1", " 40", "0.5", " 39", "  0", "0",
     "LINE", "8", "Layout", " 10", "4", " 20", "3", " 11", "0", " 21", "0", "0", "ENDSEC", "  0", "EOF"};
 
-// The hand-off through the stand-in, program folder "bin" and the analysis file in one scratch folder.
+// The hand-off through the stand-in, the analysis file in a scratch folder.
 struct StandInRun {
-  testing::ScratchDir dir;
+  testing::ScratchDir dir, temporary;
   Texts shown;
   testing::RecordingMessages ui;
   HandOffResult Run(const std::string& anlFile, const std::string& drawing) {
-    fs::create_directory(Path("bin"));
     CadStandIn cad([this](const std::string& f) { shown.push_back(f); });
-    return SendToCad(cad, {.ProgramFolder = Path("bin"),
-                           .AnlFilePath = Path(anlFile),
+    return SendToCad(cad, {.AnlFilePath = Path(anlFile),
                            .DetailedDesign = [] {},
                            .WriteDrawing = [&](const std::string& f) { std::ofstream(f, std::ios::binary) << drawing; },
-                           .Messages = ui});
+                           .Messages = ui,
+                           .TemporaryRoot = temporary.path()});
   }
   std::string Path(const std::string& name) const { return (fs::path(dir.path()) / name).string(); }
 };
@@ -144,25 +172,28 @@ TEST(CadStandIn, LeavesTheDrawingBesideTheAnalysisFileOnlyAndOpenFailsOnWhatDoes
   StandInRun run;
   run.dir.Write("Frame.ANL", "STAAD SPACE");
   const HandOffResult r = run.Run("Frame.ANL", Lines(kDrawing));
-  // Nothing is open when the stand-in starts; that is the one failure.
-  EXPECT_EQ(r.IgnoredFailures, Texts{"ActiveDocument.Close: no drawing is open"});
+  EXPECT_TRUE(r.Failures.empty()) << r.Failures[0].Text();
   EXPECT_EQ(ReadFile(run.Path("Frame.dxf")), Lines(kDrawing));
   EXPECT_EQ(ReadFile(run.Path("Frame.ANL")), "STAAD SPACE");
-  EXPECT_TRUE(fs::is_empty(run.Path("bin"))) << "Drawing1.dxf and Drawing11.dxf are removed";
+  EXPECT_TRUE(fs::is_empty(run.temporary.path())) << "Drawing1.dxf and Drawing11.dxf are left";
   EXPECT_EQ(run.shown, Texts{run.Path("Frame.dxf")});
 
   // An analysis file named like a drawing is not saved over.
   StandInRun odd;
   odd.dir.Write("frame.dxf", "STAAD SPACE");
-  EXPECT_EQ(odd.Run("frame.dxf", Lines(kDrawing)).IgnoredFailures.size(), 2u);
+  const HandOffResult o = odd.Run("frame.dxf", Lines(kDrawing));
+  ASSERT_EQ(o.Failures.size(), 1u);
+  EXPECT_EQ(o.Failures[0].Text(), "saveas, " + odd.Path("frame.DWG") + ": will not replace " + odd.Path("frame.dxf") +
+                                      ": it is not a DXF drawing");
   EXPECT_EQ(ReadFile(odd.Path("frame.dxf")), "STAAD SPACE");
   EXPECT_EQ(odd.shown, Texts{});
 
   // Open fails on a file that does not parse; Drawing1.dxf is deleted all the same.
   StandInRun bad;
   const HandOffResult b = bad.Run("Frame.ANL", Lines({kDrawing.begin(), kDrawing.end() - 2}));
-  EXPECT_NE(b.IgnoredFailures.at(1).find("Documents.Open: DXF line"), std::string::npos) << b.IgnoredFailures.at(1);
-  EXPECT_FALSE(fs::exists(bad.Path("Frame.dxf")) || fs::exists(bad.Path("bin/Drawing1.dxf"))) << "a drawing was left";
+  EXPECT_TRUE(Has(b.Failures.at(0).Text(), "Documents.Open, ") && Has(b.Failures.at(0).Text(), "Drawing1.dxf: DXF line"));
+  EXPECT_FALSE(fs::exists(bad.Path("Frame.dxf"))) << "a drawing was left";
+  EXPECT_TRUE(fs::is_empty(bad.temporary.path()));
   EXPECT_EQ(bad.shown, Texts{});
 }
 
