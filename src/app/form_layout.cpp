@@ -1,86 +1,216 @@
-// FrmFoot's controls at their places (twips of the client area) and its menu
-// bar, in their start state.
-#include <QAction>
+// FrmFoot's controls, menus and keys, in their start state.
+#include <QApplication>
 #include <QComboBox>
-#include <QFontMetricsF>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDockWidget>
+#include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QVBoxLayout>
 
+#include "app/design_panels.h"
 #include "app/frm_foot.h"
-#include "plan/twips.h"
+#include "app/remembered.h"
+
+// The README and its pictures, compiled in (help.qrc).
+static void LoadHelpResources() { Q_INIT_RESOURCE(help); }
 
 namespace footmark {
 
 namespace {
 
-// The client area the window starts with: every control of the layout is
-// inside it, several of them beyond the 4560 x 3030 design area.
-constexpr double kStartWidth = 14400;
-constexpr double kStartHeight = 9000;
-
-QLabel* AddLabel(QWidget* client, const char* text, double left, double top, double width, double height) {
-  auto* label = new QLabel(QString::fromLatin1(text), client);
+QLabel* Caption(const char* text) {
+  auto* label = new QLabel(QString::fromLatin1(text));
   label->setTextFormat(Qt::PlainText);
-  label->setWordWrap(true);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  PlaceInTwips(*label, left, top, width, height);
-  // The layout was made for a smaller system font: a caption that does not
-  // fit on one line widens its label instead of being cut.
-  const int needed = qCeil(QFontMetricsF(label->font()).horizontalAdvance(label->text())) + 1;
-  if (needed > label->width()) label->resize(needed, label->height());
+  label->setContentsMargins(10, 0, 4, 0);
   return label;
+}
+
+QDockWidget* Panel(QMainWindow& window, const QString& title, const char* name, QWidget* content) {
+  auto* dock = new QDockWidget(title, &window);
+  dock->setObjectName(name);  // for the remembered layout
+  dock->setWidget(content);
+  window.addDockWidget(Qt::RightDockWidgetArea, dock);
+  return dock;
 }
 
 }  // namespace
 
 void FrmFoot::BuildControls() {
-  auto* client = new QWidget(this);
-  setCentralWidget(client);
+  Plan = new PlanView(this);
+  setCentralWidget(Plan);
 
-  combSBC = new QComboBox(client);
+  QToolBar* bar = addToolBar(tr("Design"));
+  bar->setObjectName("designBar");
+  auto* sbcLabel = new QLabel(tr("S&BC in kN/M2"));
+  sbcLabel->setContentsMargins(4, 0, 4, 0);
+  bar->addWidget(sbcLabel);
+  combSBC = new QComboBox;
   combSBC->setEditable(true);
   combSBC->setInsertPolicy(QComboBox::NoInsert);
-  for (const char* sbc : {"100", "150", "200", "250", "300", "350", "400", "450"})
-    combSBC->addItem(QString::fromLatin1(sbc), 0);
+  for (const char* sbc : {"100", "150", "200", "250", "300", "350", "400", "450"}) combSBC->addItem(sbc);
   combSBC->setCurrentIndex(-1);
-  combSBC->setEditText("Select");
-  PlaceInTwips(*combSBC, 7320, 1320, 975, 315);
+  combSBC->lineEdit()->setPlaceholderText("Select");
+  combSBC->setMinimumContentsLength(6);
+  sbcLabel->setBuddy(combSBC);
+  bar->addWidget(combSBC);
   connect(combSBC, &QComboBox::activated, this, [this] { combSBC_Click(); });
+  connect(combSBC->lineEdit(), &QLineEdit::returnPressed, this, [this] { combSBC_Click(); });
 
-  Label1 = AddLabel(client, "SBC in kN/M2", 6000, 1320, 1095, 255);
-  LabNoSrea = AddLabel(client, "Footings", 3720, 2640, 2775, 495);
-  LabLoadCases = AddLabel(client, "Load Cases", 9720, 2400, 3375, 615);
-  LabFckFe = AddLabel(client, "Fck/Fe", 6480, 3960, 2655, 615);
+  auto* volumeLabel = new QLabel(tr("Reference vo&lume m3"));
+  volumeLabel->setContentsMargins(12, 0, 4, 0);
+  bar->addWidget(volumeLabel);
+  MaxVolumeBox = new QLineEdit("10");
+  MaxVolumeBox->setMaximumWidth(MaxVolumeBox->fontMetrics().horizontalAdvance("0000000"));
+  MaxVolumeBox->setToolTip(tr("A footing group whose first pedestal candidate is larger is left undesigned"));
+  volumeLabel->setBuddy(MaxVolumeBox);
+  bar->addWidget(MaxVolumeBox);
+  connect(MaxVolumeBox, &QLineEdit::returnPressed, this, [this] { ApplyMaxVolume(MaxVolumeBox->text().toStdString()); });
 
-  PicFoot = new PictureBox(client);
-  PlaceInTwips(*PicFoot, 840, 5400, 2895, 1815);
-  PicFoot->hide();
-  Plan = std::make_unique<PlanControls>(*PicFoot);
-  ArrayLabel& marker0 = Plan->LabCol(0);
-  marker0.MouseDown = [this](int16 index, int16 button, int16 shift, float x, float y) {
-    LabCol_MouseDown(index, button, shift, x, y);
-  };
-  marker0.MouseMove = [this](int16 index, int16 button, int16 shift, float x, float y) {
-    LabCol_MouseMove(index, button, shift, x, y);
-  };
+  LabNoSrea = Caption("Footings");
+  LabLoadCases = Caption("Load Cases");
+  LabFckFe = Caption("Fck/Fe");
+  for (QLabel* label : {LabNoSrea, LabLoadCases, LabFckFe}) bar->addWidget(label);
 
-  resize(TwipsToPixels(kStartWidth, logicalDpiX()),
-         TwipsToPixels(kStartHeight, logicalDpiY()) + menuBar()->sizeHint().height());
+  ScheduleTable = NewPanelTable({"Group", "Size", "Pedast", "Depth", "Steel", "Nos  &  Spacing"});
+  ChecksTable = NewPanelTable({"Group", "Verdict", "Governing check", "Utilisation", "Supports", "Reason"});
+  UpliftTable = NewPanelTable({"Support", "Joint", "Load case", "FORCE-Y kN"});
+  UpliftTable->setToolTip(tr("These load cases do not press on the soil and are left out of the footing sizes"));
+  QDockWidget* schedule = Panel(*this, tr("Footing schedule"), "schedulePanel", ScheduleTable);
+  QDockWidget* checks = Panel(*this, tr("Checks"), "checksPanel", ChecksTable);
+  QDockWidget* uplift = Panel(*this, tr("Uplift"), "upliftPanel", UpliftTable);
+  tabifyDockWidget(schedule, checks);
+  splitDockWidget(checks, uplift, Qt::Vertical);
+  schedule->raise();
+
+  // A row picks its group's footings on the plan, and the other way round.
+  for (QTableWidget* table : {ScheduleTable, ChecksTable})
+    connect(table, &QTableWidget::itemSelectionChanged, this, [this, table] {
+      const QStringList groups = SelectedGroups(*table);
+      Plan->SelectGroups(groups);
+    });
+  connect(Plan->scene(), &QGraphicsScene::selectionChanged, this, [this] {
+    QStringList groups;
+    for (QGraphicsItem* item : Plan->scene()->selectedItems())
+      if (item->type() == FootingItem::Type) groups << QString::fromStdString(static_cast<FootingItem*>(item)->Footing().Group);
+    for (QTableWidget* table : {ScheduleTable, ChecksTable}) SelectGroups(*table, groups);
+  });
+  connect(Plan, &PlanView::columnDragged, this, [this](int, const QString& readout) { statusBar()->showMessage(readout); });
+  connect(Plan, &PlanView::columnDropped, this, [this](int support, int x, int y) {
+    statusBar()->clearMessage();
+    MoveColumn(support, static_cast<int16>(x), static_cast<int16>(y));
+  });
+
+  FileLabel = new QLabel;
+  SbcLabel = new QLabel;
+  CountsLabel = new QLabel;
+  for (QLabel* label : {FileLabel, SbcLabel, CountsLabel}) statusBar()->addPermanentWidget(label);
+
+  // A first start fills most of the screen, whatever its scale.
+  if (!remembered_->RestoreWindow(*this)) {
+    const QRect room = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
+    resize(std::min(1400, room.width() * 9 / 10), std::min(900, room.height() * 9 / 10));
+    resizeDocks({schedule}, {width() * 3 / 10}, Qt::Horizontal);
+  }
 }
 
-void FrmFoot::BuildMenu() {
-  QMenuBar* bar = menuBar();
-  dezine = bar->addAction("Design");
-  Grping = bar->addAction("Footings and Columns Grouping");
-  Coffset = bar->addAction("Set Column Offsets");
-  sendtoacad = bar->addAction("Send To AutoCad");
-  sendtoXL = bar->addAction("Send to Excel");
-  ex_t = bar->addAction("   Exit");
-  for (QAction* item : {dezine, Grping, Coffset, sendtoacad, sendtoXL}) item->setEnabled(false);
-  connect(dezine, &QAction::triggered, this, [this] { dezine_Click(); });
-  connect(sendtoacad, &QAction::triggered, this, [this] { sendtoacad_Click(); });
-  connect(sendtoXL, &QAction::triggered, this, [this] { sendtoXL_Click(); });
-  connect(ex_t, &QAction::triggered, this, [this] { ex_t_Click(); });
+void FrmFoot::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  openFile = file->addAction(tr("&Open..."), this, [this] {
+    const std::string chosen = platform_.Files.ChooseFileToOpen(NameFilters(kAnalysisFilter), remembered_->LastFolder());
+    if (!chosen.empty()) OpenFile(chosen);
+  });
+  openFile->setShortcut(QKeySequence::Open);
+  RecentMenu = file->addMenu(tr("Open &Recent"));
+  reload = file->addAction(tr("Re&load"), this, [this] { Reload(); });
+  reload->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+  file->addSeparator();
+  ex_t = file->addAction(tr("&Quit"), this, [this] { ex_t_Click(); });
+  ex_t->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+  QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+  undo = undo_.createUndoAction(this, tr("&Undo"));
+  undo->setShortcut(QKeySequence::Undo);
+  redo = undo_.createRedoAction(this, tr("&Redo"));
+  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
+  edit->addActions({undo, redo});
+
+  QMenu* view = menuBar()->addMenu(tr("&View"));
+  QAction* zoomIn = view->addAction(tr("Zoom &In"), this, [this] { Plan->ZoomBy(1.25); });
+  zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  QAction* zoomOut = view->addAction(tr("Zoom &Out"), this, [this] { Plan->ZoomBy(0.8); });
+  zoomOut->setShortcut(QKeySequence::ZoomOut);
+  fit = view->addAction(tr("&Fit the Plan"), this, [this] { Plan->Fit(); });
+  fit->setShortcut(QKeySequence(Qt::Key_F));
+  view->addSeparator();
+  for (QDockWidget* dock : findChildren<QDockWidget*>()) view->addAction(dock->toggleViewAction());
+
+  QMenu* design = menuBar()->addMenu(tr("&Design"));
+  QMenu* sbc = design->addMenu(tr("&SBC"));
+  for (int i = 0; i < combSBC->count(); ++i)
+    sbc->addAction(combSBC->itemText(i) + " kN/m2", this, [this, i] { ApplySbc(combSBC->itemText(i).toStdString()); });
+  design->addAction(tr("Other S&BC..."), this, [this] { combSBC->setFocus(); combSBC->lineEdit()->selectAll(); });
+  dezine = design->addAction(tr("&Design"), this, [this] { dezine_Click(); });
+  dezine->setShortcut(QKeySequence(Qt::Key_F5));
+  resetOffsets = design->addAction(tr("&Reset Offsets"), this, [this] { ResetOffsets(); });
+
+  QMenu* send = menuBar()->addMenu(tr("&Send"));
+  sendtoacad = send->addAction(tr("To &CAD"), this, [this] { sendtoacad_Click(); });
+  sendtoXL = send->addAction(tr("To &Excel"), this, [this] { sendtoXL_Click(); });
+  sendReport = send->addAction(tr("Calculation &Report"), this, [this] { SendReport(); });
+
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  readme = help->addAction(tr("&README"), this, [this] { ShowReadme(); });
+  readme->setShortcut(QKeySequence::HelpContents);
+  about = help->addAction(tr("&About Footmark"), this, [this] {
+    platform_.Boxes.MsgBox(std::string("Footmark ") + FOOTMARK_VERSION +
+                               "\rIsolated footings by IS 456:2000 from the output of a STAAD analysis.",
+                           BoxIcon::Information);
+  });
+  // F10 goes to the menu bar where the desktop does not do it already.
+  connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, [this] {
+    menuBar()->setFocus();
+    menuBar()->setActiveAction(menuBar()->actions().first());
+  });
+  FillRecentMenu();
+}
+
+void FrmFoot::FillRecentMenu() {
+  RecentMenu->clear();
+  int n = 0;
+  for (const QString& file : remembered_->RecentFiles())
+    RecentMenu->addAction(QString("&%1 %2").arg(++n).arg(file), this, [this, file] { OpenFile(FileNameFromQt(file)); });
+  RecentMenu->setEnabled(n > 0);
+}
+
+void FrmFoot::ShowReadme() {
+  LoadHelpResources();
+  auto* dialog = new QDialog(this);
+  dialog->setObjectName("readme");
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->setWindowTitle(tr("Footmark README"));
+  auto* text = new QTextBrowser(dialog);
+  text->setOpenExternalLinks(true);
+  text->setSearchPaths({":/help"});
+  QFile readme(":/help/README.md");
+  readme.open(QIODevice::ReadOnly);
+  text->setMarkdown(QString::fromUtf8(readme.readAll()));
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+  connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
+  auto* layout = new QVBoxLayout(dialog);
+  layout->addWidget(text);
+  layout->addWidget(buttons);
+  dialog->resize(size() * 0.8);
+  dialog->show();
 }
 
 }  // namespace footmark

@@ -3,47 +3,58 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QUndoCommand>
+#include <algorithm>
+#include <filesystem>
 #include <utility>
-#include <vector>
 
+#include "app/design_panels.h"
+#include "app/remembered.h"
+#include "design/design_run.h"
 #include "dxf/drawing_export.h"
 #include "dxf/portable_dxf.h"
 #include "handoff/cad_handoff.h"
 #include "handoff/cad_standin.h"
 #include "model/failure.h"
 #include "model/numerics.h"
-#include "pipeline/pipeline.h"
+#include "plan/plan_footings.h"
 
 namespace footmark {
 
-// The readers' messages as boxes, their captions in the three labels. While
-// collecting, messages are kept to be shown together in one box.
-class FrmFoot::LabelMessages : public UserMessages {
+// The readers' captions in the three labels; their messages kept to be shown
+// together once the file is read (a design reads it again and says nothing).
+class FrmFoot::Captions : public UserMessages {
  public:
-  explicit LabelMessages(FrmFoot& form) : form_(form) {}
-  void ShowMessage(const std::string& text) override {
-    if (collecting_)
-      collected_.push_back(text);
-    else
-      form_.platform_.Boxes.MsgBox(text);
-  }
-  void Collect() { collecting_ = true; }
-  std::vector<std::string> TakeCollected() {
-    collecting_ = false;
-    return std::exchange(collected_, {});
-  }
+  explicit Captions(FrmFoot& form) : form_(form) {}
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
   void SetCaption(StatusLabel label, const std::string& text) override {
     QLabel* target = label == StatusLabel::LabNoSrea      ? form_.LabNoSrea
                      : label == StatusLabel::LabLoadCases ? form_.LabLoadCases
                                                           : form_.LabFckFe;
     target->setText(ToQt(text));
   }
+  std::vector<std::string> messages;
 
  private:
   FrmFoot& form_;
-  bool collecting_ = false;
-  std::vector<std::string> collected_;
+};
+
+// Columns put to sides: redone and undone as one step.
+class SidesCommand : public QUndoCommand {
+ public:
+  SidesCommand(FrmFoot& form, const QString& text, std::vector<ColumnSide> before, std::vector<ColumnSide> after)
+      : QUndoCommand(text), form_(form), before_(std::move(before)), after_(std::move(after)) {}
+  void undo() override { form_.SetSides(before_); }
+  void redo() override { form_.SetSides(after_); }
+
+ private:
+  FrmFoot& form_;
+  std::vector<ColumnSide> before_, after_;
 };
 
 namespace {
@@ -65,148 +76,324 @@ std::string Summary(const checks::DesignChecks& checks) {
   return text;
 }
 
+BoxIcon SummaryIcon(const checks::DesignChecks& checks) {
+  return AllOk(checks) ? BoxIcon::Information : BoxIcon::Warning;
+}
+
+// The sides of every support that stands off its grid point.
+std::vector<ColumnSide> SidesOf(const Model& model) {
+  std::vector<ColumnSide> sides;
+  for (int s = 1; s <= model.NumSupports; ++s)
+    if (model.Footings[s].OffsetX != 0 || model.Footings[s].OffsetY != 0)
+      sides.push_back({s, model.Footings[s].OffsetX, model.Footings[s].OffsetY});
+  return sides;
+}
+
 }  // namespace
 
 FrmFoot::FrmFoot(FormPlatform platform)
-    : CommonDialog1(platform.Files),
-      platform_(std::move(platform)),
-      model_(std::make_unique<Model>()),
-      messages_(std::make_unique<LabelMessages>(*this)) {
+    : platform_(std::move(platform)),
+      remembered_(std::make_unique<Remembered>(platform_.SettingsFile)),
+      captions_(std::make_unique<Captions>(*this)),
+      files_(std::make_unique<FileSystem>()),
+      model_(std::make_unique<Model>()) {
+  setWindowTitle(kWindowCaption);
   BuildControls();
-  BuildMenu();
+  BuildMenus();
   // Off Windows the drawing left beside the analysis file is the portable
   // one, which the desktop's viewers draw as AutoCAD would.
   if (auto* standIn = dynamic_cast<CadStandIn*>(&platform_.Cad))
     standIn->SaveOwnFormatAs([this] { return PortableDxfText(ComposeDrawing(*model_)); });
+  UpdateActions();
 }
 
 FrmFoot::~FrmFoot() = default;
 
 void FrmFoot::Form_Load(const std::string& analysisFile) {
-  Guarded([&] {
-    setWindowTitle(kWindowCaption);
-    model_->AnlFilePath = analysisFile;
-    if (analysisFile.empty()) {
-      CommonDialog1.Filter = "Staad Files(*.ANL)|*.ANL|All Files(*.*)|*.*";
-      CommonDialog1.ShowOpen();
-      if (CommonDialog1.FileName.empty()) return End(kExitOk);
-      model_->AnlFilePath = CommonDialog1.FileName;
-    }
-    ReadAnalysis(*model_, files_, *messages_);
-  });
+  std::string file = analysisFile;
+  if (file.empty()) file = platform_.Files.ChooseFileToOpen(NameFilters(kAnalysisFilter), remembered_->LastFolder());
+  if (file.empty()) return End(kExitOk);
+  Load(file, true);
 }
 
-void FrmFoot::combSBC_Click() {
-  Guarded([&] {
-    const int16 sbc = SbcFromText(combSBC->currentText().toStdString());
-    // The chooser goes for good: the plan's controls can be made only once.
-    combSBC->hide();
-    Label1->hide();
-    PicFoot->show();
-    for (QAction* item : {dezine, sendtoacad, sendtoXL}) item->setEnabled(true);
-    // The uplift cases of every support in one box, not one box each.
-    messages_->Collect();
-    RunDesign(*model_, sbc, *messages_, this);
-    const std::vector<std::string> uplift = messages_->TakeCollected();
-    if (!uplift.empty())
-      platform_.Boxes.ListBox("These load cases do not press on the soil and are left out of the footing sizes:",
-                              uplift);
-  });
+bool FrmFoot::OpenFile(const std::string& file) { return Load(file, false); }
+
+void FrmFoot::Reload() {
+  if (!analysisFile_.empty()) Load(analysisFile_, false);
 }
 
-void FrmFoot::WriteBeside(OutputFiles files, const std::string& file, DesktopFile kind, const std::string& what) {
-  Guarded([&] {
-    const checks::DesignChecks checks = FinishDesign(*model_);
-    const WrittenFiles written = WriteOutputs(*model_, checks, files);
-    if (!written.Failures.empty()) {
-      platform_.Boxes.MsgBox("The " + what + " was not written: " + written.Failures.front());
-      return;
+bool FrmFoot::Load(const std::string& file, bool atStart) {
+  auto files = std::make_unique<FileSystem>();
+  auto model = std::make_unique<Model>();
+  captions_->messages.clear();
+  try {
+    DesignJob(*model, {.AnalysisFile = file}, *files, *captions_);
+  } catch (const std::exception& e) {
+    // At start-up there is nothing to go back to: the input ends the program.
+    const auto* end = dynamic_cast<const ProgramEnd*>(&e);
+    const std::string text = end ? e.what() : "Run-time error: " + std::string(e.what());
+    if (!atStart || !end || !end->silent()) platform_.Boxes.MsgBox(text, end ? BoxIcon::Warning : BoxIcon::Failure);
+    if (atStart) End(end ? kExitInputEnds : kExitRuntimeFailure);
+    return false;
+  }
+  if (!captions_->messages.empty()) {
+    std::string text;
+    for (const std::string& m : captions_->messages) text += (text.empty() ? "" : "\r") + m;
+    platform_.Boxes.MsgBox(text, BoxIcon::Warning);
+  }
+  analysisFile_ = file;
+  files_ = std::move(files);
+  model_ = std::move(model);
+  checks_.reset();
+  undo_.clear();
+  project_ = {};
+  projectWritable_ = true;
+  const std::string projectFile = ProjectFileFor(file);
+  std::error_code missing;
+  if (std::filesystem::exists(std::filesystem::path(projectFile), missing)) {
+    try {
+      project_ = ReadProjectFile(projectFile);
+    } catch (const ProgramEnd& e) {
+      projectWritable_ = false;
+      platform_.Boxes.MsgBox(std::string(e.what()) + "\rIt is left as it is, and what you set now is not kept.",
+                             BoxIcon::Warning);
     }
-    platform_.Open(file, kind);
-    platform_.Boxes.MsgBox(Summary(checks) + "\rThe " + what + " is " + file);
-  });
+  }
+  std::erase_if(project_.Offsets, [&](const ColumnSide& o) { return o.Support > model_->NumSupports; });
+  if (project_.MaxVolume) MaxVolumeBox->setText(ToQt(DecimalText(*project_.MaxVolume, 6)));
+  remembered_->AddRecent(FileNameToQt(file));
+  FillRecentMenu();
+  setWindowTitle(QFileInfo(FileNameToQt(file)).fileName() + " - " + kWindowCaption);
+  Plan->Clear();
+  for (QTableWidget* table : {ScheduleTable, ChecksTable, UpliftTable}) table->setRowCount(0);
+  combSBC->setEditText(project_.Sbc ? ToQt(*project_.Sbc) : QString());
+  if (project_.Sbc && !Design()) project_.Sbc.reset();
+  ShowStatus();
+  UpdateActions();
+  return true;
+}
+
+void FrmFoot::combSBC_Click() { ApplySbc(combSBC->currentText().toStdString()); }
+
+bool FrmFoot::ApplySbc(const std::string& text) {
+  const std::optional<std::string> before = project_.Sbc;
+  try {
+    project_.Sbc = IntText(SbcFromText(text));
+  } catch (const std::exception& e) {
+    platform_.Boxes.MsgBox(e.what(), BoxIcon::Warning);
+    combSBC->setEditText(before ? ToQt(*before) : QString());
+    return false;
+  }
+  combSBC->setEditText(ToQt(*project_.Sbc));
+  if (!Design()) {
+    project_.Sbc = before;
+    combSBC->setEditText(before ? ToQt(*before) : QString());
+    return false;
+  }
+  SaveProject();
+  return true;
+}
+
+bool FrmFoot::ApplyMaxVolume(const std::string& text) {
+  const std::optional<float> before = project_.MaxVolume;
+  try {
+    project_.MaxVolume = MaxVolumeFromText(text);
+  } catch (const ProgramEnd& e) {
+    platform_.Boxes.MsgBox(e.what(), BoxIcon::Warning);
+    MaxVolumeBox->setText(ToQt(DecimalText(before.value_or(10), 6)));
+    return false;
+  }
+  if (project_.Sbc && !Design()) {
+    project_.MaxVolume = before;
+    return false;
+  }
+  SaveProject();
+  return true;
+}
+
+bool FrmFoot::Design() {
+  if (!project_.Sbc || !files_) return false;
+  auto model = std::make_unique<Model>();
+  QuietMessages quiet;  // the reading's messages were shown when the file was opened
+  const JobRequest request{.AnalysisFile = analysisFile_,
+                           .Sbc = project_.Sbc,
+                           .MaxVolume = project_.MaxVolume.value_or(10),
+                           .Offsets = project_.Offsets,
+                           .Project = project_.Project};
+  try {
+    std::optional<checks::DesignChecks> checks = DesignJob(*model, request, *files_, quiet);
+    model_ = std::move(model);
+    checks_ = std::move(checks);
+  } catch (const ProgramEnd& e) {
+    platform_.Boxes.MsgBox(e.what(), BoxIcon::Warning);
+    return false;
+  } catch (const std::exception& e) {
+    platform_.Boxes.MsgBox(std::string("Run-time error: ") + e.what(), BoxIcon::Failure);
+    return false;
+  }
+  ShowDesign();
+  return true;
+}
+
+void FrmFoot::ShowDesign() {
+  Plan->ShowPlan(PlanDrawing(*model_), PlanFootings(*model_, *checks_));
+  FillSchedule(*ScheduleTable, *model_);
+  FillChecks(*ChecksTable, *checks_);
+  FillUplift(*UpliftTable, *model_);
+  ShowStatus();
+  UpdateActions();
+}
+
+void FrmFoot::ShowStatus() {
+  FileLabel->setText(analysisFile_.empty() ? QString() : QFileInfo(FileNameToQt(analysisFile_)).fileName());
+  FileLabel->setToolTip(FileNameToQt(analysisFile_));
+  SbcLabel->setText(checks_ ? ToQt("SBC " + *project_.Sbc + " kN/m2") : tr("No SBC chosen"));
+  if (!checks_) {
+    CountsLabel->clear();
+    statusBar()->showMessage(analysisFile_.empty() ? QString() : tr("Choose the SBC in kN/m2 to design the footings"));
+    return;
+  }
+  const checks::DesignChecks& c = *checks_;
+  QString counts = QString("%1 ok \u00b7 %2 fail \u00b7 %3 not designed").arg(c.ok).arg(c.fails).arg(c.notDesigned);
+  if (!c.clashes.empty()) counts += QString(" \u00b7 %1 clashing").arg(c.clashes.size());
+  CountsLabel->setText(counts);
+  statusBar()->showMessage(ToQt(kDragHint).trimmed());
+}
+
+void FrmFoot::UpdateActions() {
+  const bool designed = checks_.has_value();
+  for (QAction* item : {dezine, sendtoacad, sendtoXL, sendReport}) item->setEnabled(designed);
+  resetOffsets->setEnabled(designed && !SidesOf(*model_).empty());
+  reload->setEnabled(!analysisFile_.empty());
+  combSBC->setEnabled(!analysisFile_.empty());
+  MaxVolumeBox->setEnabled(!analysisFile_.empty());
+  fit->setEnabled(designed);
+}
+
+void FrmFoot::MoveColumn(int support, int16 x, int16 y) {
+  if (!checks_ || support < 1 || support > model_->NumSupports) return;
+  const FootingRecord& f = model_->Footings[support];
+  if (f.OffsetX == x && f.OffsetY == y) return;
+  undo_.push(new SidesCommand(*this, tr("Move the column of support %1").arg(support), {{support, f.OffsetX, f.OffsetY}},
+                              {{support, x, y}}));
+}
+
+void FrmFoot::ResetOffsets() {
+  if (!checks_) return;
+  std::vector<ColumnSide> before = SidesOf(*model_), after = before;
+  if (before.empty()) return;
+  for (ColumnSide& s : after) s.X = s.Y = 0;
+  undo_.push(new SidesCommand(*this, tr("Reset offsets"), before, after));
+}
+
+void FrmFoot::SetSides(const std::vector<ColumnSide>& sides) {
+  if (!checks_) return;
+  try {
+    checks_ = MoveColumns(*model_, sides);
+  } catch (const std::exception& e) {
+    platform_.Boxes.MsgBox(std::string("Run-time error: ") + e.what(), BoxIcon::Failure);
+  }
+  project_.Offsets = SidesOf(*model_);
+  ShowDesign();
+  SaveProject();
+}
+
+void FrmFoot::SaveProject() {
+  if (!projectWritable_ || !platform_.SaveProjects || analysisFile_.empty()) return;
+  try {
+    SaveProjectFile(project_, ProjectFileFor(analysisFile_));
+    project_.Text = ProjectText(project_);
+  } catch (const std::exception& e) {
+    statusBar()->showMessage(tr("The project file was not saved: %1").arg(QString::fromStdString(e.what())));
+  }
+}
+
+bool FrmFoot::WriteBeside(const OutputFiles& files, const std::string& what) {
+  const WrittenFiles written = WriteOutputs(*model_, *checks_, files);
+  if (!written.Failures.empty()) {
+    platform_.Boxes.MsgBox("The " + what + " was not written: " + written.Failures.front(), BoxIcon::Warning);
+    return false;
+  }
+  return true;
 }
 
 void FrmFoot::dezine_Click() {
-  const std::string report = FileBeside(model_->AnlFilePath, "-report.html");
-  WriteBeside({.Report = report}, report, DesktopFile::Page, "calculation report");
+  if (!Design()) return;
+  const std::string report = FileBeside(analysisFile_, "-report.html");
+  if (!WriteBeside({.Report = report}, "calculation report")) return;
+  if (platform_.Boxes.Ask(Summary(*checks_) + "\rThe calculation report is " + report, SummaryIcon(*checks_),
+                          "Open report", "Close"))
+    platform_.Open(report, DesktopFile::Page);
+}
+
+void FrmFoot::SendReport() {
+  const std::string report = FileBeside(analysisFile_, "-report.html");
+  if (!WriteBeside({.Report = report}, "calculation report")) return;
+  platform_.Open(report, DesktopFile::Page);
+  statusBar()->showMessage(FileNameToQt("The calculation report is " + report));
 }
 
 void FrmFoot::sendtoXL_Click() {
-  const std::string workbook = FileBeside(model_->AnlFilePath, ".xlsx");
-  WriteBeside({.Workbook = workbook}, workbook, DesktopFile::Workbook, "workbook");
+  const std::string workbook = FileBeside(analysisFile_, ".xlsx");
+  if (!WriteBeside({.Workbook = workbook}, "workbook")) return;
+  platform_.Open(workbook, DesktopFile::Workbook);
+  statusBar()->showMessage(FileNameToQt("The workbook is " + workbook));
+}
+
+std::optional<std::string> FrmFoot::HandOffTarget() {
+  if (!AllOk(*checks_) && !platform_.Boxes.Ask(Summary(*checks_) + "\rThe drawing shows the design as it is.",
+                                               BoxIcon::Warning, "Send anyway", "Cancel"))
+    return std::nullopt;
+  const std::string target = DrawingFileName(analysisFile_);
+  if (FolderTakesFiles(std::filesystem::path(target).parent_path().string())) return target;
+  // A folder that takes no files (read-only, on a CD): the user says where.
+  const std::string saved = platform_.Cad.SavedFileName(target);
+  const QString suffix = QFileInfo(FileNameToQt(saved)).suffix();
+  const std::string chosen = platform_.Files.ChooseFileToSave(
+      tr("Drawings (*.%1)").arg(suffix), FileNameToQt(saved));
+  if (chosen.empty()) return std::nullopt;
+  return chosen;
 }
 
 void FrmFoot::sendtoacad_Click() {
-  Guarded([&] {
-    const HandOffContext context{
-        .ProgramFolder = platform_.ProgramFolder,
-        .AnlFilePath = model_->AnlFilePath,
-        .DetailedDesign =
-            [this] {
-              // The drawing is made as designed; the user hears first which groups need a look.
-              const checks::DesignChecks checks = FinishDesign(*model_);
-              if (!AllOk(checks)) platform_.Boxes.MsgBox(Summary(checks) + "\rThe drawing shows the design as it is.");
-            },
-        .WriteDrawing = [this](const std::string& fileName) { SaveDrawingDxf(*model_, fileName); },
-        .Messages = *messages_,
-    };
-    const HandOffResult result = SendToCad(platform_.Cad, context);
-    if (!result.ProgramEnds) return;
-    if (result.DrawingFailure)
-      platform_.Boxes.MsgBox("Run-time error: " + *result.DrawingFailure + "\nNo drawing was made.");
-    End(result.DrawingFailure ? kExitRuntimeFailure : kExitOk);
-  });
+  if (!checks_) return;
+  class Boxes : public UserMessages {
+   public:
+    explicit Boxes(MessageBoxes& boxes) : boxes_(boxes) {}
+    void ShowMessage(const std::string& text) override { boxes_.MsgBox(text, BoxIcon::Information); }
+    void SetCaption(StatusLabel, const std::string&) override {}
+
+   private:
+    MessageBoxes& boxes_;
+  } boxes(platform_.Boxes);
+  const HandOffResult result =
+      SendToCad(platform_.Cad, {.AnlFilePath = analysisFile_,
+                                .Target = [this] { return HandOffTarget(); },
+                                .DetailedDesign = [] {},  // the design shown is finished and checked
+                                .WriteDrawing = [this](const std::string& file) { SaveDrawingDxf(*model_, file); },
+                                .Messages = boxes,
+                                .TemporaryRoot = platform_.TemporaryRoot});
+  if (result.Outcome == HandOffOutcome::NoCad) return;
+  if (result.Outcome == HandOffOutcome::Cancelled) return statusBar()->showMessage(tr("No drawing was sent."));
+  const std::string drawing = platform_.Cad.SavedFileName(result.Drawing);
+  std::string failures;
+  for (const HandOffFailure& f : result.Failures) failures += "\r" + f.Text();
+  if (result.DrawingFailure)
+    platform_.Boxes.MsgBox("Run-time error: " + *result.DrawingFailure + "\nNo drawing was made." + failures,
+                           BoxIcon::Failure);
+  else if (!result.Failures.empty())
+    platform_.Boxes.MsgBox("The drawing " + drawing + " may not be complete. These steps failed:" + failures,
+                           BoxIcon::Warning);
+  else
+    statusBar()->showMessage(FileNameToQt("The drawing is " + drawing));
 }
 
-void FrmFoot::ex_t_Click() { End(kExitOk); }
-
-void FrmFoot::LabCol_MouseDown(int16 Index, int16 Button, int16, float X, float Y) {
-  Guarded([&] {
-    const FootingRecord& footing = model_->Footings[Index];
-    if (Button == kRightButton) platform_.Boxes.MsgBox(ColumnReadout(footing));
-    StartColumnDrag(drag_, footing, Plan->LabCol(Index), X, Y);
-  });
-}
-
-void FrmFoot::LabCol_MouseMove(int16 Index, int16 Button, int16, float X, float Y) {
-  if (Button != kLeftButton) return;
-  Guarded([&] {
-    const std::string readout = DragColumn(drag_, *model_, Index, Plan->LabCol(Index), *PicFoot, X, Y);
-    setWindowTitle(ToQt(readout));
-  });
-}
-
-void FrmFoot::FramePlan(Model& model) {
-  if (!isVisible()) show();
-  PicFoot->setGeometry(QRect(QPoint(0, 0), centralWidget()->size()));
-  frame_ = footmark::FramePlan(model, *PicFoot);
-}
-
-void FrmFoot::LoadColLab(Model& model) { footmark::LoadColLab(model, *Plan); }
-
-void FrmFoot::ShowColumnMarkers(Model& model) {
-  for (int i = 1; i <= model.NumSupports; ++i) Plan->LabCol(i).show();
-}
-
-void FrmFoot::loadGrid(Model& model) { footmark::loadGrid(model, *Plan); }
+void FrmFoot::ex_t_Click() { close(); }
 
 void FrmFoot::closeEvent(QCloseEvent* event) {
+  remembered_->SaveWindow(*this);
   End(kExitOk);
   event->accept();
-}
-
-void FrmFoot::Guarded(const std::function<void()>& handler) {
-  if (ended_) return;
-  try {
-    handler();
-  } catch (const ProgramEnd& e) {
-    if (!e.silent()) platform_.Boxes.MsgBox(e.what());
-    End(kExitInputEnds);
-  } catch (const std::exception& e) {
-    platform_.Boxes.MsgBox(std::string("Run-time error: ") + e.what());
-    End(kExitRuntimeFailure);
-  }
 }
 
 void FrmFoot::End(int status) {

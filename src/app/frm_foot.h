@@ -1,31 +1,40 @@
-// FrmFoot, the one window: the SBC chooser, three information labels, the
-// plan and the menu bar. It shows, forwards events and calls the core; the
-// plan's work is in src/plan, the design in the core.
+// FrmFoot, the one window: the plan of the design in the middle, the SBC and
+// the reference volume in a tool bar, the schedule, the checks and the
+// uplift in panels beside it, the file, the SBC and the verdicts in the
+// status bar. It shows, forwards events and calls the core: every design is
+// the pipeline's job (pipeline/pipeline.h), the plan's drawing and items are
+// src/plan's, the hand-off is src/handoff's.
 #pragma once
 
 #include <QMainWindow>
+#include <QUndoStack>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
-#include "design/design_run.h"
+#include "checks/design_checks.h"
 #include "handoff/desktop_open.h"
 #include "model/model.h"
 #include "model/text_stream.h"
 #include "pipeline/pipeline.h"
-#include "plan/column_drag.h"
 #include "plan/file_open_dialog.h"
 #include "plan/message_box.h"
-#include "plan/picture_box.h"
 #include "plan/plan_view.h"
+#include "project/project_file.h"
 
 class QAction;
 class QComboBox;
 class QLabel;
+class QLineEdit;
+class QMenu;
+class QTableWidget;
 
 namespace footmark {
 
 class CadAttacher;
+class Remembered;
 
 inline constexpr const char* kWindowCaption = "Footmark";
 
@@ -34,82 +43,113 @@ struct FormPlatform {
   FileChooser& Files;
   MessageBoxes& Boxes;
   CadAttacher& Cad;
-  std::string ProgramFolder;  // where the hand-off writes its temporary drawings
+  QString SettingsFile;  // what is remembered (INI); empty: nothing
   // Shows a written file in the desktop's program for it, when there is one.
   std::function<bool(const std::string& file, DesktopFile kind)> Open = OpenWithDesktop;
+  std::string TemporaryRoot = {};  // the hand-off's scratch folders go below it ("" the system's)
+  bool SaveProjects = true;        // false: no project file is written (an unattended run)
 };
 
-class FrmFoot : public QMainWindow, public PlanWindowSteps {
+class FrmFoot : public QMainWindow {
+  Q_OBJECT
+
  public:
   explicit FrmFoot(FormPlatform platform);
   ~FrmFoot() override;
 
-  // Start-up: caption, the analysis file (chosen in the dialog unless given),
-  // the two readers. A cancelled dialog ends the program.
+  // Start-up: the analysis file (chosen in the dialog unless given), its
+  // project file, and the design at the project's SBC. A cancelled dialog or
+  // a file that cannot be read ends the program.
   void Form_Load(const std::string& analysisFile = {});
-  // The SBC choice: the design run and the plan. Possible once per run.
+  // Another analysis file; one that cannot be read is told, and the window
+  // keeps the file it had.
+  bool OpenFile(const std::string& file);
+  void Reload();
+  // The SBC typed or picked, checked as the batch front end checks it; the
+  // design runs at once and keeps the offsets. A value refused is told and
+  // the SBC stays as it was.
+  bool ApplySbc(const std::string& text);
   void combSBC_Click();
-  // "Design": the detailed design, its checks and the calculation report
-  // beside the analysis file, shown in the browser, with a summary box.
+  bool ApplyMaxVolume(const std::string& text);
+  // "Design": the design again, the calculation report beside the analysis
+  // file and a summary that opens it when asked.
   void dezine_Click();
-  // "Send to Excel": the workbook beside the analysis file, shown in the
-  // spreadsheet program; the program goes on.
   void sendtoXL_Click();
+  void SendReport();
   void sendtoacad_Click();
+  void ResetOffsets();
+  // The column of a support put to sides, one step to undo.
+  void MoveColumn(int support, int16 x, int16 y);
   void ex_t_Click();
-  void LabCol_MouseDown(int16 Index, int16 Button, int16 Shift, float X, float Y);
-  void LabCol_MouseMove(int16 Index, int16 Button, int16 Shift, float X, float Y);
 
-  // The design run's steps on screen.
-  void FramePlan(Model& model) override;
-  void LoadColLab(Model& model) override;
-  void ShowColumnMarkers(Model& model) override;
-  void loadGrid(Model& model) override;
-
-  // Whether the program has ended, and its exit status.
   bool Ended() const { return ended_; }
   int ExitStatus() const { return exitStatus_; }
   const Model& model() const { return *model_; }
-  const PlanFrame& Frame() const { return frame_; }
-  // The reference volume of the first pedestal candidate, m3 (10 unless set).
-  void SetMaxVolume(float m3) { model_->MaxVolume = m3; }
+  const std::optional<checks::DesignChecks>& Checks() const { return checks_; }
+  const ProjectSettings& Project() const { return project_; }
+  const std::string& AnalysisFile() const { return analysisFile_; }
+  QUndoStack& UndoStack() { return undo_; }
 
   // The controls, as the layout names them.
   QComboBox* combSBC = nullptr;
-  QLabel* Label1 = nullptr;
+  QLineEdit* MaxVolumeBox = nullptr;
   QLabel* LabNoSrea = nullptr;
   QLabel* LabLoadCases = nullptr;
   QLabel* LabFckFe = nullptr;
-  PictureBox* PicFoot = nullptr;
-  std::unique_ptr<PlanControls> Plan;  // LabCol, LineGrd, LineGrdY
-  CommonDialog CommonDialog1;
+  PlanView* Plan = nullptr;
+  QTableWidget* ScheduleTable = nullptr;
+  QTableWidget* ChecksTable = nullptr;
+  QTableWidget* UpliftTable = nullptr;
+  QLabel* FileLabel = nullptr;
+  QLabel* SbcLabel = nullptr;
+  QLabel* CountsLabel = nullptr;
+  QMenu* RecentMenu = nullptr;
+  QAction* openFile = nullptr;
+  QAction* reload = nullptr;
+  QAction* ex_t = nullptr;
   QAction* dezine = nullptr;
-  QAction* Grping = nullptr;
-  QAction* Coffset = nullptr;
+  QAction* resetOffsets = nullptr;
   QAction* sendtoacad = nullptr;
   QAction* sendtoXL = nullptr;
-  QAction* ex_t = nullptr;
+  QAction* sendReport = nullptr;
+  QAction* undo = nullptr;
+  QAction* redo = nullptr;
+  QAction* fit = nullptr;
+  QAction* readme = nullptr;
+  QAction* about = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  class LabelMessages;
+  class Captions;
+  friend class SidesCommand;
   void BuildControls();
-  void BuildMenu();
-  // Finishes and checks the design, writes one output beside the analysis
-  // file and opens it; says so, or why it could not be written.
-  void WriteBeside(OutputFiles files, const std::string& file, DesktopFile kind, const std::string& what);
-  // Runs a handler; a failure it raises is told in a box and ends the program.
-  void Guarded(const std::function<void()>& handler);
+  void BuildMenus();
+  void FillRecentMenu();
+  void ShowReadme();
+  bool Load(const std::string& file, bool atStart);
+  bool Design();
+  void ShowDesign();
+  void UpdateActions();
+  void ShowStatus();
+  void SetSides(const std::vector<ColumnSide>& sides);
+  void SaveProject();
+  // Writes outputs beside the analysis file; a failure is told in a box.
+  bool WriteBeside(const OutputFiles& files, const std::string& what);
+  std::optional<std::string> HandOffTarget();
   void End(int status);
 
   FormPlatform platform_;
+  std::unique_ptr<Remembered> remembered_;
+  std::unique_ptr<Captions> captions_;
+  std::string analysisFile_;
+  std::unique_ptr<FileSystem> files_;
   std::unique_ptr<Model> model_;
-  std::unique_ptr<LabelMessages> messages_;
-  FileSystem files_;
-  DragState drag_;
-  PlanFrame frame_;
+  std::optional<checks::DesignChecks> checks_;
+  ProjectSettings project_;
+  bool projectWritable_ = true;
+  QUndoStack undo_;
   bool ended_ = false;
   int exitStatus_ = 0;
 };

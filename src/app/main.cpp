@@ -4,17 +4,21 @@
 //   footmark [ANALYSIS_FILE] [--sbc KN_PER_M2] [--max-volume M3] [--screenshot PNG]
 //   footmark --help | --version
 //
-// --sbc chooses the SBC as if it were picked in the list; --max-volume sets
-// the reference volume of the first pedestal candidate (10 m3); --screenshot
-// saves a picture of the window once it is drawn and ends (messages then go
-// to standard error rather than into boxes).
+// --sbc chooses the SBC as if it were typed in the SBC box; --max-volume sets
+// the reference volume of the first pedestal candidate (10 m3); both are
+// kept in the project file beside the analysis file. --screenshot saves a
+// picture of the screen (of the window where there is no screen) once the
+// window is drawn and ends; messages then go to standard error rather than
+// into boxes, and nothing is remembered or saved.
 //
 // Exit status: 0 normal end, 2 the input ended the program or a bad command
 // line, 3 a run-time failure.
 #include <QApplication>
-#include <QComboBox>
-#include <QFile>
+#include <QPixmap>
+#include <QScreen>
+#include <QSettings>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <iostream>
 #include <optional>
@@ -25,6 +29,7 @@
 #include "design/design_run.h"
 #include "handoff/cad_application.h"
 #include "model/failure.h"
+#include "model/platform_paths.h"
 #include "model/scratch_files.h"
 
 #ifndef FOOTMARK_VERSION
@@ -37,23 +42,23 @@ using namespace footmark;
 
 struct StartOptions {
   std::string analysisFile;
-  std::optional<QString> sbc;
+  std::optional<std::string> sbc;
+  std::optional<std::string> maxVolume;
   std::optional<QString> screenshot;
-  float maxVolume = 10;
 };
 
 // An unattended run (a screenshot) has nobody to close a box: the texts go
-// to standard error instead.
+// to standard error instead, and every question is answered no.
 class PrintedMessages : public MessageBoxes {
  public:
-  void MsgBox(const std::string& text) override {
+  void MsgBox(const std::string& text, BoxIcon) override {
     std::string shown = text;
     std::replace(shown.begin(), shown.end(), '\r', '\n');  // a carriage return starts a line
     std::cerr << shown << '\n';
   }
-  void ListBox(const std::string& heading, const std::vector<std::string>& messages) override {
-    MsgBox(heading);
-    for (const std::string& m : messages) MsgBox(m);
+  bool Ask(const std::string& text, BoxIcon icon, const std::string&, const std::string&) override {
+    MsgBox(text, icon);
+    return false;
   }
 };
 
@@ -66,17 +71,19 @@ constexpr const char* kHelp =
     "  or:  footmark --help | --version\n"
     "\n"
     "footmark shows the plan of a building frame from the text output (.ANL)\n"
-    "of a STAAD analysis, designs its isolated footings by IS 456:2000 for the\n"
-    "SBC chosen, lets columns be dragged off their grid points, and writes the\n"
-    "calculation report and the workbook beside the analysis file or hands the\n"
-    "drawing to a running CAD program. Without ANALYSIS_FILE it asks for one.\n"
+    "of a STAAD analysis with its isolated footings designed by IS 456:2000 at\n"
+    "the SBC chosen, each coloured by its verdict; columns are dragged off their\n"
+    "grid points, the SBC changed at any time, and the calculation report, the\n"
+    "workbook and the drawing are written beside the analysis file or handed to\n"
+    "a running CAD program. Without ANALYSIS_FILE it asks for one. What is set\n"
+    "is kept in NAME.footmark.json beside the analysis file.\n"
     "\n"
     "Options:\n"
-    "  --sbc KN_PER_M2       choose the SBC as if it were picked in the list\n"
+    "  --sbc KN_PER_M2       the SBC, as if it were typed in the SBC box\n"
     "  --max-volume M3       reference volume of the first pedestal candidate\n"
     "                        (10 m3, at most 1000000)\n"
-    "  --screenshot PNG      save a picture of the window once it is drawn, and\n"
-    "                        end (messages then go to standard error)\n"
+    "  --screenshot PNG      save a picture of the screen once the window is\n"
+    "                        drawn, and end (messages then go to standard error)\n"
     "  -h, --help            this text\n"
     "  --version             the version\n"
     "\n"
@@ -87,28 +94,47 @@ constexpr const char* kHelp =
     "\n"
     "The same design without a window: footmark-cli (footmark-cli --help).\n";
 
-// Arguments are taken as bytes, so that a file name reaches the file system
-// unchanged.
-std::optional<StartOptions> ParseOptions(int argc, char** argv) {
+std::optional<StartOptions> ParseOptions(const std::vector<std::string>& args) {
   StartOptions options;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if ((arg == "--sbc" || arg == "--screenshot") && i + 1 < argc) {
-      (arg == "--sbc" ? options.sbc : options.screenshot) = QString::fromLocal8Bit(argv[++i]);
-    } else if (arg == "--max-volume" && i + 1 < argc) {
-      try {
-        options.maxVolume = MaxVolumeFromText(argv[++i]);
-      } catch (const ProgramEnd& e) {
-        std::cerr << "footmark: " << e.what() << '\n';
-        return std::nullopt;
-      }
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const bool valued = arg == "--sbc" || arg == "--max-volume" || arg == "--screenshot";
+    if (valued && i + 1 < args.size()) {
+      const std::string& value = args[++i];
+      if (arg == "--sbc") options.sbc = value;
+      if (arg == "--max-volume") options.maxVolume = value;
+      if (arg == "--screenshot") options.screenshot = QString::fromStdString(value);
     } else if (arg.starts_with("-") || !options.analysisFile.empty()) {
       return std::nullopt;
     } else {
       options.analysisFile = arg;
     }
   }
+  if (options.maxVolume) {
+    try {
+      MaxVolumeFromText(*options.maxVolume);
+    } catch (const ProgramEnd& e) {
+      std::cerr << "footmark: " << e.what() << '\n';
+      return std::nullopt;
+    }
+  }
   return options;
+}
+
+// The picture once the window is on the screen and drawn: the whole screen
+// on a real display, so that the frame of the window manager shows.
+void SaveScreenshot(FrmFoot& window, const QString& file, int triesLeft = 50) {
+  if (!window.windowHandle()->isExposed() && triesLeft > 0) {
+    QTimer::singleShot(100, &window, [&window, file, triesLeft] { SaveScreenshot(window, file, triesLeft - 1); });
+    return;
+  }
+  QTimer::singleShot(500, &window, [&window, file] {
+    QPixmap picture = window.screen()->grabWindow(0);
+    if (picture.isNull() || QGuiApplication::platformName() == "offscreen") picture = window.grab();
+    const bool saved = picture.save(file);
+    if (!saved) std::cerr << "footmark: cannot write " << file.toStdString() << '\n';
+    QCoreApplication::exit(saved ? kExitOk : kExitRuntimeFailure);
+  });
 }
 
 }  // namespace
@@ -129,7 +155,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);  // takes the toolkit's own arguments out of argv
   QApplication::setApplicationName(kWindowCaption);
   QApplication::setApplicationDisplayName(kWindowCaption);
-  const std::optional<StartOptions> options = ParseOptions(argc, argv);
+  const std::optional<StartOptions> options = ParseOptions(Utf8Arguments(argc, argv));
   if (!options) {
     std::cerr << kUsage;
     return kExitInputEnds;
@@ -138,24 +164,17 @@ int main(int argc, char** argv) {
   DialogFileChooser files;
   DialogMessageBoxes dialogBoxes;
   PrintedMessages printedBoxes;
-  MessageBoxes& boxes = options->screenshot ? static_cast<MessageBoxes&>(printedBoxes) : dialogBoxes;
+  const bool unattended = options->screenshot.has_value();
+  MessageBoxes& boxes = unattended ? static_cast<MessageBoxes&>(printedBoxes) : dialogBoxes;
   const std::unique_ptr<CadAttacher> cad = PlatformCadAttacher();
-  FrmFoot window({files, boxes, *cad, QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()});
-  window.SetMaxVolume(options->maxVolume);
+  const QString settings =
+      unattended ? QString() : QSettings(QSettings::IniFormat, QSettings::UserScope, "footmark", "footmark").fileName();
+  FrmFoot window({.Files = files, .Boxes = boxes, .Cad = *cad, .SettingsFile = settings, .SaveProjects = !unattended});
   window.Form_Load(options->analysisFile);
   if (window.Ended()) return window.ExitStatus();
   window.show();
-
-  QTimer::singleShot(0, &window, [&] {
-    if (options->sbc) {
-      window.combSBC->setEditText(*options->sbc);
-      window.combSBC_Click();
-    }
-    if (options->screenshot && !window.Ended()) {
-      const bool saved = window.grab().save(*options->screenshot);
-      if (!saved) std::cerr << "footmark: cannot write " << options->screenshot->toStdString() << '\n';
-      QCoreApplication::exit(saved ? kExitOk : kExitRuntimeFailure);
-    }
-  });
+  if (options->maxVolume) window.ApplyMaxVolume(*options->maxVolume);
+  if (options->sbc) window.ApplySbc(*options->sbc);
+  if (options->screenshot) SaveScreenshot(window, *options->screenshot);
   return QApplication::exec();
 }

@@ -32,7 +32,7 @@ float MaxVolumeFromText(const std::string& text) {
                                                  .AboveLow = true}));
 }
 
-void RunDesign(Model& model, int16 sbc, UserMessages& ui, PlanWindowSteps* window) {
+void RunDesign(Model& model, int16 sbc, UserMessages& ui) {
   model.SBC = static_cast<float>(sbc);
 
   BuildJointGrid(model);
@@ -46,10 +46,6 @@ void RunDesign(Model& model, int16 sbc, UserMessages& ui, PlanWindowSteps* windo
   FindGradeColumn(model);
   TrialFootingSizes(model, ui);
   CollectGridLines(model);
-  if (window) {
-    window->FramePlan(model);
-    window->LoadColLab(model);
-  }
   SortFootingSizes(model);
   BuildSizeClasses(model);
   AssignSizeClasses(model, 0);
@@ -57,10 +53,6 @@ void RunDesign(Model& model, int16 sbc, UserMessages& ui, PlanWindowSteps* windo
   for (int g = 1; g <= model.ColGroupCount; ++g) {
     model.CurColGroup = static_cast<int16>(g);
     NumberSubGroups(model, model.MergeLimits(g, 0));
-  }
-  if (window) {
-    window->ShowColumnMarkers(model);
-    window->loadGrid(model);
   }
 }
 

@@ -9,16 +9,6 @@
 
 namespace footmark {
 
-// The on-screen steps of the design run. The batch front end has none.
-class PlanWindowSteps {
- public:
-  virtual ~PlanWindowSteps() = default;
-  virtual void FramePlan(Model& model) = 0;     // size and scale the plan box
-  virtual void LoadColLab(Model& model) = 0;    // one column marker per support
-  virtual void ShowColumnMarkers(Model& model) = 0;
-  virtual void loadGrid(Model& model) = 0;      // grid lines and plan
-};
-
 // The SBC as the list holds it: a text that is not a number ends the program
 // (ProgramEnd, silent in the window); the value is rounded to a 16-bit whole
 // number, halves to even (beyond 16 bits is an overflow), and must be greater
@@ -32,8 +22,8 @@ float MaxVolumeFromText(const std::string& text);
 
 // The design run started by the SBC choice: joint grid, support records,
 // column stacks and groups, shear table, trial sizes, plan grid lines, size
-// classes and sub-groups. `window` may be null.
-void RunDesign(Model& model, int16 sbc, UserMessages& ui, PlanWindowSteps* window = nullptr);
+// classes and sub-groups.
+void RunDesign(Model& model, int16 sbc, UserMessages& ui);
 
 // The detailed design: footing design groups, their depth, pedestal and bars,
 // pedestal types and the column types of the schedule.

@@ -1,19 +1,28 @@
 #include "plan/file_open_dialog.h"
 
-#include <QFile>
+#include <QApplication>
 #include <QFileDialog>
 #include <QStringList>
 
-#include "plan/picture_box.h"
-
 namespace footmark {
 
-std::string DialogFileChooser::ChooseFileToOpen(const QString& nameFilters) {
-  const QString file = QFileDialog::getOpenFileName(nullptr, QString(), QString(), nameFilters);
-  return QFile::encodeName(file).toStdString();
+QString ToQt(const std::string& text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString CommonDialog::NameFilters(const std::string& filter) {
+// Inside the program a file name is UTF-8 on every system (model/platform_paths.h).
+QString FileNameToQt(const std::string& file) { return QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size())); }
+std::string FileNameFromQt(const QString& file) { return file.toUtf8().toStdString(); }
+
+std::string DialogFileChooser::ChooseFileToOpen(const QString& nameFilters, const QString& folder) {
+  return FileNameFromQt(QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), folder, nameFilters));
+}
+
+std::string DialogFileChooser::ChooseFileToSave(const QString& nameFilters, const QString& suggested) {
+  return FileNameFromQt(QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), suggested, nameFilters));
+}
+
+QString NameFilters(const std::string& filter) {
   const QStringList parts = ToQt(filter).split('|');
   QStringList entries;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {

@@ -1,43 +1,40 @@
-// The common file-open dialog: a Filter of "name|pattern" pairs joined
-// by "|", ShowOpen, and the FileName chosen (empty after a cancel). The
-// dialog itself sits behind FileChooser, which a test replaces.
+// The file dialogs: the analysis file to open, and a place to save a drawing
+// when the analysis file's folder takes no files. Both sit behind
+// FileChooser, which a test replaces.
 #pragma once
 
 #include <QString>
 #include <string>
 
-class QWidget;
-
 namespace footmark {
+
+// "Staad Files(*.ANL)|*.ANL|All Files(*.*)|*.*": the analysis files offered.
+inline constexpr const char* kAnalysisFilter = "Staad Files(*.ANL)|*.ANL|All Files(*.*)|*.*";
 
 class FileChooser {
  public:
   virtual ~FileChooser() = default;
   // The file picked in an open dialog offering these name filters (the
-  // toolkit's form, first entry the default); empty when cancelled.
-  virtual std::string ChooseFileToOpen(const QString& nameFilters) = 0;
+  // toolkit's form, first entry the default) from `folder`; empty when cancelled.
+  virtual std::string ChooseFileToOpen(const QString& nameFilters, const QString& folder) = 0;
+  // The file named in a save dialog that starts at `suggested`; empty when cancelled.
+  virtual std::string ChooseFileToSave(const QString& nameFilters, const QString& suggested) = 0;
 };
 
-// The toolkit's own file dialog, without title, start folder or flags.
 class DialogFileChooser : public FileChooser {
  public:
-  std::string ChooseFileToOpen(const QString& nameFilters) override;
+  std::string ChooseFileToOpen(const QString& nameFilters, const QString& folder) override;
+  std::string ChooseFileToSave(const QString& nameFilters, const QString& suggested) override;
 };
 
-class CommonDialog {
- public:
-  explicit CommonDialog(FileChooser& chooser) : chooser_(chooser) {}
+// "Staad Files(*.ANL)|*.ANL|All Files(*.*)|*.*" in the toolkit's form:
+// "Staad Files(*.ANL) (*.ANL);;All Files(*.*) (*)".
+QString NameFilters(const std::string& filter);
 
-  std::string Filter;
-  std::string FileName;
-  void ShowOpen() { FileName = chooser_.ChooseFileToOpen(NameFilters(Filter)); }
-
-  // "Staad Files(*.ANL)|*.ANL|All Files(*.*)|*.*" in the toolkit's form:
-  // "Staad Files(*.ANL) (*.ANL);;All Files(*.*) (*)".
-  static QString NameFilters(const std::string& filter);
-
- private:
-  FileChooser& chooser_;
-};
+// Text of the model (single-byte) as the toolkit shows it, and back.
+QString ToQt(const std::string& text);
+// A file name as the system gives it, and back.
+QString FileNameToQt(const std::string& file);
+std::string FileNameFromQt(const QString& file);
 
 }  // namespace footmark

@@ -1,58 +1,46 @@
 #include "plan/message_box.h"
 
 #include <QApplication>
-#include <QClipboard>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QFontDatabase>
-#include <QLabel>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
-
-#include "plan/picture_box.h"
 
 namespace footmark {
 
 namespace {
 
 // A carriage return inside a message starts a new line, as in the texts the
-// readers compose.
+// readers compose. The model's texts are single-byte; ours are UTF-8 and
+// ASCII wherever they meet the model's.
 QString Shown(const std::string& text) {
-  QString shown = ToQt(text);
+  QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   return shown.replace("\r\n", "\n").replace('\r', '\n');
+}
+
+QMessageBox::Icon Icon(BoxIcon icon) {
+  switch (icon) {
+    case BoxIcon::Information: return QMessageBox::Information;
+    case BoxIcon::Warning: return QMessageBox::Warning;
+    case BoxIcon::Failure: return QMessageBox::Critical;
+    case BoxIcon::None: break;
+  }
+  return QMessageBox::NoIcon;
 }
 
 }  // namespace
 
-void DialogMessageBoxes::ListBox(const std::string& heading, const std::vector<std::string>& messages) {
-  QDialog box(QApplication::activeWindow());
-  box.setWindowTitle(QApplication::applicationDisplayName());
-  auto* layout = new QVBoxLayout(&box);
-  auto* label = new QLabel(Shown(heading), &box);
-  label->setWordWrap(true);
-  layout->addWidget(label);
-  QStringList texts;
-  for (const std::string& m : messages) texts << Shown(m);
-  auto* list = new QPlainTextEdit(texts.join("\n\n"), &box);
-  list->setReadOnly(true);
-  list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  list->setMinimumSize(420, 320);
-  layout->addWidget(list);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
-  QPushButton* copy = buttons->addButton(QObject::tr("Copy"), QDialogButtonBox::ActionRole);
-  QObject::connect(copy, &QPushButton::clicked, &box, [list] { QGuiApplication::clipboard()->setText(list->toPlainText()); });
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
-  layout->addWidget(buttons);
+void DialogMessageBoxes::MsgBox(const std::string& text, BoxIcon icon) {
+  QMessageBox box(Icon(icon), QApplication::applicationDisplayName(), Shown(text), QMessageBox::Ok,
+                  QApplication::activeWindow());
   box.exec();
 }
 
-void DialogMessageBoxes::MsgBox(const std::string& text) {
-  const QString shown = Shown(text);
-  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), shown, QMessageBox::Ok,
+bool DialogMessageBoxes::Ask(const std::string& text, BoxIcon icon, const std::string& yes, const std::string& no) {
+  QMessageBox box(Icon(icon), QApplication::applicationDisplayName(), Shown(text), QMessageBox::NoButton,
                   QApplication::activeWindow());
+  QPushButton* accept = box.addButton(Shown(yes), QMessageBox::AcceptRole);
+  box.setDefaultButton(box.addButton(Shown(no), QMessageBox::RejectRole));
   box.exec();
+  return box.clickedButton() == accept;
 }
 
 }  // namespace footmark

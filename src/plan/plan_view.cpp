@@ -1,112 +1,198 @@
 #include "plan/plan_view.h"
 
-#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <cmath>
 
-#include "model/numerics.h"
-#include "plan/aligned_text.h"
+#include "plan/drawing_scene.h"
 
 namespace footmark {
 
 namespace {
 
-// The count of a counted set as an index (the count is held as a float).
-int Count(const Table<float, kMaxGridLines>& lines) { return ToInt16(lines[0]); }
-
-LineControl* LoadLine(const LineControl& element0) {
-  LineControl& line = element0.Container().AddLine(element0);
-  line.SetVisible(false);
-  return &line;
-}
-
-LineControl& LineTemplate(PictureBox& box, float x1, float y1, float x2, float y2) {
-  LineControl& line = box.AddLine(LineControl(box));
-  line.SetEnds(x1, y1, x2, y2);
-  return line;
-}
-
-ArrayLabel& MarkerTemplate(PictureBox& box) {
-  auto* label = new ArrayLabel(box, 0);  // owned by the box
-  label->Move(480, 360, 255, 255);
-  // The menu-text colour of the system, normally black.
-  label->SetBackColor(QApplication::palette("QMenu").color(QPalette::WindowText));
-  return *label;
+QString LegendText() {
+  QStringList entries;
+  for (PlanVerdict v : kPlanVerdicts)
+    entries << QString("<span style='color:%1'>&#9632;</span>&nbsp;%2").arg(VerdictColour(v).name(), PlanVerdictText(v));
+  return entries.join("&nbsp;&nbsp; ");
 }
 
 }  // namespace
 
-// Element 0 of each array sits where it was placed at design time, in the
-// box's twips; it is never shown.
-PlanControls::PlanControls(PictureBox& box)
-    : PicFoot(box),
-      LabCol("LabCol", MarkerTemplate(box), kMaxSupports,
-             [](const ArrayLabel& element0, int index) { return element0.LoadCopy(static_cast<int16>(index)); }),
-      LineGrd("LineGrd", LineTemplate(box, 360, 4560, 1320, 4560), kMaxGridLines,
-              [](const LineControl& element0, int) { return LoadLine(element0); }),
-      LineGrdY("LineGrdY", LineTemplate(box, 480, 3360, 480, 4200), kMaxGridLines,
-               [](const LineControl& element0, int) { return LoadLine(element0); }) {}
-
-MarkerSize ColumnMarkerSize(const FootingRecord& footing) {
-  if (footing.ColWidth < footing.ColDepth) return {1.2f, 0.8f};
-  if (footing.ColWidth > footing.ColDepth) return {0.8f, 1.2f};
-  return {1.0f, 1.0f};
+PlanView::PlanView(QWidget* parent) : QGraphicsView(parent) {
+  setScene(&scene_);
+  setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+  setTransformationAnchor(AnchorUnderMouse);
+  setResizeAnchor(AnchorViewCenter);
+  setDragMode(RubberBandDrag);
+  setBackgroundBrush(Qt::white);
+  setViewportUpdateMode(BoundingRectViewportUpdate);
+  legend_ = new QLabel(LegendText(), this);
+  legend_->setTextFormat(Qt::RichText);
+  legend_->setAutoFillBackground(true);
+  legend_->setContentsMargins(6, 3, 6, 3);
+  legend_->move(8, 8);
+  legend_->hide();
 }
 
-PlanFrame FramePlan(const Model& model, PictureBox& PicFoot) {
-  const auto& gx = model.GridLinesX;
-  const auto& gy = model.GridLinesY;
-  const float xMin = Sng(gx[1] - 2.0);
-  const float xMax = Sng(gx[Count(gx)] + 2.0);
-  const float yMin = Sng(gy[1] - 2.0);
-  const float yMax = Sng(gy[Count(gy)] + 2.0);
-  const double planWidth = static_cast<double>(xMax) - xMin;
-  const double planHeight = static_cast<double>(yMax) - yMin;
+// The items go with the scene and say nothing to a window that is going too.
+PlanView::~PlanView() { scene_.blockSignals(true); }
 
-  PlanFrame frame;
-  frame.PlanAspect = Divide(planHeight, planWidth);
-  frame.PlanScale = Sng(Divide(PicFoot.ScaleHeight(), PicFoot.ScaleWidth()));
-
-  if (frame.PlanAspect < frame.PlanScale) {
-    // Relatively wider than the box: equal bands above and below.
-    const float t = Sng(planWidth * frame.PlanScale);
-    const float d = Sng((t - planHeight) / 2);
-    PicFoot.Scale(xMin, Sng(static_cast<double>(yMin) - d), xMax, Sng(static_cast<double>(yMax) + d));
-  } else {
-    const float w = Sng(Divide(planHeight, frame.PlanScale));
-    const float d = Sng((w - planWidth) / 2);
-    PicFoot.Scale(Sng(static_cast<double>(xMin) - d), yMin, Sng(static_cast<double>(xMax) + d), yMax);
-  }
-
-  // One text line below the upper margin line of the plan.
-  PrintAligned(PicFoot, kDragHint, Sng((static_cast<double>(xMin) + xMax) / 2), Sng(yMin + PicFoot.TextHeight("H")),
-               kAlignCentre);
-  return frame;
+void PlanView::Clear() {
+  drag_.reset();
+  scene_.clear();
+  footings_.clear();
+  handles_.clear();
+  legend_->hide();
 }
 
-void LoadColLab(const Model& model, PlanControls& plan) {
-  for (int i = 1; i <= model.NumSupports; ++i) {
-    const FootingRecord& f = model.Footings[i];
-    const MarkerSize size = ColumnMarkerSize(f);
-    ArrayLabel& marker = plan.LabCol.Load(i);
-    marker.Move(Sng(f.PosX - size.Width / 2.0), Sng(f.PosY - size.Height / 2.0), size.Width, size.Height);
-    marker.show();
+void PlanView::ShowPlan(const Drawing& drawing, const std::vector<PlanFooting>& footings) {
+  const QStringList selected = [&] {
+    QStringList groups;
+    for (QGraphicsItem* item : scene_.selectedItems())
+      if (item->type() == FootingItem::Type) groups << QString::fromStdString(static_cast<FootingItem*>(item)->Footing().Group);
+    return groups;
+  }();
+  Clear();
+  extents_ = AddDrawing(scene_, drawing);
+  for (const PlanFooting& f : footings) {
+    auto* footing = new FootingItem(f);
+    scene_.addItem(footing);
+    auto* handle = new ColumnHandle(*footing);
+    scene_.addItem(handle);
+    footings_.push_back(footing);
+    handles_.push_back(handle);
+    extents_ |= footing->sceneBoundingRect();
   }
+  // Room to pan a little past the drawing.
+  const double margin = std::max(extents_.width(), extents_.height()) * 0.25 + 2;
+  scene_.setSceneRect(extents_.adjusted(-margin, -margin, margin, margin));
+  SelectGroups(selected);
+  legend_->adjustSize();
+  legend_->show();
+  if (fitted_) Fit();
 }
 
-void loadGrid(const Model& model, PlanControls& plan) {
-  const auto& gx = model.GridLinesX;
-  const auto& gy = model.GridLinesY;
-  const int nX = Count(gx);
-  const int nY = Count(gy);
-  for (int i = 1; i <= nY; ++i) {
-    LineControl& line = plan.LineGrd.Load(i);
-    line.SetEnds(gx[1], gy[i], gx[nX], gy[i]);
-    line.SetVisible(true);
+void PlanView::Fit() {
+  if (extents_.isEmpty()) return;
+  fitInView(extents_.adjusted(-1, -1, 1, 1), Qt::KeepAspectRatio);
+  fitted_ = true;
+  emit zoomChanged();
+}
+
+void PlanView::ZoomBy(double factor) {
+  // Between a whole building on a thumbnail and a column filling the screen.
+  const double now = transform().m11();
+  if ((factor > 1 && now > 2000) || (factor < 1 && now < 0.05)) return;
+  scale(factor, factor);
+  fitted_ = false;
+  emit zoomChanged();
+}
+
+FootingItem* PlanView::Footing(int support) const {
+  return support >= 1 && support <= static_cast<int>(footings_.size()) ? footings_[support - 1] : nullptr;
+}
+
+std::vector<FootingItem*> PlanView::Footings() const { return footings_; }
+
+ColumnHandle* PlanView::Handle(int support) const {
+  return support >= 1 && support <= static_cast<int>(handles_.size()) ? handles_[support - 1] : nullptr;
+}
+
+void PlanView::SelectGroups(const QStringList& groups) {
+  const QSignalBlocker quiet(&scene_);
+  for (FootingItem* f : footings_) f->setSelected(groups.contains(QString::fromStdString(f->Footing().Group)));
+  emit scene_.selectionChanged();
+}
+
+void PlanView::wheelEvent(QWheelEvent* event) {
+  const int steps = event->angleDelta().y();
+  if (steps == 0) return QGraphicsView::wheelEvent(event);
+  ZoomBy(std::pow(1.0015, steps));
+  event->accept();
+}
+
+void PlanView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::MiddleButton || (event->button() == Qt::LeftButton && spaceHeld_)) {
+    panFrom_ = event->position().toPoint();
+    viewport()->setCursor(Qt::ClosedHandCursor);
+    return event->accept();
   }
-  for (int i = 1; i <= nX; ++i) {
-    LineControl& line = plan.LineGrdY.Load(i);
-    line.SetEnds(gx[i], gy[1], gx[i], gy[nY]);
-    line.SetVisible(true);
+  if (event->button() == Qt::LeftButton) {
+    for (QGraphicsItem* item : items(event->position().toPoint())) {
+      if (item->type() != ColumnHandle::Type) continue;
+      auto* handle = static_cast<ColumnHandle*>(item);
+      const ColumnMarker& m = handle->Marker();
+      drag_ = Drag{handle, event->position(),
+                   {m.Left(), m.Top(), m.Column.SideX, m.Column.SideY, OffsetReadout(m.Column, m.Left(), m.Top())}};
+      scene_.clearSelection();
+      handle->Footing().setSelected(true);
+      return event->accept();
+    }
   }
+  QGraphicsView::mousePressEvent(event);
+}
+
+void PlanView::mouseMoveEvent(QMouseEvent* event) {
+  if (panFrom_) {
+    const QPoint now = event->position().toPoint(), by = now - *panFrom_;
+    panFrom_ = now;
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() - by.x());
+    verticalScrollBar()->setValue(verticalScrollBar()->value() - by.y());
+    fitted_ = false;
+    return event->accept();
+  }
+  if (drag_ && (event->buttons() & Qt::LeftButton)) {
+    // The pointer's way on the screen, in metres: the view may scroll under it.
+    const QPointF by = (event->position() - drag_->from) / transform().m11();
+    drag_->step = DragColumn(drag_->handle->Marker(), by.x(), by.y());
+    drag_->handle->MoveTo(drag_->step.Left, drag_->step.Top);
+    emit columnDragged(drag_->handle->Footing().Footing().Support, QString::fromStdString(drag_->step.Readout));
+    return event->accept();
+  }
+  QGraphicsView::mouseMoveEvent(event);
+}
+
+void PlanView::mouseReleaseEvent(QMouseEvent* event) {
+  if (panFrom_ && (event->button() == Qt::MiddleButton || event->button() == Qt::LeftButton)) {
+    panFrom_.reset();
+    viewport()->setCursor(spaceHeld_ ? Qt::OpenHandCursor : Qt::ArrowCursor);
+    return event->accept();
+  }
+  if (drag_ && event->button() == Qt::LeftButton) {
+    const Drag done = *drag_;
+    drag_.reset();
+    emit columnDropped(done.handle->Footing().Footing().Support, done.step.SideX, done.step.SideY);
+    return event->accept();
+  }
+  QGraphicsView::mouseReleaseEvent(event);
+}
+
+void PlanView::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+    spaceHeld_ = true;
+    viewport()->setCursor(Qt::OpenHandCursor);
+    return event->accept();
+  }
+  QGraphicsView::keyPressEvent(event);
+}
+
+void PlanView::keyReleaseEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+    spaceHeld_ = false;
+    viewport()->setCursor(Qt::ArrowCursor);
+    return event->accept();
+  }
+  QGraphicsView::keyReleaseEvent(event);
+}
+
+void PlanView::resizeEvent(QResizeEvent* event) {
+  QGraphicsView::resizeEvent(event);
+  // Not under a marker being dragged: the pointer's way is measured in one scale.
+  if (fitted_ && !drag_) Fit();
 }
 
 }  // namespace footmark

@@ -1,53 +1,80 @@
-// The plan on screen: the picture box PicFoot with its grid lines (LineGrd
-// along plan X, one per plan Y grid line; LineGrdY along plan Y, one per plan
-// X grid line) and a marker LabCol(i) per supported column, all in plan
-// metres. Plan X grows to the right and plan Y (the model's Z) downwards.
+// The plan on screen: the composed drawing with the footings coloured by
+// their verdict, zoomed with the wheel or Ctrl +/-, panned with the middle
+// button or Space held, fitted with F (and again on a resize until the user
+// zooms). Dragging a column's marker with the left button puts the column
+// to one side of its grid point: the view reports the readout while the
+// marker snaps and the sides reached when the button is let go; the window
+// decides what a move means.
 #pragma once
 
+#include <QGraphicsView>
+#include <optional>
+#include <vector>
+
+#include "dxf/drawing.h"
 #include "model/model.h"
-#include "plan/array_label.h"
-#include "plan/control_array.h"
-#include "plan/line_control.h"
-#include "plan/picture_box.h"
+#include "plan/footing_items.h"
+
+class QLabel;
 
 namespace footmark {
 
 inline constexpr const char* kDragHint =
     " You can move the column positions with Mouse to create offcet . ( Assumes wall theickness is 230 mm ) ";
 
-// The three control arrays of the plan, their templates placed as designed.
-struct PlanControls {
-  explicit PlanControls(PictureBox& box);
-  PictureBox& PicFoot;
-  ControlArray<ArrayLabel> LabCol;
-  ControlArray<LineControl> LineGrd;
-  ControlArray<LineControl> LineGrdY;
+class PlanView : public QGraphicsView {
+  Q_OBJECT
+
+ public:
+  explicit PlanView(QWidget* parent = nullptr);
+  ~PlanView() override;
+
+  // Shows a design: the drawing and the footings, replacing what was shown.
+  // The zoom stays unless the view was fitted.
+  void ShowPlan(const Drawing& drawing, const std::vector<PlanFooting>& footings);
+  void Clear();
+
+  void Fit();
+  void ZoomBy(double factor);
+  bool Fitted() const { return fitted_; }
+
+  // The footing item of a support, null when none is shown.
+  FootingItem* Footing(int support) const;
+  std::vector<FootingItem*> Footings() const;
+  ColumnHandle* Handle(int support) const;
+  // Selects the footings of these groups ("F2") only.
+  void SelectGroups(const QStringList& groups);
+
+ signals:
+  void columnDragged(int support, const QString& readout);
+  void columnDropped(int support, int sideX, int sideY);
+  void zoomChanged();
+
+ protected:
+  void wheelEvent(QWheelEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  struct Drag {
+    ColumnHandle* handle;
+    QPointF from;  // where the press was, in the view's pixels
+    DragStep step;
+  };
+
+  QGraphicsScene scene_;
+  std::vector<FootingItem*> footings_;  // by support - 1; owned by the scene
+  std::vector<ColumnHandle*> handles_;
+  QRectF extents_;
+  bool fitted_ = true;
+  std::optional<Drag> drag_;
+  std::optional<QPoint> panFrom_;
+  bool spaceHeld_ = false;
+  QLabel* legend_ = nullptr;
 };
-
-// Marker size in plan metres, from the ratio of the column's sides only.
-struct MarkerSize {
-  float Width;
-  float Height;
-};
-MarkerSize ColumnMarkerSize(const FootingRecord& footing);
-
-// How the plan was framed: (plan height ÷ plan width, margins included) and
-// (box height ÷ box width); the smaller of the two leaves slack across.
-struct PlanFrame {
-  double PlanAspect = 0;
-  float PlanScale = 0;
-};
-
-// Gives the box (already placed and sized) plan metres with equal scale in X
-// and Y, 2 m around the outermost grid lines, the slack direction centred;
-// then prints the hint at the top.
-PlanFrame FramePlan(const Model& model, PictureBox& PicFoot);
-
-// One marker per support, centred on its grid point, shown.
-void LoadColLab(const Model& model, PlanControls& plan);
-
-// The grid lines, each from the first to the last grid line of the other
-// direction, shown.
-void loadGrid(const Model& model, PlanControls& plan);
 
 }  // namespace footmark

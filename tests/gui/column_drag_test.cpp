@@ -1,9 +1,10 @@
-// Dragging column markers with the mouse: snapping, the 230 mm wall, the readouts and the stored sides.
+// Dragging columns with the mouse: snapping, the 230 mm wall, the readout, the stored sides, undo.
+#include <QStatusBar>
 #include <gtest/gtest.h>
 
 #include <tuple>
 
-#include "model/numerics.h"
+#include "model/column_offsets.h"
 #include "plan/column_drag.h"
 #include "window_rig.h"
 
@@ -15,60 +16,60 @@ struct DragRig : WindowRig {
   DragRig() {
     Start(Example({{1, "230.0 mm X  230.0 mm"}, {4, "230.0 mm X  450.0 mm"}}));
     ChooseSbc("200");
-    if (form.Ended()) throw std::runtime_error("design run ended the program");
+    if (!form.Checks()) throw std::runtime_error("no design");
   }
-  std::string Caption() const { return form.windowTitle().toStdString(); }
+  std::pair<int, int> Sides(int support) { return {Footing(support).OffsetX, Footing(support).OffsetY}; }
 };
 
-TEST(ColumnDrag, SnapsLowCentreAndHighButNeverAWallThickSideNorOnARightDrag) {
+// Support 2 is 300 x 450 at (4, 0): a 1.2 x 0.8 marker. Each row is one press, move and release.
+TEST(ColumnDrag, SnapsPastAQuarterOfTheMarkerButNeverAcrossTheWall) {
   DragRig rig;
-  auto drag = [&](int support, Qt::MouseButton button, int fx, int fy) {  // by fx, fy half markers
-    ArrayLabel& m = rig.Marker(support);
-    rig.Press(support, button);
-    rig.MoveBy(fx * m.width() / 2, fy * m.height() / 2);
-    const std::pair at(m.Left(), m.Top());
-    rig.Release(button);
-    return at;
-  };
-  // A right click shows the column; its drag moves nothing.
-  const std::pair joint12(rig.Marker(12).Left(), rig.Marker(12).Top());
-  EXPECT_EQ(drag(12, Qt::RightButton, 2, 2), joint12);
-  EXPECT_EQ(rig.boxes.texts, std::vector<std::string>{"12  X = 450Y = 300 beta = 0"});
-  EXPECT_EQ(rig.Footing(12).OffsetX, 0);
-  EXPECT_EQ(rig.Caption(), "Footmark");
-
-  const FootingRecord& f = rig.Footing(2);  // 300 x 450 at (4, 0): a 1.2 x 0.8 marker
-  ArrayLabel& marker = rig.Marker(2);
-  const int w = marker.width(), h = marker.height();
   struct Step {
-    int dx, dy;
-    float left, top;
-    int side;
-    const char* caption;
+    int support;
+    double dx, dy;
+    Qt::MouseButton button;
+    std::pair<int, int> sides;
+    const char* readout;
   };
-  rig.Press(2);
-  for (const Step& s : {Step{w / 2, h / 2, f.PosX, f.PosY, 1, " X  0  T0"},
-                        Step{-w / 2, -h / 2, Sng(f.PosX - 1.2f), Sng(f.PosY - 0.8f), -1, " X  1.2  T0.8"},
-                        // less than a quarter of the marker from the centre
-                        Step{w / 8, -h / 8, Sng(f.PosX - 0.6), Sng(f.PosY - 0.4), 0, " X  0.6  T0.4"}}) {
-    rig.MoveBy(s.dx, s.dy);
-    EXPECT_EQ(std::pair(marker.Left(), marker.Top()), std::pair(s.left, s.top)) << s.caption;
-    EXPECT_EQ((std::pair<int, int>(f.OffsetX, f.OffsetY)), std::pair(s.side, s.side)) << s.caption;
-    EXPECT_EQ(rig.Caption(), s.caption);
-    EXPECT_NEAR(marker.x(), rig.form.PicFoot->ToPixels(s.left, s.top).x(), 1.0);
+  for (const Step& s : {Step{2, 0.6, 0.4, Qt::LeftButton, {1, 1}, " X  0  T0"},
+                        Step{2, -1.2, -0.8, Qt::LeftButton, {-1, -1}, " X  1.2  T0.8"},
+                        // from the low side to less than a quarter of the marker from the centre
+                        Step{2, 0.75, 0.5, Qt::LeftButton, {0, 0}, " X  0.6  T0.4"},
+                        Step{1, 1, 1, Qt::LeftButton, {0, 0}, " X  0.5  T0.5"},
+                        Step{4, -1.2, -1, Qt::LeftButton, {-1, 0}, " X  1.2  T0.4"},
+                        Step{12, 1, 1, Qt::RightButton, {0, 0}, ""}}) {
+    const QString readout = rig.Drag(s.support, s.dx, s.dy, s.button);
+    if (*s.readout) {
+      EXPECT_EQ(readout.toStdString(), s.readout) << s.support << " by " << s.dx << ", " << s.dy;
+    }
+    EXPECT_EQ(rig.Sides(s.support), s.sides) << s.support << " by " << s.dx << ", " << s.dy;
+    const ColumnHandle& handle = *rig.form.Plan->Handle(s.support);
+    EXPECT_NEAR(handle.pos().x(), handle.Marker().Left(), 1e-6) << "the marker does not rest on its side";
   }
-  rig.Release();
+  EXPECT_EQ(rig.form.windowTitle(), "frame.ANL - Footmark");
+  EXPECT_TRUE(rig.form.statusBar()->currentMessage().startsWith("You can move the column positions"));
+}
 
-  // A side of the wall's thickness never moves: support 1 in neither direction, 4 only along X.
-  const std::pair square(rig.Marker(1).Left(), rig.Marker(1).Top());
-  EXPECT_EQ(drag(1, Qt::LeftButton, 2, 2), square);
-  EXPECT_EQ(drag(1, Qt::LeftButton, -2, -2), square);
-  EXPECT_EQ((std::pair<int, int>(rig.Footing(1).OffsetX, rig.Footing(1).OffsetY)), std::pair(0, 0));
-  const FootingRecord& f4 = rig.Footing(4);
-  const float centreTop = rig.Marker(4).Top();
-  EXPECT_EQ(drag(4, Qt::LeftButton, 1, 1), std::pair(f4.PosX, centreTop));
-  EXPECT_EQ(drag(4, Qt::LeftButton, -2, -2), std::pair(Sng(f4.PosX - 1.2f), centreTop));
-  EXPECT_EQ((std::pair<int, int>(f4.OffsetX, f4.OffsetY)), std::pair(-1, 0));
+TEST(ColumnDrag, ThreeDragsUndoneAndRedoneByKeysAndAResetUndone) {
+  DragRig rig;
+  rig.Drag(2, 0.6, 0, Qt::LeftButton);
+  rig.Drag(7, 0, -0.6, Qt::LeftButton);
+  rig.Drag(2, -1.2, 0, Qt::LeftButton);
+  auto sides = [&] { return std::pair(rig.Sides(2), rig.Sides(7)); };
+  EXPECT_EQ(sides(), std::pair(std::pair(-1, 0), std::pair(0, -1)));
+  for (int i = 0; i < 3; ++i) QTest::keyClick(&rig.form, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(sides(), std::pair(std::pair(0, 0), std::pair(0, 0)));
+  EXPECT_FALSE(rig.form.undo->isEnabled());
+  QTest::keyClick(&rig.form, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(sides(), std::pair(std::pair(1, 0), std::pair(0, 0)));
+  EXPECT_EQ(rig.form.Project().Offsets.size(), 1u);
+  // The drawing follows: the column and its footing shift by (450/1000 - 0.23)/2 m.
+  EXPECT_NEAR(rig.form.Plan->Footing(2)->Footing().X, rig.Footing(2).PosX + ColumnShift(450, 1), 1e-6);
+
+  rig.form.resetOffsets->trigger();
+  EXPECT_EQ(sides(), std::pair(std::pair(0, 0), std::pair(0, 0)));
+  rig.form.undo->trigger();
+  EXPECT_EQ(sides(), std::pair(std::pair(1, 0), std::pair(0, 0)));
 }
 
 // A 1.2 m marker at 10 m has zone limits 9.1 and 9.7; an edge exactly on a limit rests at the centre.

@@ -1,15 +1,22 @@
-// The window offscreen with its file dialog, message boxes and CAD application replaced, and a mouse.
+// The window offscreen with its file dialogs, message boxes and CAD application replaced, and a mouse.
 #pragma once
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QTest>
 #include <QWindow>
+#include <deque>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
+
+#ifndef _WIN32
+#include <sys/fsuid.h>
+#include <unistd.h>
+#endif
 
 #include "app/frm_foot.h"
 #include "handoff/cad_standin.h"
@@ -19,20 +26,30 @@ namespace footmark::testing {
 
 class RecordingBoxes : public MessageBoxes {
  public:
-  void MsgBox(const std::string& text) override { texts.push_back(text); }
-  void ListBox(const std::string& heading, const std::vector<std::string>& messages) override {
-    lists.push_back(messages);
-    texts.push_back(heading);
+  void MsgBox(const std::string& text, BoxIcon icon) override { texts.push_back(text), icons.push_back(icon); }
+  bool Ask(const std::string& text, BoxIcon icon, const std::string& yes, const std::string&) override {
+    MsgBox(text, icon);
+    const bool answer = !answers.empty() && answers.front() == yes;
+    if (!answers.empty()) answers.pop_front();
+    return answer;
   }
   std::vector<std::string> texts;
-  std::vector<std::vector<std::string>> lists;
+  std::vector<BoxIcon> icons;
+  std::deque<std::string> answers;  // the buttons pressed, in turn; none: the second button
 };
 
 class FixedChooser : public FileChooser {
  public:
-  std::string ChooseFileToOpen(const QString& nameFilters) override { return filters = nameFilters, answer; }
-  std::string answer;  // empty: the user cancels
+  std::string ChooseFileToOpen(const QString& nameFilters, const QString&) override {
+    return filters = nameFilters, answer;
+  }
+  std::string ChooseFileToSave(const QString& nameFilters, const QString& suggested) override {
+    saveAsked = suggested.toStdString();
+    return filters = nameFilters, saveAnswer;
+  }
+  std::string answer, saveAnswer;  // empty: the user cancels
   QString filters;
+  std::string saveAsked;
 };
 
 class NoCadRunning : public CadAttacher {
@@ -53,22 +70,43 @@ inline std::string Example(const std::vector<std::pair<int, std::string>>& secti
   return text;
 }
 
-struct WindowRig {
-  explicit WindowRig(CadAttacher* cadApplication = nullptr, std::string programFolder = {})
-      : cad(cadApplication ? *cadApplication : standIn),
-        form(FormPlatform{chooser, boxes, cad, programFolder.empty() ? scratch.path() : programFolder,
-                          [this](const std::string& file, DesktopFile) { return opened.push_back(file), true; }}) {}
+// File access as an ordinary user, for whom permission bits count: the superuser
+// takes the identity of nobody for the file system while the object lives.
+struct AsOrdinaryUser {
+#ifndef _WIN32
+  AsOrdinaryUser() : root(::geteuid() == 0) {
+    if (root) ::setfsgid(65534), ::setfsuid(65534);
+  }
+  ~AsOrdinaryUser() {
+    if (root) ::setfsuid(0), ::setfsgid(0);
+  }
+  bool root;
+#endif
+};
 
-  // Start-up on an analysis file written to the scratch folder, then shown.
+struct WindowRig {
+  // The settings are the rig's own unless another folder is given.
+  explicit WindowRig(CadAttacher* cadApplication = nullptr, const std::string& settingsFolder = {})
+      : cad(cadApplication ? *cadApplication : standIn),
+        form({.Files = chooser, .Boxes = boxes, .Cad = cad,
+              .SettingsFile = QString::fromStdString((settingsFolder.empty() ? settings.path() : settingsFolder) +
+                                                     "/footmark.ini"),
+              .Open = [this](const std::string& file, DesktopFile) { return opened.push_back(file), true; },
+              .TemporaryRoot = temporary.path()}) {}
+
+  // Start-up on an analysis file written to the scratch folder (or on a file given), then shown.
   void Start(const std::string& analysisText, const std::string& name = "frame.ANL") {
     chooser.answer = scratch.Write(name, analysisText);
-    form.Form_Load();
+    Open({});
+  }
+  void Open(const std::string& file) {
+    form.Form_Load(file);
     if (form.Ended()) return;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) throw std::runtime_error("window not exposed");
   }
 
-  // Picks the SBC as a user does: typed into the list's box, then Enter.
+  // The SBC as a user gives it: typed into the box, then Enter.
   void ChooseSbc(const char* sbc) {
     form.combSBC->setFocus();
     form.combSBC->lineEdit()->selectAll();
@@ -76,29 +114,32 @@ struct WindowRig {
     QTest::keyClick(form.combSBC->lineEdit(), Qt::Key_Return);
   }
 
-  ArrayLabel& Marker(int support) { return form.Plan->LabCol(support); }
   const FootingRecord& Footing(int support) { return form.model().Footings[support]; }
 
-  // Real mouse events through the window: a press on a marker's middle, then moves by pixels from there.
-  void Press(int support, Qt::MouseButton button = Qt::LeftButton) {
-    ArrayLabel& marker = Marker(support);
-    pressedAt = pointer = marker.mapTo(&form, marker.rect().center());
-    QTest::mousePress(form.windowHandle(), button, {}, pointer);
-  }
-  void MoveBy(int dx, int dy) { QTest::mouseMove(form.windowHandle(), pointer = pressedAt + QPoint(dx, dy)); }
-  void Release(Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mouseRelease(form.windowHandle(), button, {}, pointer);
+  // Real mouse events through the window: a column's marker taken at its middle, moved by
+  // (dx, dy) plan metres, then let go. The status bar's text just before letting go is returned.
+  QString Drag(int support, double dx, double dy, Qt::MouseButton button = Qt::LeftButton) {
+    PlanView& view = *form.Plan;
+    const QPointF at = form.Plan->Handle(support)->sceneBoundingRect().center();
+    const QPoint from = view.viewport()->mapTo(&form, view.mapFromScene(at));
+    const QPoint to = view.viewport()->mapTo(&form, view.mapFromScene(at + QPointF(dx, dy)));
+    QTest::mousePress(form.windowHandle(), button, {}, from);
+    QTest::mouseMove(form.windowHandle(), (from + to) / 2);
+    QTest::mouseMove(form.windowHandle(), to);
+    const QString readout = form.statusBar()->currentMessage();
+    QTest::mouseRelease(form.windowHandle(), button, {}, to);
+    return readout;
   }
 
-  ScratchDir scratch;
+  std::string Beside(const std::string& name) const { return scratch.path() + "/" + name; }
+
+  ScratchDir scratch, settings, temporary;
   RecordingBoxes boxes;
   std::vector<std::string> opened;  // files shown in the desktop's programs
   FixedChooser chooser;
   CadStandIn standIn{DrawingViewer{}};
   CadAttacher& cad;
   FrmFoot form;
-  QPoint pressedAt;
-  QPoint pointer;
 };
 
 }  // namespace footmark::testing

@@ -1,12 +1,25 @@
-// The window: start state, the ways it ends, the SBC choice, the plan's framing and the CAD hand-off.
+// The window: how it ends, the SBC box, the plan of a design, the panels, the menus and what it remembers.
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
+#include <QStatusBar>
+#include <QTableWidget>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <map>
+#include <set>
+#include <nlohmann/json.hpp>
 
+#include "app/design_panels.h"
+#include "checks/check_result.h"
+#include "design/schedules.h"
 #include "window_rig.h"
 
 namespace footmark::testing {
@@ -14,17 +27,33 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QStringList EnabledMenus(const FrmFoot& form) {
+// mark -> verdict of every footing group, as the batch front end judges the file at this SBC.
+std::map<std::string, std::string> CliVerdicts(const std::string& file, const char* sbc) {
+  QProcess cli;
+  cli.start(FOOTMARK_CLI, {QString::fromStdString(file), "--sbc", sbc, "--json", "-"});
+  cli.waitForFinished(60000);
+  std::map<std::string, std::string> verdicts;
+  const nlohmann::json design = nlohmann::json::parse(cli.readAllStandardOutput().toStdString());
+  for (const auto& g : design["checks"])
+    verdicts[g["mark"]] = g["verdict"];
+  return verdicts;
+}
+
+std::map<std::string, std::string> WindowVerdicts(const FrmFoot& form) {
+  std::map<std::string, std::string> verdicts;
+  for (const checks::GroupCheck& g : form.Checks()->groups) verdicts[g.mark] = checks::VerdictText(g.check.verdict);
+  return verdicts;
+}
+
+QStringList EnabledItems(const QMenuBar& bar) {
   QStringList enabled;
-  for (QAction* item : form.menuBar()->actions())
-    if (item->isEnabled()) enabled << item->text();
+  for (QAction* menu : bar.actions())
+    for (QAction* item : menu->menu()->actions())
+      if (item->isEnabled() && !item->isSeparator() && !item->menu()) enabled << item->text().remove('&');
   return enabled;
 }
 
 TEST(WindowEnd, EachWayOfEndingHasItsStatusAndBoxes) {
-  auto chooseSbc = [](const char* sbc) {
-    return [=](WindowRig& r) { r.Start(Example()); r.form.combSBC->setEditText(sbc); r.form.combSBC_Click(); };
-  };
   struct Case {
     const char* name;
     std::function<void(WindowRig&)> act;
@@ -33,12 +62,9 @@ TEST(WindowEnd, EachWayOfEndingHasItsStatusAndBoxes) {
   };
   for (const Case& c : std::vector<Case>{
            {"dialog cancelled", [](WindowRig& r) { r.form.Form_Load(); }, 0, {}},
-           {"Exit", [](WindowRig& r) { r.Start(Example()); r.form.ex_t->trigger(); }, 0, {}},
+           {"Quit", [](WindowRig& r) { r.Start(Example()); r.form.ex_t->trigger(); }, 0, {}},
            {"no reactions", [](WindowRig& r) { r.Start("no reactions in here\n"); }, kExitInputEnds,
-            {" NO SUPPORT REACTIONS"}},
-           {"SBC not a number", chooseSbc("abc"), kExitInputEnds, {}},
-           {"SBC overflow", chooseSbc("99999"), kExitRuntimeFailure,
-            {"Run-time error: overflow: 99999 does not fit a 16-bit whole number"}}}) {
+            {" NO SUPPORT REACTIONS"}}}) {
     WindowRig rig;
     c.act(rig);
     EXPECT_TRUE(rig.form.Ended() && !rig.form.isVisible()) << c.name;
@@ -47,116 +73,127 @@ TEST(WindowEnd, EachWayOfEndingHasItsStatusAndBoxes) {
   }
 }
 
-// At the start: the chooser, the readers' captions and only Exit usable. The SBC choice then hides the
-// chooser and shows the grid and a marker sized by the column on every support.
-TEST(WindowStart, ShowsTheChooserThenTheSbcChoiceShowsThePlan) {
+// A value the batch front end refuses is told and changes nothing; the window goes on.
+TEST(SbcBox, RefusesWhatTheBatchFrontEndRefusesAndKeepsTheDesign) {
   WindowRig rig;
   rig.Start(Example());
-  FrmFoot& form = rig.form;
-  EXPECT_EQ(rig.chooser.filters, "Staad Files(*.ANL) (*.ANL);;All Files(*.*) (*)");
-  EXPECT_EQ(QStringList({form.LabNoSrea->text(), form.LabLoadCases->text(), form.LabFckFe->text()}),
-            QStringList({"SUPPORT REACTIONS :   12", "LOAD CASES :   3", "Fck 25     Fe 415 N/mm2"}));
-  EXPECT_EQ(rig.boxes.texts, std::vector<std::string>{});
-  EXPECT_EQ(EnabledMenus(form), QStringList({"   Exit"}));
-  EXPECT_TRUE(form.combSBC->isVisible() && form.Label1->isVisible() && !form.PicFoot->isVisible())
-      << "the SBC chooser, not the plan";
-  const QRect client = form.centralWidget()->rect();
-  EXPECT_TRUE(client.contains(form.combSBC->geometry()) && client.contains(form.LabLoadCases->geometry()) &&
-              client.contains(form.LabFckFe->geometry()) && client.contains(form.PicFoot->geometry()))
-      << "the start size does not show every control";
-
+  EXPECT_EQ(rig.form.combSBC->lineEdit()->placeholderText(), "Select");
+  EXPECT_EQ(rig.form.combSBC->currentText(), "");
   rig.ChooseSbc("250");
-  ASSERT_FALSE(form.Ended()) << (rig.boxes.texts.empty() ? "" : rig.boxes.texts[0]);
-  EXPECT_EQ(form.model().SBC, 250.0f);
-  EXPECT_TRUE(!form.combSBC->isVisible() && !form.Label1->isVisible() && form.PicFoot->isVisible())
-      << "the plan, not the SBC chooser";
-  EXPECT_EQ(form.PicFoot->geometry(), form.centralWidget()->rect());
-  EXPECT_EQ(EnabledMenus(form), QStringList({"Design", "Send To AutoCad", "Send to Excel", "   Exit"}));
-
-  // 300 x 450 columns lie along X, the BETA-turned 5 and 8 along Y, 6 and 7 are square.
-  ASSERT_EQ(form.Plan->LabCol.UBound(), 12);
-  for (int s = 1; s <= 12; ++s) {
-    const ArrayLabel& marker = rig.Marker(s);
-    const bool square = s == 6 || s == 7, alongY = s == 5 || s == 8;
-    const float w = square ? 1.0f : alongY ? 0.8f : 1.2f, h = square ? 1.0f : alongY ? 1.2f : 0.8f;
-    EXPECT_EQ(std::pair(marker.Width(), marker.Height()), std::pair(w, h)) << "support " << s;
-    EXPECT_NEAR(marker.Left() + w / 2.0, rig.Footing(s).PosX, 1e-6) << "support " << s;
-    EXPECT_NEAR(marker.Top() + h / 2.0, rig.Footing(s).PosY, 1e-6) << "support " << s;
-    EXPECT_TRUE(marker.isVisible()) << "support " << s;
+  for (const auto& [typed, told] : std::vector<std::pair<const char*, const char*>>{
+           {"abc", "The SBC \"abc\" is not a number"},
+           {"99999", "overflow: 99999 does not fit a 16-bit whole number"},
+           {"0", "The SBC \"0\" must be greater than 0 kN/m2"}}) {
+    rig.ChooseSbc(typed);
+    EXPECT_EQ(rig.boxes.texts.back(), told);
+    EXPECT_EQ(rig.form.combSBC->currentText(), "250") << typed;
+    EXPECT_EQ(rig.form.model().SBC, 250.0f) << typed;
   }
-
-  // Each grid line runs from the first to the last grid line across.
-  const PlanControls& plan = *form.Plan;
-  std::vector<std::vector<float>> drawn;  // x1, y1, x2, y2 of each visible line, LineGrd then LineGrdY
-  for (const auto* lines : {&plan.LineGrd, &plan.LineGrdY})
-    for (int i = 1; i <= lines->UBound(); ++i)
-      if (const LineControl& l = (*lines)(i); l.Visible()) drawn.push_back({l.X1(), l.Y1(), l.X2(), l.Y2()});
-  EXPECT_EQ(drawn, (std::vector<std::vector<float>>{{0, 0, 12.5f, 0}, {0, 5, 12.5f, 5}, {0, 9.5f, 12.5f, 9.5f},
-                                                    {0, 0, 0, 9.5f}, {4, 0, 4, 9.5f}, {8.5f, 0, 8.5f, 9.5f},
-                                                    {12.5f, 0, 12.5f, 9.5f}}));
-  // The templates (element 0 of each control array) are never shown.
-  EXPECT_FALSE(plan.LabCol(0).isVisible() || plan.LineGrd(0).Visible() || plan.LineGrdY(0).Visible())
-      << "a template control is shown";
+  EXPECT_FALSE(rig.form.Ended());
 }
 
-// Grid lines at 0 and `across` along plan X, 0 and `down` along plan Y, in an 800 x 400 client area.
-TEST(PlanFrame, EqualScaleInXAndYWithTheSlackCentredAndTheHintOnTop) {
-  struct Case {
-    float across, down;
-    std::vector<float> scale;  // left, top, width, height
+// The 6x5 example: each SBC designs at once, with the batch front end's verdicts, and the offsets stay.
+TEST(SbcBox, EachChangeDesignsAtOnceWithTheVerdictsOfTheBatchFrontEnd) {
+  WindowRig rig;
+  rig.Start(ReadFile(SourcePath("examples/frame-6x5-4storey.ANL")), "six.ANL");
+  for (const char* sbc : {"100", "200"}) {
+    rig.ChooseSbc(sbc);
+    ASSERT_TRUE(rig.form.Checks()) << sbc;
+    EXPECT_EQ(WindowVerdicts(rig.form), CliVerdicts(rig.form.AnalysisFile(), sbc)) << sbc;
+    EXPECT_EQ(rig.form.SbcLabel->text(), QString("SBC %1 kN/m2").arg(sbc));
+    if (sbc[0] == '1') rig.Drag(8, -1, 0);
+  }
+  EXPECT_EQ(rig.Footing(8).OffsetX, -1) << "the second SBC lost the offset";
+  EXPECT_EQ(rig.form.CountsLabel->text(), QString("%1 ok \u00b7 %2 fail \u00b7 %3 not designed")
+                                              .arg(rig.form.Checks()->ok).arg(rig.form.Checks()->fails)
+                                              .arg(rig.form.Checks()->notDesigned) +
+                                              (rig.form.Checks()->clashes.empty() ? "" : QString(" \u00b7 %1 clashing")
+                                                                                   .arg(rig.form.Checks()->clashes.size())));
+}
+
+// At SBC 100 on the 6x5 example the plan's items carry the verdicts; fit keeps every footing in view.
+TEST(Plan, ShowsEachFootingByItsVerdictAndFitsTheBuilding) {
+  WindowRig rig;
+  rig.Start(ReadFile(SourcePath("examples/frame-6x5-4storey.ANL")), "six.ANL");
+  rig.ChooseSbc("100");
+  PlanView& plan = *rig.form.Plan;
+  ASSERT_EQ(plan.Footings().size(), 27u);
+  std::map<std::string, std::set<PlanVerdict>> byGroup;
+  for (FootingItem* f : plan.Footings()) byGroup[f->Footing().Group].insert(f->Footing().Verdict);
+  for (const char* group : {"F14", "F15"}) EXPECT_EQ(byGroup[group], std::set{PlanVerdict::NotDesigned}) << group;
+  for (const char* group : {"F2", "F3", "F7", "F8", "F11"}) EXPECT_EQ(byGroup[group], std::set{PlanVerdict::Fails}) << group;
+  const QString tip = plan.Footing(1)->toolTip();
+  EXPECT_TRUE(tip.contains("Support 1 \u00b7 joint ") && tip.contains(QString::fromStdString(plan.Footing(1)->Footing().Mark)))
+      << tip.toStdString();
+
+  auto everyFootingShown = [&] {
+    const QRectF shown = plan.mapToScene(plan.viewport()->rect()).boundingRect();
+    for (FootingItem* f : plan.Footings())
+      if (!shown.contains(f->sceneBoundingRect())) return false;
+    return true;
   };
-  for (const Case& c : {Case{20, 4, {-2, -4, 24, 12}}, Case{4, 20, {-22, -2, 48, 24}}}) {
-    WindowRig rig;
-    rig.form.resize(800, 400 + rig.form.menuBar()->sizeHint().height());
-    auto model = std::make_unique<Model>();
-    model->GridLinesX[0] = model->GridLinesY[0] = 2;
-    model->GridLinesX[2] = c.across, model->GridLinesY[2] = c.down;
-    rig.form.FramePlan(*model);
-    const PictureBox& box = *rig.form.PicFoot;
-    ASSERT_EQ(box.size(), QSize(800, 400));
-    EXPECT_EQ((std::vector{box.ScaleLeft(), box.ScaleTop(), box.ScaleWidth(), box.ScaleHeight()}), c.scale);
-    // Plan Y grows downwards: the lower-right corner is at the bottom right pixel.
-    EXPECT_EQ(box.ToPixels(c.scale[0] + c.scale[2], c.scale[1] + c.scale[3]), QPointF(800, 400));
-    // The hint, centred on the plan one text line below its upper margin line.
-    ASSERT_EQ(box.Printed().size(), 1u);
-    const PictureBox::PrintedText& hint = box.Printed()[0];
-    EXPECT_EQ(hint.Text, " You can move the column positions with Mouse to create offcet . "
-                         "( Assumes wall theickness is 230 mm ) ");
-    EXPECT_NEAR(hint.X + box.TextWidth(hint.Text) / 2, c.across / 2, 1e-5);
-    EXPECT_NEAR(hint.Y, -2 + box.TextHeight("H"), 1e-6);
-    EXPECT_GT(box.TextHeight("H"), 0.2);  // a line of text is many pixels high
-  }
+  EXPECT_TRUE(everyFootingShown());
+  plan.ZoomBy(4);
+  EXPECT_FALSE(everyFootingShown());
+  rig.form.resize(500, 350);  // a zoom the user chose stays through a resize; F fits again
+  QTest::keyClick(&plan, Qt::Key_F);
+  EXPECT_TRUE(plan.Fitted() && everyFootingShown());
+  rig.form.resize(1200, 500);
+  QApplication::processEvents();
+  EXPECT_TRUE(everyFootingShown()) << "no refit on resize";
+
+  // A row of the schedule picks its group's footings, a footing picks its rows.
+  QTableWidget& schedule = *rig.form.ScheduleTable;
+  schedule.selectRow(13);
+  std::set<std::string> groups;
+  for (FootingItem* f : plan.Footings())
+    if (f->isSelected()) groups.insert(f->Footing().Group);
+  EXPECT_EQ(groups, std::set<std::string>{"F14"});
+  plan.scene()->clearSelection();
+  plan.Footing(1)->setSelected(true);
+  const QString group = QString::fromStdString(plan.Footing(1)->Footing().Group);
+  for (QTableWidget* table : {rig.form.ScheduleTable, rig.form.ChecksTable})
+    EXPECT_EQ(SelectedGroups(*table), QStringList{group});
+  // The uplift panel lists each load case left out, and copies as text.
+  EXPECT_EQ(rig.form.UpliftTable->rowCount(), static_cast<int>(UpliftRows(rig.form.model()).size()));
+  const QString uplift = TableText(*rig.form.UpliftTable);
+  EXPECT_TRUE(uplift.startsWith("Support\tJoint\tLoad case\tFORCE-Y kN\n1\t") && uplift.contains("\t4\t-164.82\n"));
 }
 
-// The 6x5 example at SBC 100: uplift at 22 supports, groups that fail their
-// checks and two the 10 m3 reference volume leaves undesigned.
-struct SixByFiveRig : WindowRig {
-  SixByFiveRig() {
-    Start(ReadFile(SourcePath("examples/frame-6x5-4storey.ANL")), "six.ANL");
-    ChooseSbc("100");
-  }
-  std::string Beside(const std::string& name) const { return scratch.path() + "/" + name; }
-};
+TEST(Menus, AnItemIsDisabledOnlyWhileItCannotApply) {
+  WindowRig rig;
+  rig.Start(Example());
+  const QStringList always = {"Open...", "Reload", "Quit", "Zoom In", "Zoom Out"};
+  QStringList before = EnabledItems(*rig.form.menuBar());
+  for (const QString& item : always) EXPECT_TRUE(before.contains(item)) << item.toStdString();
+  for (const char* item : {"Design", "To CAD", "To Excel", "Calculation Report", "Reset Offsets", "Undo", "Redo"})
+    EXPECT_FALSE(before.contains(item)) << item;
+  rig.ChooseSbc("200");
+  const QStringList after = EnabledItems(*rig.form.menuBar());
+  for (const char* item : {"Design", "To CAD", "To Excel", "Calculation Report", "Fit the Plan"})
+    EXPECT_TRUE(after.contains(item)) << item;
+  EXPECT_FALSE(after.contains("Reset Offsets")) << "no column stands off its grid point";
+  EXPECT_EQ(rig.form.windowTitle(), "frame.ANL - Footmark");
+}
 
-// The design run shows the uplift of every support in one box. "Design" and
-// "Send to Excel" leave their file beside the analysis file, open it, say how
-// the checks went, and the program goes on; a file that cannot be written is
-// told in a box.
-TEST(DesignAndExcel, WriteBesideTheAnalysisFileOpenItAndGoOn) {
-  SixByFiveRig rig;
-  ASSERT_EQ(rig.boxes.lists.size(), 1u);
-  EXPECT_EQ(rig.boxes.lists[0].size(), 22u);
-  EXPECT_EQ(rig.boxes.lists[0][4], "Check JOINT : 5\r LOAD : 4    FORCE-Y = -164.82\r LOAD : 10    FORCE-Y = -13.01");
-  rig.boxes.texts.clear();
+// "Design" writes the report and opens it only when asked; Excel writes and opens its workbook; a file that
+// cannot be written is told, and the window goes on.
+TEST(DesignAndExcel, WriteBesideTheAnalysisFileAndOpenOnlyWhatIsAskedFor) {
+  WindowRig rig;
+  rig.Start(ReadFile(SourcePath("examples/frame-6x5-4storey.ANL")), "six.ANL");
+  rig.ChooseSbc("100");
+  const std::string report = rig.Beside("six-report.html"), book = rig.Beside("six.xlsx");
+  rig.form.dezine->trigger();
+  EXPECT_EQ(rig.opened, std::vector<std::string>{});
+  rig.boxes.answers = {"Open report"};
   rig.form.dezine->trigger();
   rig.form.sendtoXL->trigger();
-  const std::string report = rig.Beside("six-report.html"), book = rig.Beside("six.xlsx");
   EXPECT_EQ(rig.opened, (std::vector<std::string>{report, book}));
-  EXPECT_TRUE(fs::file_size(report) > 0 && fs::file_size(book) > 0);
   ASSERT_EQ(rig.boxes.texts.size(), 2u);
-  for (const std::string& box : rig.boxes.texts)
-    EXPECT_TRUE(Has(box, "0 ok, 13 fail, 2 not designed") && Has(box, "Not designed: F14, F15")) << box;
-  EXPECT_TRUE(Has(rig.boxes.texts[1], "The workbook is " + book)) << rig.boxes.texts[1];
+  EXPECT_TRUE(Has(rig.boxes.texts[0], "8 ok, 5 fail, 2 not designed") && Has(rig.boxes.texts[0], "Not designed: F14, F15") &&
+              Has(rig.boxes.texts[0], "The calculation report is " + report));
+  EXPECT_EQ(rig.boxes.icons[0], BoxIcon::Warning);
+  EXPECT_TRUE(fs::file_size(report) > 0 && fs::file_size(book) > 0);
 
   fs::remove(book);
   fs::create_directory(book);  // a folder in the way
@@ -165,47 +202,40 @@ TEST(DesignAndExcel, WriteBesideTheAnalysisFileOpenItAndGoOn) {
   EXPECT_FALSE(rig.form.Ended());
 }
 
-// The hand-off says which groups need a look, then leaves the portable
-// drawing beside the analysis file and ends.
-TEST(SendToCad, NamesTheGroupsThatFailAndLeavesThePortableDrawing) {
-  SixByFiveRig rig;
-  rig.boxes.texts.clear();
-  rig.form.sendtoacad->trigger();
-  EXPECT_EQ(rig.form.ExitStatus(), 0);
-  ASSERT_EQ(rig.boxes.texts.size(), 1u);
-  EXPECT_TRUE(Has(rig.boxes.texts[0], "Fail: F1, F2, F3, F4, F5, F6, F7, F8, F9, F10, F11, F12, F13"))
-      << rig.boxes.texts[0];
-  EXPECT_TRUE(Has(ReadFile(rig.Beside("six.dxf")), "$HANDSEED"));
-}
+// The SBC, the offsets and the reference volume wait beside the analysis file; the recent files and
+// the last folder in the settings.
+TEST(ProjectFile, TheWindowLeavesItsWorkAndFindsItAgain) {
+  ScratchDir folder, settings;
+  const std::string file = folder.Write("frame.ANL", Example());
+  {
+    WindowRig first(nullptr, settings.path());
+    first.Open(file);
+    first.ChooseSbc("150");
+    first.form.MaxVolumeBox->setText("12.5");
+    QTest::keyClick(first.form.MaxVolumeBox, Qt::Key_Return);
+    first.Drag(7, 1, 0);
+    first.Drag(10, 0, -1);
+  }
+  const ProjectSettings saved = ReadProjectFile(folder.path() + "/frame.footmark.json");
+  EXPECT_EQ(saved.Sbc, "150");
+  EXPECT_EQ(saved.MaxVolume, 12.5f);
+  WindowRig second(nullptr, settings.path());
+  second.Open(file);
+  EXPECT_EQ(second.form.combSBC->currentText(), "150");
+  EXPECT_EQ(second.form.MaxVolumeBox->text(), "12.5");
+  EXPECT_EQ(second.form.model().MaxVolume, 12.5f);
+  EXPECT_EQ((std::pair<int, int>(second.Footing(7).OffsetX, second.Footing(10).OffsetY)), std::pair(1, -1));
+  ASSERT_EQ(second.form.RecentMenu->actions().size(), 1);
+  EXPECT_TRUE(second.form.RecentMenu->actions()[0]->text().endsWith(QString::fromStdString(file)));
 
-// The drawing left beside the analysis file, a dragged column included: tests/journey.
-TEST(SendToCad, AFailedDesignHandsOverNoDrawingAndSaysSo) {
-  std::string text = Example();
-  text.replace(text.find("START CONCRETE DESIGN"), 5, "BEGIN");  // no grades: fck 0
-  ScratchDir programFolder;
-  WindowRig rig(nullptr, programFolder.path());
-  rig.Start(text);
-  rig.ChooseSbc("200");
-  rig.form.sendtoacad->trigger();
-  EXPECT_EQ(rig.form.ExitStatus(), 3);
-  EXPECT_EQ(rig.boxes.texts, (std::vector<std::string>{"NO START CONCRETE DESIGN",
-                                                       "Run-time error: division by zero: concrete grade fck is 0"
-                                                       "\nNo drawing was made."}));
-  EXPECT_FALSE(fs::exists(fs::path(rig.scratch.path()) / "frame.dxf")) << "a drawing was left";
-}
-
-TEST(SendToCad, WithoutARunningCadOnlyTellsTheUser) {
-  NoCadRunning none;
-  ScratchDir programFolder;
-  WindowRig rig(&none, programFolder.path());
-  rig.Start(Example());
-  rig.ChooseSbc("200");
-  rig.form.sendtoacad->trigger();
-  EXPECT_TRUE(!rig.form.Ended() && rig.form.isVisible()) << "the window went away";
-  EXPECT_EQ(rig.boxes.texts, std::vector<std::string>{"Open Auto Cad and Minimise it"});
-  EXPECT_EQ(rig.form.model().FootGroupCount, 0);  // no detailed design ran
-  EXPECT_TRUE(fs::is_empty(programFolder.path())) << "a drawing was written for the CAD program";
-  EXPECT_FALSE(fs::exists(fs::path(rig.scratch.path()) / "frame.dxf")) << "a drawing was left";
+  // A project file that cannot be used is told, left as it is, and the file opens without it.
+  const std::string bad = "{\"design\": {\"sbc_kn_m2\": \"two hundred\"}}";
+  folder.Write("frame.footmark.json", bad);
+  WindowRig third;
+  third.Open(file);
+  EXPECT_TRUE(Has(third.boxes.texts.at(0), "design.sbc_kn_m2 must be a number, not \"two hundred\""));
+  third.ChooseSbc("200");
+  EXPECT_EQ(ReadFile(folder.path() + "/frame.footmark.json"), bad);
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // The window's whole journey with real widgets and mouse: the example opened
-// through the file dialog, SBC 200 picked in the list, two columns dragged,
-// "Send To AutoCad" clicked in the menu bar (the local CAD stand-in, no
+// through the file dialog, SBC 200 typed in the SBC box, two columns dragged,
+// "To CAD" chosen from the Send menu with its key (the local CAD stand-in, no
 // viewer), and the drawing it leaves beside the analysis file read back by
 // ezdxf (journey_check.py) against the batch front end's design.
+#include <QApplication>
 #include <QMenuBar>
 #include <QProcess>
 #include <filesystem>
@@ -18,21 +19,19 @@ TEST(WindowJourney, OpenChooseDragSendAndReadTheDrawingBack) {
   rig.Start(Example(), "frame-4x3-2storey.ANL");
   ASSERT_FALSE(rig.form.Ended());
   rig.ChooseSbc("200");
-  ASSERT_TRUE(rig.form.PicFoot->isVisible()) << "the design did not run";
+  ASSERT_TRUE(rig.form.Checks()) << "the design did not run";
 
   // Column 7 (400 x 400) to the high side along X, column 10 (300 mm along Y)
   // to the low side along Y.
-  rig.Press(7);
-  rig.MoveBy(rig.Marker(7).width() / 2, 0);
-  rig.Release();
-  rig.Press(10);
-  rig.MoveBy(0, -rig.Marker(10).height() / 2);
-  rig.Release();
+  rig.Drag(7, 0.5, 0);
+  rig.Drag(10, 0, -0.6);
 
-  QMenuBar* bar = rig.form.menuBar();
-  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(rig.form.sendtoacad).center());
-  EXPECT_TRUE(rig.form.Ended());
-  EXPECT_EQ(rig.form.ExitStatus(), 0);
+  // Alt+S opens the Send menu, C its "To CAD".
+  QTest::keyClick(&rig.form, Qt::Key_S, Qt::AltModifier);
+  QWidget* menu = QApplication::activePopupWidget();
+  ASSERT_TRUE(menu) << "no Send menu";
+  QTest::keyClick(menu, Qt::Key_C);
+  EXPECT_FALSE(rig.form.Ended());
   EXPECT_EQ(rig.boxes.texts, std::vector<std::string>{});
 
   const std::string drawing = rig.scratch.path() + "/frame-4x3-2storey.dxf";

@@ -1,0 +1,126 @@
+#include "app/design_panels.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QTableWidget>
+
+#include "design/schedules.h"
+#include "dxf/drawing_geometry.h"
+#include "model/numerics.h"
+#include "plan/file_open_dialog.h"
+#include "plan/footing_items.h"
+
+namespace footmark {
+
+namespace {
+
+void Fill(QTableWidget& table, const std::vector<QStringList>& rows, const std::vector<QColor>& tints = {}) {
+  const QSignalBlocker quiet(&table);
+  table.clearSelection();
+  table.setRowCount(static_cast<int>(rows.size()));
+  for (int r = 0; r < table.rowCount(); ++r) {
+    for (int c = 0; c < table.columnCount() && c < rows[r].size(); ++c) {
+      auto* item = new QTableWidgetItem(rows[r][c]);
+      if (!tints.empty() && c == 1) item->setBackground(tints[r]);
+      table.setItem(r, c, item);
+    }
+  }
+  table.resizeColumnsToContents();
+}
+
+PlanVerdict Verdict(const checks::GroupCheck& g) {
+  if (g.check.verdict == checks::Verdict::NotDesigned) return PlanVerdict::NotDesigned;
+  if (g.check.verdict == checks::Verdict::Fails) return PlanVerdict::Fails;
+  return g.check.warnings > 0 ? PlanVerdict::Warning : PlanVerdict::Ok;
+}
+
+}  // namespace
+
+QTableWidget* NewPanelTable(const QStringList& headings) {
+  auto* table = new QTableWidget(0, static_cast<int>(headings.size()));
+  table->setHorizontalHeaderLabels(headings);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  table->verticalHeader()->hide();
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+  table->horizontalHeader()->setStretchLastSection(true);
+  auto* copy = new QAction(QObject::tr("&Copy"), table);
+  copy->setShortcut(QKeySequence::Copy);
+  copy->setShortcutContext(Qt::WidgetShortcut);
+  QObject::connect(copy, &QAction::triggered, table, [table] { QApplication::clipboard()->setText(TableText(*table)); });
+  table->addAction(copy);
+  table->setContextMenuPolicy(Qt::ActionsContextMenu);
+  return table;
+}
+
+void FillSchedule(QTableWidget& table, const Model& model) {
+  std::vector<QStringList> rows;
+  for (const FootingRow& row : FootingScheduleRows(model)) {
+    QStringList cells;
+    for (const std::string& cell : row) cells << ToQt(ShownText(cell));
+    rows.push_back(cells);
+  }
+  Fill(table, rows);
+}
+
+void FillChecks(QTableWidget& table, const checks::DesignChecks& checks) {
+  std::vector<QStringList> rows;
+  std::vector<QColor> tints;
+  for (const checks::GroupCheck& g : checks.groups) {
+    const checks::FootingCheck& c = g.check;
+    QString governing;
+    if (c.governing >= 0) governing = QString::fromStdString(c.checks[static_cast<std::size_t>(c.governing)].id + " " +
+                                                             c.checks[static_cast<std::size_t>(c.governing)].name);
+    QStringList supports;
+    for (int s : g.supports) supports << QString::number(s);
+    rows.push_back({QString::fromStdString(g.mark), PlanVerdictText(Verdict(g)), governing,
+                    c.governing >= 0 ? QString::fromStdString(DecimalText(c.governingUtilisation * 100, 0) + " %") : "",
+                    supports.join(", "), QString::fromStdString(c.reason)});
+    QColor tint = VerdictColour(Verdict(g));
+    tint.setAlpha(80);
+    tints.push_back(tint);
+  }
+  Fill(table, rows, tints);
+}
+
+void FillUplift(QTableWidget& table, const Model& model) {
+  std::vector<QStringList> rows;
+  for (const UpliftRow& u : UpliftRows(model))
+    rows.push_back({QString::number(u.Support), ToQt(u.Joint), ToQt(NumText(u.LoadCase)), ToQt(NumText(u.ForceY))});
+  Fill(table, rows);
+}
+
+QStringList SelectedGroups(const QTableWidget& table) {
+  QStringList groups;
+  for (const QModelIndex& row : table.selectionModel()->selectedRows()) groups << table.item(row.row(), 0)->text();
+  return groups;
+}
+
+void SelectGroups(QTableWidget& table, const QStringList& groups) {
+  const QSignalBlocker quiet(&table);
+  table.clearSelection();
+  QItemSelection selection;
+  for (int r = 0; r < table.rowCount(); ++r)
+    if (groups.contains(table.item(r, 0)->text()))
+      selection.select(table.model()->index(r, 0), table.model()->index(r, table.columnCount() - 1));
+  table.selectionModel()->select(selection, QItemSelectionModel::Select);
+}
+
+QString TableText(const QTableWidget& table) {
+  QStringList lines, cells;
+  for (int c = 0; c < table.columnCount(); ++c) cells << table.horizontalHeaderItem(c)->text();
+  lines << cells.join('\t');
+  const QModelIndexList selected = table.selectionModel()->selectedRows();
+  for (int r = 0; r < table.rowCount(); ++r) {
+    if (!selected.isEmpty() && !table.selectionModel()->isRowSelected(r, {})) continue;
+    cells.clear();
+    for (int c = 0; c < table.columnCount(); ++c) cells << (table.item(r, c) ? table.item(r, c)->text() : QString());
+    lines << cells.join('\t');
+  }
+  return lines.join('\n') + '\n';
+}
+
+}  // namespace footmark

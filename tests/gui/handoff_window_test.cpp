@@ -1,0 +1,86 @@
+// "To CAD" from the window: the drawing is written or the failure told, and the window stays.
+#include <QStatusBar>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "window_rig.h"
+
+namespace footmark::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+void Permit(const std::string& folder, fs::perms perms) {
+  fs::permissions(folder, perms, fs::perm_options::replace);
+}
+
+// An installed copy: the user may write neither the program's folder nor, in the second case, the analysis
+// file's. The drawing lands beside the analysis file, or where the Save As dialog says, or the user hears why not.
+TEST(SendToCad, AnOrdinaryUserGetsTheDrawingOrAClearWordWhateverTheFoldersAllow) {
+  struct Case {
+    const char* name;
+    fs::perms analysisFolder;
+    const char* saveAs;  // the Save As dialog's answer, null when none should be asked
+    const char* drawing;  // where the drawing is left, null for nowhere
+    const char* status;
+  };
+  const fs::perms open = fs::perms::all, readOnly = fs::perms::owner_read | fs::perms::owner_exec |
+                                                     fs::perms::group_read | fs::perms::group_exec |
+                                                     fs::perms::others_read | fs::perms::others_exec;
+  for (const Case& c : {Case{"read-only program folder", open, nullptr, "frame.dxf", "The drawing is "},
+                        Case{"read-only analysis folder", readOnly, "elsewhere/plan.dxf", "elsewhere/plan.dxf",
+                             "The drawing is "},
+                        Case{"Save As cancelled", readOnly, "", nullptr, "No drawing was sent."}}) {
+    WindowRig rig;
+    rig.Start(Example());
+    rig.ChooseSbc("200");
+    const std::string elsewhere = rig.Beside("elsewhere");
+    fs::create_directory(elsewhere);
+    for (const std::string& folder : {elsewhere, rig.temporary.path()}) Permit(folder, open);
+    Permit(rig.scratch.path(), c.analysisFolder);
+    if (c.saveAs) rig.chooser.saveAnswer = *c.saveAs ? rig.Beside(c.saveAs) : "";
+    {
+      AsOrdinaryUser user;
+      rig.form.sendtoacad->trigger();
+    }
+    Permit(rig.scratch.path(), open);
+    EXPECT_TRUE(!rig.form.Ended() && rig.form.isVisible()) << c.name << ": the window went away";
+    EXPECT_EQ(rig.boxes.texts, std::vector<std::string>{}) << c.name;
+    EXPECT_TRUE(rig.form.statusBar()->currentMessage().startsWith(c.status))
+        << c.name << ": " << rig.form.statusBar()->currentMessage().toStdString();
+    EXPECT_EQ(rig.chooser.saveAsked, c.saveAs ? rig.Beside("frame.dxf") : "") << c.name;
+    if (c.drawing) {
+      EXPECT_TRUE(Has(ReadFile(rig.Beside(c.drawing)), "$HANDSEED")) << c.name;
+    }
+    EXPECT_FALSE(fs::exists(rig.Beside("frame.dxf")) && !c.drawing) << c.name << ": a drawing was left";
+    EXPECT_TRUE(fs::is_empty(rig.temporary.path())) << c.name << ": the scratch folder stays";
+  }
+}
+
+// Groups that fail: Cancel sends nothing, "Send anyway" sends the drawing as designed; without a running CAD
+// program the user only hears so.
+TEST(SendToCad, AskedAboutFailingGroupsAndToldWithoutACadProgram) {
+  WindowRig rig;
+  rig.Start(ReadFile(SourcePath("examples/frame-6x5-4storey.ANL")), "six.ANL");
+  rig.ChooseSbc("100");
+  rig.form.sendtoacad->trigger();
+  ASSERT_EQ(rig.boxes.texts.size(), 1u);
+  EXPECT_TRUE(Has(rig.boxes.texts[0], "Fail: F2, F3, F7, F8, F11") && Has(rig.boxes.texts[0], "Not designed: F14, F15"));
+  EXPECT_EQ(rig.boxes.icons[0], BoxIcon::Warning);
+  EXPECT_FALSE(fs::exists(rig.Beside("six.dxf")));
+  rig.boxes.answers = {"Send anyway"};
+  rig.form.sendtoacad->trigger();
+  EXPECT_TRUE(Has(ReadFile(rig.Beside("six.dxf")), "$HANDSEED"));
+  EXPECT_FALSE(rig.form.Ended());
+
+  NoCadRunning none;
+  WindowRig alone(&none);
+  alone.Start(Example());
+  alone.ChooseSbc("200");
+  alone.form.sendtoacad->trigger();
+  EXPECT_EQ(alone.boxes.texts, std::vector<std::string>{"Open Auto Cad and Minimise it"});
+  EXPECT_FALSE(fs::exists(alone.Beside("frame.dxf"))) << "a drawing was left";
+}
+
+}  // namespace
+}  // namespace footmark::testing
