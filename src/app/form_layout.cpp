@@ -113,7 +113,10 @@ void FrmFoot::BuildControls() {
   FileLabel = new QLabel;
   SbcLabel = new QLabel;
   CountsLabel = new QLabel;
-  for (QLabel* label : {FileLabel, SbcLabel, CountsLabel}) statusBar()->addPermanentWidget(label);
+  for (QLabel* label : {FileLabel, SbcLabel, CountsLabel}) {
+    label->setContentsMargins(10, 0, 2, 0);
+    statusBar()->addPermanentWidget(label);
+  }
 
   // A first start fills most of the screen, whatever its scale.
   if (!remembered_->RestoreWindow(*this)) {

@@ -30,11 +30,10 @@ PlanView::PlanView(QWidget* parent) : QGraphicsView(parent) {
   setDragMode(RubberBandDrag);
   setBackgroundBrush(Qt::white);
   setViewportUpdateMode(BoundingRectViewportUpdate);
+  // The legend has a strip of its own above the plan, which it never covers.
   legend_ = new QLabel(LegendText(), this);
   legend_->setTextFormat(Qt::RichText);
-  legend_->setAutoFillBackground(true);
-  legend_->setContentsMargins(6, 3, 6, 3);
-  legend_->move(8, 8);
+  legend_->setContentsMargins(8, 3, 8, 3);
   legend_->hide();
 }
 
@@ -47,6 +46,7 @@ void PlanView::Clear() {
   footings_.clear();
   handles_.clear();
   legend_->hide();
+  setViewportMargins(0, 0, 0, 0);
 }
 
 void PlanView::ShowPlan(const Drawing& drawing, const std::vector<PlanFooting>& footings) {
@@ -72,6 +72,8 @@ void PlanView::ShowPlan(const Drawing& drawing, const std::vector<PlanFooting>& 
   scene_.setSceneRect(extents_.adjusted(-margin, -margin, margin, margin));
   SelectGroups(selected);
   legend_->adjustSize();
+  setViewportMargins(0, legend_->height(), 0, 0);
+  legend_->move(frameWidth(), frameWidth());
   legend_->show();
   if (fitted_) Fit();
 }
