@@ -128,9 +128,11 @@ void SaveScreenshot(FrmFoot& window, const QString& file, int triesLeft = 50) {
     QTimer::singleShot(100, &window, [&window, file, triesLeft] { SaveScreenshot(window, file, triesLeft - 1); });
     return;
   }
-  QTimer::singleShot(500, &window, [&window, file] {
+  // A window manager frames and paints the window a moment after it is exposed.
+  const bool offscreen = QGuiApplication::platformName() == "offscreen";
+  QTimer::singleShot(offscreen ? 0 : 500, &window, [&window, file, offscreen] {
     QPixmap picture = window.screen()->grabWindow(0);
-    if (picture.isNull() || QGuiApplication::platformName() == "offscreen") picture = window.grab();
+    if (picture.isNull() || offscreen) picture = window.grab();
     const bool saved = picture.save(file);
     if (!saved) std::cerr << "footmark: cannot write " << file.toStdString() << '\n';
     QCoreApplication::exit(saved ? kExitOk : kExitRuntimeFailure);
