@@ -134,6 +134,11 @@ bool FrmFoot::Load(const std::string& file, bool atStart) {
     const std::string text = end ? e.what() : "Run-time error: " + std::string(e.what());
     if (!atStart || !end || !end->silent()) platform_.Boxes.MsgBox(text, end ? BoxIcon::Warning : BoxIcon::Failure);
     if (atStart) End(end ? kExitInputEnds : kExitRuntimeFailure);
+    std::error_code gone;
+    if (!std::filesystem::exists(std::filesystem::path(file), gone)) {
+      remembered_->RemoveRecent(FileNameToQt(file));
+      FillRecentMenu();
+    }
     return false;
   }
   if (!captions_->messages.empty()) {
@@ -160,7 +165,7 @@ bool FrmFoot::Load(const std::string& file, bool atStart) {
     }
   }
   std::erase_if(project_.Offsets, [&](const ColumnSide& o) { return o.Support > model_->NumSupports; });
-  if (project_.MaxVolume) MaxVolumeBox->setText(ToQt(DecimalText(*project_.MaxVolume, 6)));
+  MaxVolumeBox->setText(ToQt(DecimalText(project_.MaxVolume.value_or(10), 6)));
   remembered_->AddRecent(FileNameToQt(file));
   FillRecentMenu();
   setWindowTitle(QFileInfo(FileNameToQt(file)).fileName() + " - " + kWindowCaption);

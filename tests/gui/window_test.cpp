@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QTextBrowser>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
@@ -174,6 +175,10 @@ TEST(Menus, AnItemIsDisabledOnlyWhileItCannotApply) {
     EXPECT_TRUE(after.contains(item)) << item;
   EXPECT_FALSE(after.contains("Reset Offsets")) << "no column stands off its grid point";
   EXPECT_EQ(rig.form.windowTitle(), "frame.ANL - Footmark");
+  QTest::keyClick(&rig.form, Qt::Key_F1);
+  const auto* readme = rig.form.findChild<QTextBrowser*>();
+  ASSERT_TRUE(readme) << "F1 shows no README";
+  EXPECT_TRUE(readme->toPlainText().contains("The project file.")) << "the README is not this one";
 }
 
 // "Design" writes the report and opens it only when asked; Excel writes and opens its workbook; a file that
