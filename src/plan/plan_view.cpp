@@ -173,22 +173,21 @@ void PlanView::mouseReleaseEvent(QMouseEvent* event) {
   QGraphicsView::mouseReleaseEvent(event);
 }
 
+// Space held turns the left button into a pan.
+bool PlanView::SpaceKey(QKeyEvent* event, bool held) {
+  if (event->key() != Qt::Key_Space || event->isAutoRepeat()) return false;
+  spaceHeld_ = held;
+  viewport()->setCursor(held ? Qt::OpenHandCursor : Qt::ArrowCursor);
+  event->accept();
+  return true;
+}
+
 void PlanView::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
-    spaceHeld_ = true;
-    viewport()->setCursor(Qt::OpenHandCursor);
-    return event->accept();
-  }
-  QGraphicsView::keyPressEvent(event);
+  if (!SpaceKey(event, true)) QGraphicsView::keyPressEvent(event);
 }
 
 void PlanView::keyReleaseEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
-    spaceHeld_ = false;
-    viewport()->setCursor(Qt::ArrowCursor);
-    return event->accept();
-  }
-  QGraphicsView::keyReleaseEvent(event);
+  if (!SpaceKey(event, false)) QGraphicsView::keyReleaseEvent(event);
 }
 
 void PlanView::resizeEvent(QResizeEvent* event) {

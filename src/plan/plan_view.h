@@ -66,6 +66,8 @@ class PlanView : public QGraphicsView {
     DragStep step;
   };
 
+  bool SpaceKey(QKeyEvent* event, bool held);
+
   QGraphicsScene scene_;
   std::vector<FootingItem*> footings_;  // by support - 1; owned by the scene
   std::vector<ColumnHandle*> handles_;
