@@ -7,7 +7,7 @@
 #include <QTableWidget>
 
 #include "design/schedules.h"
-#include "dxf/drawing_geometry.h"
+#include "drawing/drawing_geometry.h"
 #include "model/numerics.h"
 #include "plan/file_open_dialog.h"
 #include "plan/footing_items.h"

@@ -1,8 +1,10 @@
 // The window's writer of a composed drawing: every entity as items of a Qt
 // graphics scene, beside the DXF and SVG writers of the same data. Lines,
-// outlines and circles of a layer share one path item; texts are items of
-// their own, to scale; dimensions are laid out as the portable writers lay
-// them out (dxf/drawing_geometry.h).
+// outlines, circles, polylines with their arcs and hatch lines of a layer
+// share one path item, solids and arrows another; texts are items of their
+// own, to scale, aligned and turned as the entity says; dimensions and
+// hatches are laid out as the portable writers lay them out
+// (drawing/drawing_geometry.h). A composed sheet's layers give the colours.
 //
 // The scene's y is the drawing's y negated, so the drawing stands upright on
 // screen (scene y grows downwards). Lines keep one pixel at any zoom.
@@ -13,7 +15,7 @@
 #include <QRectF>
 #include <string_view>
 
-#include "dxf/drawing.h"
+#include "drawing/drawing.h"
 
 class QGraphicsScene;
 
@@ -22,7 +24,7 @@ namespace footmark {
 // The scene point of a drawing point.
 inline QPointF ScenePoint(double x, double y) { return {x, -y}; }
 
-// The colour a layer is drawn in ("Grid" a grey blue, the rest near black).
+// The colour of a layer without one of its own ("Grid" a grey blue, the rest near black).
 QColor LayerColour(std::string_view layer);
 
 // Adds the drawing's items to the scene at z 0 and returns the rectangle

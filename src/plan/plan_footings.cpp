@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "design/schedules.h"
-#include "dxf/plan_drawing.h"
+#include "drawing/exact_plan.h"
 #include "model/column_offsets.h"
 #include "model/numerics.h"
 

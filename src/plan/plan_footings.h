@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "checks/design_checks.h"
-#include "dxf/drawing.h"
+#include "drawing/drawing.h"
 #include "model/model.h"
 #include "plan/column_drag.h"
 

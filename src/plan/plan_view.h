@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-#include "dxf/drawing.h"
+#include "drawing/drawing.h"
 #include "model/model.h"
 #include "plan/footing_items.h"
 

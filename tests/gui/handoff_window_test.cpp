@@ -65,7 +65,7 @@ TEST(SendToCad, AskedAboutFailingGroupsAndToldWithoutACadProgram) {
   rig.ChooseSbc("100");
   rig.form.sendtoacad->trigger();
   ASSERT_EQ(rig.boxes.texts.size(), 1u);
-  EXPECT_TRUE(Has(rig.boxes.texts[0], "Fail: F2, F3, F7, F8, F11") && Has(rig.boxes.texts[0], "Not designed: F14, F15"));
+  EXPECT_TRUE(Has(rig.boxes.texts[0], "Fail: F1, F2, F3, F4, F5, F6, F7, F8, F9, F10, F11, F12, F13") && Has(rig.boxes.texts[0], "Not designed: F14, F15"));
   EXPECT_EQ(rig.boxes.icons[0], BoxIcon::Warning);
   EXPECT_FALSE(fs::exists(rig.Beside("six.dxf")));
   rig.boxes.answers = {"Send anyway"};
