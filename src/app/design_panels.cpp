@@ -50,7 +50,7 @@ QTableWidget* NewPanelTable(const QStringList& headings) {
   auto* copy = new QAction(QObject::tr("&Copy"), table);
   copy->setShortcut(QKeySequence::Copy);
   copy->setShortcutContext(Qt::WidgetShortcut);
-  QObject::connect(copy, &QAction::triggered, table, [table] { QApplication::clipboard()->setText(TableText(*table)); });
+  QObject::connect(copy, &QAction::triggered, table, [table] { QApplication::clipboard()->setText(PanelText(*table)); });
   table->addAction(copy);
   table->setContextMenuPolicy(Qt::ActionsContextMenu);
   return table;
@@ -109,7 +109,7 @@ void SelectGroups(QTableWidget& table, const QStringList& groups) {
   table.selectionModel()->select(selection, QItemSelectionModel::Select);
 }
 
-QString TableText(const QTableWidget& table) {
+QString PanelText(const QTableWidget& table) {
   QStringList lines, cells;
   for (int c = 0; c < table.columnCount(); ++c) cells << table.horizontalHeaderItem(c)->text();
   lines << cells.join('\t');

@@ -22,7 +22,7 @@ void SelectGroups(QTableWidget& table, const QStringList& groups);
 
 // The selected rows (every row when none is selected) as tab-separated text
 // under the headings, for the clipboard.
-QString TableText(const QTableWidget& table);
+QString PanelText(const QTableWidget& table);
 
 // A table for a panel: whole rows selected, read only, Ctrl+C copies.
 QTableWidget* NewPanelTable(const QStringList& headings);

@@ -19,7 +19,7 @@ QColor VerdictColour(PlanVerdict verdict) {
   return QColor(0x8e, 0x24, 0xaa);
 }
 
-FootingItem::FootingItem(PlanFooting footing) : footing_(std::move(footing)) {
+FootingItem::FootingItem(FootingOnPlan footing) : footing_(std::move(footing)) {
   const double h = footing_.Side / 2;
   setRect(QRectF(ScenePoint(footing_.X - h, footing_.Y + h), ScenePoint(footing_.X + h, footing_.Y - h)));
   setFlag(ItemIsSelectable);

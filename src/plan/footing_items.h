@@ -15,13 +15,13 @@ QColor VerdictColour(PlanVerdict verdict);
 class FootingItem : public QGraphicsRectItem {
  public:
   enum { Type = UserType + 1 };
-  explicit FootingItem(PlanFooting footing);
+  explicit FootingItem(FootingOnPlan footing);
   int type() const override { return Type; }
-  const PlanFooting& Footing() const { return footing_; }
+  const FootingOnPlan& Footing() const { return footing_; }
   void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
  private:
-  PlanFooting footing_;
+  FootingOnPlan footing_;
 };
 
 class ColumnHandle : public QGraphicsRectItem {

@@ -20,7 +20,7 @@ const char* PlanVerdictText(PlanVerdict verdict) {
   return "not designed";
 }
 
-std::string PlanFooting::Tooltip() const {
+std::string FootingOnPlan::Tooltip() const {
   std::string text = "Support " + IntText(Support) + " \u00b7 joint " + Joint + " \u00b7 column " + Column + "\n" +
                      Mark + " \u00b7 footing " + DecimalText(Side, 3) + " m square \u00b7 column " +
                      DecimalText(Place.ColDepth, 0) + " \u00d7 " + DecimalText(Place.ColWidth, 0) + " mm\n" +
@@ -39,13 +39,13 @@ Drawing PlanDrawing(const Model& model) {
   return drawing;
 }
 
-std::vector<PlanFooting> PlanFootings(const Model& model, const checks::DesignChecks& checks) {
-  std::vector<PlanFooting> footings;
+std::vector<FootingOnPlan> PlanFootings(const Model& model, const checks::DesignChecks& checks) {
+  std::vector<FootingOnPlan> footings;
   const auto& gy = model.GridLinesY;
   const double ytop = gy[0] >= 1 ? gy[ToInt16(gy[0])] : 0;
   for (const SupportRow& row : SupportRows(model)) {
     const FootingRecord& f = model.Footings[row.Support];
-    PlanFooting p;
+    FootingOnPlan p;
     p.Support = row.Support;
     p.Joint = row.Joint;
     p.Column = row.Column;

@@ -25,7 +25,7 @@ inline constexpr PlanVerdict kPlanVerdicts[] = {PlanVerdict::Ok, PlanVerdict::Wa
 // "ok", "warning", "clashing", "fails", "not designed".
 const char* PlanVerdictText(PlanVerdict verdict);
 
-struct PlanFooting {
+struct FootingOnPlan {
   int Support = 0;
   std::string Joint, Column;  // joint and ground-storey column member
   std::string Mark;           // "F2/P1/C4"
@@ -46,6 +46,6 @@ struct PlanFooting {
 Drawing PlanDrawing(const Model& model);
 
 // One per support, in support order.
-std::vector<PlanFooting> PlanFootings(const Model& model, const checks::DesignChecks& checks);
+std::vector<FootingOnPlan> PlanFootings(const Model& model, const checks::DesignChecks& checks);
 
 }  // namespace footmark

@@ -49,7 +49,7 @@ void PlanView::Clear() {
   setViewportMargins(0, 0, 0, 0);
 }
 
-void PlanView::ShowPlan(const Drawing& drawing, const std::vector<PlanFooting>& footings) {
+void PlanView::ShowPlan(const Drawing& drawing, const std::vector<FootingOnPlan>& footings) {
   const QStringList selected = [&] {
     QStringList groups;
     for (QGraphicsItem* item : scene_.selectedItems())
@@ -58,7 +58,7 @@ void PlanView::ShowPlan(const Drawing& drawing, const std::vector<PlanFooting>& 
   }();
   Clear();
   extents_ = AddDrawing(scene_, drawing);
-  for (const PlanFooting& f : footings) {
+  for (const FootingOnPlan& f : footings) {
     auto* footing = new FootingItem(f);
     scene_.addItem(footing);
     auto* handle = new ColumnHandle(*footing);

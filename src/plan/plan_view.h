@@ -31,7 +31,7 @@ class PlanView : public QGraphicsView {
 
   // Shows a design: the drawing and the footings, replacing what was shown.
   // The zoom stays unless the view was fitted.
-  void ShowPlan(const Drawing& drawing, const std::vector<PlanFooting>& footings);
+  void ShowPlan(const Drawing& drawing, const std::vector<FootingOnPlan>& footings);
   void Clear();
 
   void Fit();

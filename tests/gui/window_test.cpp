@@ -161,7 +161,7 @@ TEST(Plan, ShowsEachFootingByItsVerdictAndFitsTheBuilding) {
     EXPECT_EQ(SelectedGroups(*table), QStringList{group});
   // The uplift panel lists each load case left out, and copies as text.
   EXPECT_EQ(rig.form.UpliftTable->rowCount(), static_cast<int>(UpliftRows(rig.form.model()).size()));
-  const QString uplift = TableText(*rig.form.UpliftTable);
+  const QString uplift = PanelText(*rig.form.UpliftTable);
   EXPECT_TRUE(uplift.startsWith("Support\tJoint\tLoad case\tFORCE-Y kN\n1\t") && uplift.contains("\t4\t-164.82\n"));
 }
 
