@@ -27,7 +27,7 @@ std::string MethodVerdictText(const FootingCheck& check) {
   std::string text = std::string("the design step's own basis: ") + VerdictText(check.methodVerdict);
   if (check.methodGoverning < 0) return text;
   const Check& c = check.checks[static_cast<std::size_t>(check.methodGoverning)];
-  return text + ", " + c.id + " " + DecimalText(check.methodGoverningUtilisation, 3, true);
+  return text + ", " + c.id + " " + DecimalText(check.methodGoverningUtilisation, 4, true);
 }
 
 const Check* FootingCheck::Find(std::string_view id) const {

@@ -50,9 +50,20 @@ struct Check {
   Status status = Status::NotApplicable;
   std::string note;
   // Where the demand governs: the support and the combination; 0 and empty
-  // for a check of the footing itself.
+  // for a check of the footing itself. loadCase is the file's number of the
+  // combination (0: one formed from the primaries), reactions the
+  // combination's reactions at the support in words.
   int support = 0;
   std::string combination;
+  int loadCase = 0;
+  std::string reactions;
+  // How demand and capacity are found, a line each with the numbers put in:
+  // "Mu = B a^2/2 q_n(f + 2a/3) = 2.1 x 0.675^2/2 x 265.12 = 126.8 kN m".
+  std::vector<std::string> working;
+  // false: nothing to rate (the inputs' sanity, the cover stated, the
+  // declared steel compared, a check that does not apply): its utilisation
+  // is not printed and it never governs.
+  bool rated = true;
   // The same check on the design step's own basis (every load case alike,
   // 1.5 x the gross pressure, d = D - 60 mm, no weight on the soil); NaN
   // where the design step has no such check.
@@ -65,11 +76,9 @@ struct FootingCheck {
   // not designed: why; fails: the failing checks; ok: empty.
   std::string reason;
   std::vector<Check> checks;  // C0 first
-  // The failing check with the highest utilisation; when none fails, the
-  // highest of those that pass, bearing (C1) included: C9 states the cover
-  // assumed, C13 compares the design's own figures and C15b is the column's
-  // own concrete. Warnings (office rules, consistency notes) never govern.
-  // -1 when none ran.
+  // The rated check with the highest utilisation, bearing (C1) included
+  // (a failing one when any fails). Statements and warnings (office rules,
+  // details to draw) never govern. -1 when none ran.
   int governing = -1;
   double governingUtilisation = 0;
   int warnings = 0;

@@ -4,6 +4,7 @@
 // (stability_checks.cpp). Private to the module.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -38,8 +39,14 @@ Check Rated(const char* id, const char* name, const char* clause, double demand,
 Check NewCheck(const char* id, const char* name, const char* clause, double demand, double capacity,
                const char* unit, int decimals, double u);
 
-// Names where the check's demand governs.
+// Names where the check's demand governs: the support, the combination
+// with its load-case number, and its reactions there.
 void SetWhere(Check& c, const Governs& where);
+
+// One line of working: its steps joined by " = ".
+std::string Working(std::initializer_list<std::string> steps);
+// A figure of the working to `decimals` places, zeros kept.
+std::string Fig(double x, int decimals);
 
 // Each check appends the values its sheet prints at the method's d.
 Check BearingCheck(const FootingInputs& in, Sheet& sheet);

@@ -1,11 +1,14 @@
 #include "checks/design_checks.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <memory>
 #include <utility>
 
 #include "checks/footing_check.h"
 #include "checks/group_inputs.h"
+#include "checks/is456_tables.h"
 #include "checks/load_demands.h"
 #include "checks/quantities.h"
 #include "model/numerics.h"
@@ -14,13 +17,28 @@ namespace footmark::checks {
 
 namespace {
 
-void AddSteel(DesignChecks& out, int dia, double kg) {
-  auto& list = out.steelByDia;
-  const auto at = std::find_if(list.begin(), list.end(), [&](const auto& e) { return e.first >= dia; });
-  if (at != list.end() && at->first == dia)
-    at->second += kg;
-  else
-    list.insert(at, {dia, kg});
+double Rounded(double x, int decimals) {
+  const double scale = std::pow(10.0, decimals);
+  return std::round(x * scale) / scale;
+}
+
+// The steel of the quantities from the bar bending schedule: a mark's bars
+// (its mesh and the starter bars of the columns on it), by diameter and in
+// all.
+void TakeSteel(DesignChecks& out) {
+  for (GroupCheck& g : out.groups) {
+    MarkQuantities& q = g.quantities;
+    if (!q.note.empty()) continue;
+    std::int64_t mesh = 0, starters = 0;
+    for (const bbs::BarRow& r : out.bars.rows)
+      if (r.footing == g.mark) (r.bar.shape == bbs::Shape::OneBend ? starters : mesh) += std::llround(r.mass * 100);
+    q.meshSteel = static_cast<double>(mesh) / 100;
+    q.starterSteel = static_cast<double>(starters) / 100;
+    q.steelTotal = static_cast<double>(mesh + starters) / 100;
+    q.steelEach = q.count > 0 ? q.steelTotal / q.count : 0;
+  }
+  for (const bbs::DiameterTotal& d : out.bars.byDia) out.steelByDia.emplace_back(d.dia, d.mass);
+  out.steel = out.bars.mass;
 }
 
 // The footings near one of the group's, as placed.
@@ -65,6 +83,7 @@ DesignChecks CheckDesign(const Model& model, const CheckSettings& settings) {
   out.loadWarnings = file->warnings;
   out.loadWarnings.insert(out.loadWarnings.end(), out.combinations.notes.begin(), out.combinations.notes.end());
   const std::vector<FootingPlace> places = FootingPlaces(model);
+  std::vector<bbs::MeshBars> meshes;
   out.clashes = FindClashes(places, settings.clearanceGap / 1000);
 
   for (int g = 1; g <= model.FootGroupCount; ++g) {
@@ -91,6 +110,7 @@ DesignChecks CheckDesign(const Model& model, const CheckSettings& settings) {
 
     MarkQuantities& q = group.quantities;
     q.count = static_cast<int>(src.supports.size());
+    out.allFootings += q.count;
     switch (group.check.verdict) {
       case Verdict::Ok: ++out.ok; break;
       case Verdict::Fails: ++out.fails; break;
@@ -101,18 +121,19 @@ DesignChecks CheckDesign(const Model& model, const CheckSettings& settings) {
     if (group.check.verdict == Verdict::NotDesigned) {
       q.note = "not designed: no quantities";
     } else {
-      const FootingQuantities each = Quantities(in.B, in.D, in.P, in.barDia, in.bars, group.check.bendLeg);
-      q.concreteEach = each.concrete;
-      q.steelEach = each.steel;
-      q.concreteTotal = q.count * each.concrete;
-      q.steelTotal = q.count * each.steel;
+      q.concreteEach = Rounded(FootingConcrete(in.B, in.D, in.P), 3);
+      q.concreteTotal = Rounded(q.count * q.concreteEach, 3);
       out.footings += q.count;
-      out.concrete += q.concreteTotal;
-      out.steel += q.steelTotal;
-      AddSteel(out, static_cast<int>(in.barDia), q.steelTotal);
+      out.concrete = Rounded(out.concrete + q.concreteTotal, 3);
     }
+    meshes.push_back({g, group.mark, q.count, q.note.empty(), in.B, in.D, static_cast<int>(in.barDia), in.bars,
+                      group.check.bendLeg});
     out.groups.push_back(std::move(group));
   }
+  // Column bars lap above the pedestal with their development length in tension.
+  const double lapPerDia = model.Fck > 0 && model.Fe > 0 ? 0.87 * model.Fe / (4 * BondStress(model.Fck, model.Fe)) : 0;
+  out.bars = bbs::ScheduleBars(model, meshes, {kCover, kEndCover, settings.foundingDepth * 1000, lapPerDia});
+  TakeSteel(out);
   return out;
 }
 
@@ -153,8 +174,10 @@ std::vector<std::string> MethodAssumptions(const Model& model) {
       "Clearance (C20): footings centred on their columns, offsets included, parallel to the grid; an overlap "
       "fails (a combined footing is required), a gap below the warning gap (setting) is a warning.",
       "Quantities: footing B^2 D plus the pedestal as a cube of its side P^3 (the design's own volume; the "
-      "pedestal's height is not known), bottom bars of length B - 100 mm both ways plus bend legs, steel "
-      "7850 kg/m3.",
+      "pedestal's height is not known), to the litre per footing; steel from the bar bending schedule, the same "
+      "bar lengths (bottom mesh with its bend-up legs and SP 34 bend deductions, column starter bars) at d^2/162 "
+      "kg/m, so that the quantities' steel and the schedule's total are one figure. Totals are the sums of the "
+      "rows as printed, over the designed footings only.",
       "The design accepts its first pedestal candidate only up to the reference volume of " +
           DecimalText(model.MaxVolume, 3) +
           " m3 (--max-volume) and none for a column above 750 mm (a 1.2 m pedestal); such groups are not "

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "bbs/bar_schedule.h"
 #include "checks/check_result.h"
 #include "checks/check_settings.h"
 #include "checks/clearance.h"
@@ -16,11 +17,18 @@
 
 namespace footmark::checks {
 
+// Concrete to the litre and steel to 0.01 kg as printed: the total of a
+// mark is its count times the rounded footing, and the totals the sums of
+// the marks, so that the rows add up to the totals as printed.
 struct MarkQuantities {
   int count = 0;                               // footings of the mark (supports of the group)
   double concreteEach = 0, concreteTotal = 0;  // m3, footing and pedestal
-  double steelEach = 0, steelTotal = 0;        // kg, bottom bars both ways
-  std::string note;                            // why there are none (a group not designed)
+  // kg: the bar marks of the bar bending schedule that the mark's footings
+  // hold (bottom mesh both ways, column starter bars); steelEach is a
+  // footing's share.
+  double steelEach = 0, steelTotal = 0;
+  double meshSteel = 0, starterSteel = 0;  // kg, of steelTotal
+  std::string note;                        // why there are none (a group not designed)
 };
 
 struct GroupCheck {
@@ -50,9 +58,12 @@ struct DesignChecks {
   std::vector<std::string> loadWarnings;
   // Totals over the designed groups (a group not designed adds nothing).
   int footings = 0;
+  int allFootings = 0;                             // designed or not: every support of a group
   double concrete = 0;                             // m3
-  double steel = 0;                                // kg
+  double steel = 0;                                // kg: the bar bending schedule's total
   std::vector<std::pair<int, double>> steelByDia;  // bar diameter (mm), kg; ascending
+  // The bar bending schedule of the design as it stands.
+  bbs::BarSchedule bars;
   std::vector<std::string> assumptions;            // MethodAssumptions(model)
   // Footings that overlap or stand closer than the warning gap, as placed.
   std::vector<Clash> clashes;

@@ -28,7 +28,9 @@ Check AsWarning(Check c) {
 }  // namespace
 
 Check EdgeDepthCheck(const FootingInputs& in) {
-  return Rated("C8", "depth at the edge", "IS 456 34.1.2", 150, in.D, "mm", 0, 150 / in.D, 150 / in.D);
+  Check c = Rated("C8", "depth at the edge", "IS 456 34.1.2", 150, in.D, "mm", 0, 150 / in.D, 150 / in.D);
+  c.working = {Working({"u = 150/D", "150/" + Fig(in.D, 0), Fig(150 / in.D, 4)})};
+  return c;
 }
 
 Check CoverCheck(const FootingInputs& in, const Basis& b) {
@@ -37,6 +39,10 @@ Check CoverCheck(const FootingInputs& in, const Basis& b) {
                   need / kCover, need / kCover);
   c.note = "d used " + DecimalText(b.dMethod, 1) + " mm (D - 60), lower layer " + DecimalText(b.dLow, 1) +
            " mm, upper layer " + DecimalText(b.dUp, 1) + " mm (code-strict utilisations)";
+  c.working = {"states the cover: c = " + Fig(kCover, 0) + " mm, at least max(50, phi) = " + Fig(need, 0) + " mm",
+               Working({"d upper layer = D - c - 1.5 phi", Fig(in.D, 0) + " - " + Fig(kCover, 0) + " - 1.5 x " +
+                                                               Fig(in.barDia, 0),
+                        Fig(b.dUp, 1) + " mm"})};
   return c;
 }
 
@@ -47,6 +53,12 @@ Check MaxSpacingCheck(const FootingInputs& in, const Basis& b, Sheet& sheet) {
   Check c = Rated("C10", "maximum bar spacing", "IS 456 26.3.3(b)(1)", s, limit(b.dUp), "mm", 1,
                   s / limit(b.dUp), s / limit(b.dMethod));
   c.note = "s = (B - 2c - phi)/(n - 1); limit min(3d, 300 mm)";
+  c.working = {Working({"s = (B - 2c - phi)/(n - 1)",
+                        "(" + Fig(in.B, 0) + " - 2 x " + Fig(kCover, 0) + " - " + Fig(in.barDia, 0) + ")/(" +
+                            IntText(in.bars) + " - 1)",
+                        Fig(s, 1) + " mm"}) +
+                   "; " + Working({"min(3d, 300)", "min(3 x " + Fig(b.dUp, 1) + ", 300)", Fig(limit(b.dUp), 1) + " mm"}) +
+                   "; " + Working({"u", Fig(s, 1) + "/" + Fig(limit(b.dUp), 1), Fig(s / limit(b.dUp), 4)})};
   return c;
 }
 
@@ -57,6 +69,9 @@ Check MinSpacingCheck(const FootingInputs& in, Sheet& sheet) {
   Check c = Rated("C11", "minimum bar spacing", "IS 456 26.3.2", need, clear, "mm", 1, need / clear,
                   need / clear);
   c.note = "clear spacing at least max(phi, aggregate + 5 mm)";
+  c.working = {Working({"clear = s - phi", Fig(clear + in.barDia, 1) + " - " + Fig(in.barDia, 0), Fig(clear, 1) + " mm"}) +
+               "; " + Working({"max(phi, 20 + 5)", Fig(need, 1) + " mm"}) + "; " +
+               Working({"u", Fig(need, 1) + "/" + Fig(clear, 1), Fig(need / clear, 4)})};
   // The design's own 125 mm rule is office practice, not the code.
   if (in.spacing < kOfficeMinSpacing) {
     c.note += "; scheduled spacing " + DecimalText(in.spacing, 0) + " mm is below the office's 125 mm";
@@ -66,8 +81,10 @@ Check MinSpacingCheck(const FootingInputs& in, Sheet& sheet) {
 }
 
 Check BarSizeCheck(const FootingInputs& in) {
-  return Rated("C12", "maximum bar diameter", "IS 456 26.5.2.2", in.barDia, in.D / 8, "mm", 1,
-               in.barDia / (in.D / 8), in.barDia / (in.D / 8));
+  Check c = Rated("C12", "maximum bar diameter", "IS 456 26.5.2.2", in.barDia, in.D / 8, "mm", 1,
+                  in.barDia / (in.D / 8), in.barDia / (in.D / 8));
+  c.working = {Working({"u = phi/(D/8)", Fig(in.barDia, 0) + "/(" + Fig(in.D, 0) + "/8)", Fig(in.barDia / (in.D / 8), 4)})};
+  return c;
 }
 
 Check DeclaredSteelCheck(const FootingInputs& in, const Basis& b) {
@@ -79,6 +96,8 @@ Check DeclaredSteelCheck(const FootingInputs& in, const Basis& b) {
   const int nMin = static_cast<int>(std::ceil(in.astDeclared / b.barArea - 1e-9));
   c.note = IntText(in.bars) + " bars of " + DecimalText(b.barArea, 1) + " mm2, " + IntText(nMin) +
            " needed for the declared area";
+  c.working = {Working({"n A_bar", IntText(in.bars) + " x " + Fig(b.barArea, 1), Fig(bars, 0) + " mm2"}) +
+               " against the declared " + Fig(in.astDeclared, 0) + " mm2 (compared, not rated)"};
   if (c.status == Status::Fail) {
     c.status = Status::Warning;
     const int more = nMin - in.bars;
@@ -105,8 +124,14 @@ Check AnchorageCheck(const FootingInputs& in, const Basis& b, Sheet& sheet, doub
   const char* name = "development length of the bottom bars";
   const char* clause = "IS 456 26.2.1, 26.2.1.1, 34.2.4.3";
   leg = 0;
+  const std::string ldLine = Working({"Ld = phi 0.87 fy/(4 tau_bd)",
+                                      Fig(in.barDia, 0) + " x 0.87 x " + Fig(in.fy, 0) + "/(4 x " + Fig(tauBd, 2) + ")",
+                                      Fig(Ld, 1) + " mm"}) +
+                             "; " + Working({"straight a - 50", Fig(b.a, 0) + " - " + Fig(kEndCover, 0),
+                                             Fig(straight, 0) + " mm"});
   if (Ld <= straight) {
     Check c = Rated("C14", name, clause, Ld, straight, "mm", 1, Ld / straight, Ld / straight);
+    c.working = {ldLine, Working({"u = Ld/straight", Fig(Ld, 1) + "/" + Fig(straight, 0), Fig(Ld / straight, 4)})};
     c.note = "tau_bd " + DecimalText(tauBd, 2) + " N/mm2, Ld = " + DecimalText(Ld / in.barDia, 1) +
              " phi; straight bars";
     return c;
@@ -121,6 +146,16 @@ Check AnchorageCheck(const FootingInputs& in, const Basis& b, Sheet& sheet, doub
   Check c = Rated("C14", name, clause, Ld, capacity, "mm", 1, Ld / capacity, Ld / capacity);
   c.note = "straight length " + DecimalText(straight, 0) + " mm is short of Ld " + DecimalText(Ld, 0) +
            " mm: bend up the ends, leg " + IntText(static_cast<long long>(leg)) + " mm";
+  c.working = {ldLine,
+               Working({"leg = max(Ld - straight - 8 phi, 4 phi)",
+                        "max(" + Fig(Ld, 1) + " - " + Fig(straight, 0) + " - 8 x " + Fig(in.barDia, 0) + ", 4 x " +
+                            Fig(in.barDia, 0) + ")",
+                        Fig(leg, 0) + " mm"}) +
+                   " (a 90 degree bend is worth 8 phi, 26.2.2.1)",
+               Working({"capacity = straight + 8 phi + (D - 100)", Fig(straight, 0) + " + " + Fig(8 * in.barDia, 0) +
+                                                                       " + " + Fig(std::max(room, 0.0), 0),
+                        Fig(capacity, 0) + " mm"}) +
+                   "; " + Working({"u", Fig(Ld, 1) + "/" + Fig(capacity, 0), Fig(Ld / capacity, 4)})};
   if (leg <= room) return AsWarning(c);
   c.status = c.methodStatus = Status::Fail;
   c.note += ", more than the " + DecimalText(room, 0) + " mm the depth leaves";
@@ -150,7 +185,7 @@ std::vector<Check> LoadTransferChecks(const FootingInputs& in, const Basis& b, S
   if (in.loads) {
     for (const ColumnLoad& c : in.loads->columns)
       loads.push_back({c.Pu * 1e3, c.pedestalLoad * 1e3, c.shortSide, c.longSide, c,
-                       {c.support, c.pedestalCombination}});
+                       {c.support, c.pedestalCombination, c.pedestalCase, c.reaction}});
   } else {
     loads.push_back({methodPu, methodPu, shortSide, longSide, {}, {}});
   }
@@ -182,6 +217,14 @@ std::vector<Check> LoadTransferChecks(const FootingInputs& in, const Basis& b, S
   rows.back().note = basis + ", " + DecimalText(a.Pu / 1e3, 2) + " kN on " + DecimalText(a.shortSide, 0) + " x " +
                      DecimalText(a.longSide, 0) + " mm";
   SetWhere(rows.back(), a.column);
+  rows.back().working = {
+      Working({"sigma = Pu/(a_c b_c)", Fig(a.Pu / 1e3, 2) + "e3/(" + Fig(a.shortSide, 0) + " x " + Fig(a.longSide, 0) + ")",
+               Fig(sigmaA, 4) + " N/mm2"}),
+      Working({"0.45 fck min(2, sqrt(A1/A2))", "0.45 x " + Fig(in.fck, 0) + " x min(2, " + Fig(in.P, 0) + "/" +
+                                                     Fig(a.longSide, 0) + ")",
+               Fig(onPedestal(a.longSide), 4) + " N/mm2"}) +
+          "; " + Working({"u", Fig(sigmaA, 4) + "/" + Fig(onPedestal(a.longSide), 4),
+                          Fig(sigmaA / onPedestal(a.longSide), 4)})};
   if (rows.back().status == Status::Fail)
     rows.back().note += "; dowels for the excess: at least 0.5 % of the column area, 4 bars (34.4.3, 34.4.4)";
 
@@ -192,6 +235,11 @@ std::vector<Check> LoadTransferChecks(const FootingInputs& in, const Basis& b, S
   plain.note = basis + ", " + DecimalText(p.Pu / 1e3, 2) + " kN on " + DecimalText(p.shortSide, 0) + " x " +
                DecimalText(p.longSide, 0) + " mm";
   SetWhere(plain, p.column);
+  plain.working = {Working({"sigma = Pu/(a_c b_c)",
+                            Fig(p.Pu / 1e3, 2) + "e3/(" + Fig(p.shortSide, 0) + " x " + Fig(p.longSide, 0) + ")",
+                            Fig(sigmaB, 4) + " N/mm2"}) +
+                   "; " + Working({"0.45 fck", "0.45 x " + Fig(in.fck, 0), Fig(plainLimit, 4) + " N/mm2"}) + "; " +
+                   Working({"u", Fig(sigmaB, 4) + "/" + Fig(plainLimit, 4), Fig(sigmaB / plainLimit, 4)})};
   // The column's own bars, continued into the pedestal, carry the excess.
   for (Status* status : {&plain.status, &plain.methodStatus}) {
     if (*status != Status::Fail) continue;
@@ -208,6 +256,13 @@ std::vector<Check> LoadTransferChecks(const FootingInputs& in, const Basis& b, S
   rows.back().note = basis + (in.loads ? " with the pedestal's weight" : "") + "; A1 spread at 1V:2H to " +
                      DecimalText(spread, 0) + " mm";
   SetWhere(rows.back(), f.pedestal);
+  rows.back().working = {
+      Working({"sigma = Pu/P^2", Fig(f.pedestalPu / 1e3, 2) + "e3/" + Fig(in.P, 0) + "^2", Fig(sigmaF, 4) + " N/mm2"}) +
+          (in.loads ? " (Pu with the pedestal's weight)" : ""),
+      Working({"0.45 fck min(2, min(P + 4D, B)/P)", "0.45 x " + Fig(in.fck, 0) + " x min(2, " + Fig(spread, 0) + "/" +
+                                                         Fig(in.P, 0) + ")",
+               Fig(onFooting, 4) + " N/mm2"}) +
+          "; " + Working({"u", Fig(sigmaF, 4) + "/" + Fig(onFooting, 4), Fig(sigmaF / onFooting, 4)})};
   return rows;
 }
 

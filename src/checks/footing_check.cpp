@@ -99,9 +99,9 @@ void OfferOneBar(const FootingInputs& in, const Basis& b, std::vector<Check>& ch
 
 namespace {
 
-// Statements and consistency notes, not ratings: C9 states the cover, C13
-// compares the design's own figures, C15b is the column's own concrete.
-bool Statement(const Check& c) { return c.id == "C0" || c.id == "C9" || c.id == "C13" || c.id == "C15b"; }
+// Statements and consistency notes, not ratings: C0 the inputs, C9 states
+// the cover, C13 compares the design's own figures.
+bool Statement(const Check& c) { return c.id == "C0" || c.id == "C9" || c.id == "C13"; }
 
 // The failing check with the highest utilisation, else the highest that passes.
 void Govern(const std::vector<Check>& all, bool method, int& governing, double& utilisation) {
@@ -112,8 +112,9 @@ void Govern(const std::vector<Check>& all, bool method, int& governing, double& 
   governing = -1;
   for (int k = 0; k < static_cast<int>(all.size()); ++k) {
     const Check& c = all[static_cast<std::size_t>(k)];
-    // The design step's own governing check leaves out the bearing that sized the footing.
-    const bool rated = !Statement(c) && !(method && c.id == "C1");
+    // The design step's own governing check leaves out the bearing that sized
+    // the footing, and the column's own concrete as it always has.
+    const bool rated = method ? !Statement(c) && c.id != "C1" && c.id != "C15b" : c.rated;
     const bool candidate = failing ? status(c) == Status::Fail : status(c) == Status::Pass && rated;
     if (candidate && (governing < 0 || u(c) > utilisation)) {
       governing = k;
@@ -147,6 +148,7 @@ FootingCheck CheckFooting(const FootingInputs& in) {
   c0.name = "input sanity";
   c0.status = c0.methodStatus = faults.empty() ? Status::Pass : Status::Fail;
   c0.note = faults.empty() ? "input valid" : "invalid: " + faults;
+  c0.rated = false;
   out.checks.push_back(c0);
   if (!faults.empty()) {
     out.verdict = out.methodVerdict = Verdict::NotDesigned;
@@ -188,13 +190,14 @@ FootingCheck CheckFooting(const FootingInputs& in) {
 
   if (out.bendLeg > 0) out.barDetail = "bend up the ends, leg " + DecimalText(out.bendLeg, 0) + " mm";
   out.verdict = out.methodVerdict = Verdict::Ok;
+  for (Check& c : all) c.rated = !Statement(c) && (c.status == Status::Pass || c.status == Status::Fail);
   for (const Check& c : all) {
     if (c.status == Status::Warning) ++out.warnings;
     if (c.methodStatus == Status::Fail) out.methodVerdict = Verdict::Fails;
     if (c.status != Status::Fail) continue;
     out.verdict = Verdict::Fails;
     if (!out.reason.empty()) out.reason += "; ";
-    out.reason += c.id + " " + c.name + " (u " + DecimalText(c.utilisation, 3) + ")";
+    out.reason += c.id + " " + c.name + (c.rated ? " (u " + DecimalText(c.utilisation, 4, true) + ")" : "");
   }
   Govern(all, false, out.governing, out.governingUtilisation);
   Govern(all, true, out.methodGoverning, out.methodGoverningUtilisation);

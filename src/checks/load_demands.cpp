@@ -38,6 +38,8 @@ class GroupDemands {
     d_.pedestalHeight = std::max(settings.foundingDepth - g_.D, 0.0);
     const double hp = d_.pedestalHeight;
     d_.W = settings.concreteWeight * (B * B * g_.D + P * P * hp) + settings.soilWeight * (B * B - P * P) * hp;
+    d_.concreteWeight = settings.concreteWeight;
+    d_.soilWeight = settings.soilWeight;
   }
 
   void Support(const SupportColumn& column) {
@@ -59,7 +61,8 @@ class GroupDemands {
  private:
   // C1 and C1b (IS 456 34.1.1): the footing's weight on the soil, biaxial eccentricity.
   void Service(int s, const Combination& c) {
-    const BaseActions a = AtBase(loads::Evaluate(file_, s, c.terms), d_.h);
+    const Reaction r = loads::Evaluate(file_, s, c.terms);
+    const BaseActions a = AtBase(r, d_.h);
     const double Pt = a.N + d_.W, B = g_.B;
     // Under the fallback a case cannot be told gravity from lateral: tension
     // under it is a warning.
@@ -67,13 +70,13 @@ class GroupDemands {
     ContactDemand& kern = lateral ? d_.lateralContact : d_.gravityContact;
     if (!(Pt > 0)) {
       // The footing lifts off: no bearing, no contact.
-      if (kern.u < kInfinite) kern = {{s, c.name}, kInfinite, 0};
+      if (kern.u < kInfinite) kern = {{s, c.name, c.number, r}, kInfinite, 0, 0, 0};
       return;
     }
     const double ex = std::fabs(a.Mbz) / Pt, ez = std::fabs(a.Mbx) / Pt;
     const ContactPressure q = SolveContact(Pt, ex, ez, B);
     const double u = 6 * (ex + ez) / B;
-    if (u > kern.u) kern = {{s, c.name}, u, q.contact};
+    if (u > kern.u) kern = {{s, c.name, c.number, r}, u, q.contact, ex, ez};
     const double increase = c.laterCase ? 25
                             : c.lateral ? (c.lateralClass == loads::LoadClass::Wind ? settings_.windIncrease
                                                                                      : settings_.seismicIncrease)
@@ -86,6 +89,8 @@ class GroupDemands {
     BearingDemand& b = d_.bearing;
     b.support = s;
     b.combination = c.name;
+    b.loadCase = c.number;
+    b.reaction = r;
     b.q = compared, b.qAll = qAll, b.u = share;
     b.N = a.N, b.Mbx = a.Mbx, b.Mbz = a.Mbz, b.ex = ex, b.ez = ez;
     b.qMax = q.qMax, b.qMin = q.qMin, b.contact = q.contact;
@@ -94,31 +99,36 @@ class GroupDemands {
   // The slab (IS 456 34.2): net pressure, the combination's own moments, each
   // direction with its own, at the upper layer's depth.
   void Factored(int s, const Combination& c, ColumnLoad& col) {
-    const BaseActions a = AtBase(loads::Evaluate(file_, s, c.terms), d_.h);
+    const Reaction r = loads::Evaluate(file_, s, c.terms);
+    const BaseActions a = AtBase(r, d_.h);
     const double Nu = a.N;
     if (!(Nu > 0)) {
-      if (d_.tension++ == 0) d_.firstTension = {s, c.name};
+      if (d_.tension++ == 0) d_.firstTension = {s, c.name, c.number, r};
       return;
     }
     if (Nu > col.Pu) {
       col.Pu = Nu;
       col.combination = c.name;
+      col.loadCase = c.number;
+      col.reaction = r;
     }
     const double pedestal = Nu + c.deadFactor * settings_.concreteWeight * g_.P * g_.P * d_.pedestalHeight;
     if (pedestal > col.pedestalLoad) {
       col.pedestalLoad = pedestal;
       col.pedestalCombination = c.name;
+      col.pedestalCase = c.number;
     }
 
     const double B = g_.B, P = g_.P, d = g_.dUp, f = P / 2, arm = (B - P) / 2;
     const double weight = c.deadFactor * d_.W, Ng = Nu + weight;
     // The resultant of every factored combination must stay within the base.
     if (d_.stability)
-      Keep(d_.overturning, std::max(std::fabs(a.Mbx), std::fabs(a.Mbz)), Ng * B / 2, s, c.name);
+      Keep(d_.overturning, std::max(std::fabs(a.Mbx), std::fabs(a.Mbz)), Ng * B / 2, {s, c.name, c.number, r});
     const double ex = std::fabs(a.Mbz) / Ng, ez = std::fabs(a.Mbx) / Ng;
     const double side = P + d;
-    double Mu[2], Vu[2], punching = 0;
-    if (6 * (ex + ez) / B <= 1) {
+    double Mu[2], Vu[2], punching = 0, contact = 1;
+    const bool kern = 6 * (ex + ez) / B <= 1;
+    if (kern) {
       // In the kern the net pressure is linear on the heavy side.
       const double M[2] = {std::fabs(a.Mbz), std::fabs(a.Mbx)};
       for (int k = 0; k < 2; ++k) {
@@ -128,27 +138,31 @@ class GroupDemands {
       }
       // The moment terms cancel over the centred square.
       punching = side < B ? Nu * (1 - side * side / (B * B)) : 0;
-    } else if (!NoTension(Nu, weight, ex, ez, Mu, Vu, punching)) {
+    } else if (!NoTension(Nu, weight, ex, ez, Mu, Vu, punching, contact)) {
       // No pressure holds the footing: overturning (C18b) judges it, and
       // without stability checks (the fallback) the slab fails under it.
-      if (d_.unbounded++ == 0) d_.firstUnbounded = {s, c.name};
+      if (d_.unbounded++ == 0) d_.firstUnbounded = {s, c.name, c.number, r};
       if (d_.stability) return;
       Mu[0] = Mu[1] = Vu[0] = Vu[1] = punching = kInfinite;
+      contact = 0;
     }
+    const SlabDemand at{{s, c.name, c.number, r}, 0, Nu, 0, 'x', kern, contact, weight};
     for (int k = 0; k < 2; ++k) {
       const double M = k == 0 ? a.Mbz : a.Mbx;
-      Keep(d_.moment, Mu[k], s, c, Nu, M, k);
-      Keep(d_.shear, Vu[k], s, c, Nu, M, k);
+      Keep(d_.moment, Mu[k], at, M, k);
+      Keep(d_.shear, Vu[k], at, M, k);
     }
-    Keep(d_.punching, punching, s, c, Nu, 0, 0);
+    Keep(d_.punching, punching, at, 0, 0);
   }
 
   // Outside the kern: the slab's actions from the pressure without tension;
   // false when the resultant lies beyond the base.
-  bool NoTension(double Nu, double weight, double ex, double ez, double Mu[2], double Vu[2], double& punching) const {
+  bool NoTension(double Nu, double weight, double ex, double ez, double Mu[2], double Vu[2], double& punching,
+                 double& contact) const {
     const double B = g_.B, P = g_.P, d = g_.dUp, f = P / 2, arm = (B - P) / 2, side = P + d;
     const ContactPressure q = SolveContact(Nu + weight, ex, ez, B);
     if (!q.bounded) return false;
+    contact = q.contact;
     // The weight loads slab and soil alike: the net pressure is the contact
     // pressure less weight / B^2 over the whole base.
     const double w = weight / (B * B);
@@ -161,20 +175,18 @@ class GroupDemands {
     return true;
   }
 
-  static void Keep(SlabDemand& kept, double value, int s, const Combination& c, double Nu, double M, int k) {
+  static void Keep(SlabDemand& kept, double value, const SlabDemand& at, double M, int k) {
     if (kept.support != 0 && !(value > kept.value)) return;
-    kept.support = s;
-    kept.combination = c.name;
+    kept = at;
     kept.value = value;
-    kept.Nu = Nu;
     kept.Mb = M;
     kept.axis = k == 0 ? 'x' : 'z';
   }
 
-  static void Keep(StabilityDemand& kept, double demand, double capacity, int s, const std::string& name) {
+  static void Keep(StabilityDemand& kept, double demand, double capacity, const Governs& where) {
     const double u = Ratio(demand, capacity);
     if (kept.support != 0 && !(u > kept.u)) return;
-    kept = {{s, name}, demand, capacity, u};
+    kept = {where, demand, capacity, u};
   }
 
   // C18: uplift and overturning under 0.9DL +- 1.5X with 0.9 of the
@@ -184,31 +196,35 @@ class GroupDemands {
     const Reaction dead = loads::Evaluate(file_, s, sets_.dead), live = loads::Evaluate(file_, s, sets_.live);
     const double B = g_.B, W = d_.W, resisting = 0.9 * (dead.fy + W);
     for (const Combination& c : sets_.uplift) {
-      const BaseActions a = AtBase(loads::Evaluate(file_, s, c.terms), d_.h);
-      Keep(d_.uplift, -a.N, 0.9 * W, s, c.name);  // the least margin, tension or not
+      const Reaction r = loads::Evaluate(file_, s, c.terms);
+      const BaseActions a = AtBase(r, d_.h);
+      const Governs where{s, c.name, c.number, r};
+      Keep(d_.uplift, -a.N, 0.9 * W, where);  // the least margin, tension or not
       const double Nr = a.N + 0.9 * W;
-      Keep(d_.overturning, std::max(std::fabs(a.Mbx), std::fabs(a.Mbz)), Nr > 0 ? Nr * B / 2 : 0, s, c.name);
+      Keep(d_.overturning, std::max(std::fabs(a.Mbx), std::fabs(a.Mbz)), Nr > 0 ? Nr * B / 2 : 0, where);
     }
     const BaseActions D = AtBase(dead, d_.h), L = AtBase(live, d_.h);
     const bool imposed = !sets_.live.empty();
     const std::string gravity = imposed ? "1.2DL + 1.4LL against 0.9DL" : "1.2DL against 0.9DL";
     const double overturning = std::max(std::fabs(1.2 * D.Mbx + 1.4 * L.Mbx), std::fabs(1.2 * D.Mbz + 1.4 * L.Mbz));
-    Keep(d_.overturning, overturning, resisting > 0 ? resisting * B / 2 : 0, s, gravity);
+    Keep(d_.overturning, overturning, resisting > 0 ? resisting * B / 2 : 0, {s, gravity, 0, {}});
     const double mu = settings_.friction;
     const Reaction service = [&] {
       Reaction r = dead;
       r.Add(live, 1);
       return r;
     }();
-    Keep(d_.sliding, 1.4 * std::hypot(service.fx, service.fz), resisting > 0 ? mu * resisting : 0, s,
-         imposed ? "DL + LL, 0.9DL resisting" : "DL, 0.9DL resisting");
+    Keep(d_.sliding, 1.4 * std::hypot(service.fx, service.fz), resisting > 0 ? mu * resisting : 0,
+         {s, imposed ? "DL + LL, 0.9DL resisting" : "DL, 0.9DL resisting", 0, service});
     for (const loads::LateralCase& x : sets_.laterals) {
       const Reaction& X = file_.Row(s, x.index);
       for (const double sign : {1.0, -1.0}) {
         const double H = std::hypot(dead.fx + sign * X.fx, dead.fz + sign * X.fz);
         const double R = resisting + std::min(0.0, sign * X.fy);
-        Keep(d_.sliding, 1.4 * H, R > 0 ? mu * R : 0, s,
-             std::string("DL ") + (sign > 0 ? "+ " : "- ") + x.label + ", 0.9DL resisting");
+        Reaction both = dead;
+        both.Add(X, sign);
+        Keep(d_.sliding, 1.4 * H, R > 0 ? mu * R : 0,
+             {s, std::string("DL ") + (sign > 0 ? "+ " : "- ") + x.label + ", 0.9DL resisting", 0, both});
       }
     }
   }

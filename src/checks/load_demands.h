@@ -18,6 +18,8 @@ namespace footmark::checks {
 struct Governs {
   int support = 0;          // 0: nothing gave a demand
   std::string combination;  // its name (loads::Combination::name)
+  int loadCase = 0;         // the file's load-case number of the combination; 0: formed from the primaries
+  loads::Reaction reaction;  // the combination's reactions at the support, as printed
 };
 
 // C1 on the service combination with the largest share of its allowable
@@ -36,6 +38,7 @@ struct BearingDemand : Governs {
 struct ContactDemand : Governs {
   double u = 0;
   double contact = 1;
+  double ex = 0, ez = 0;  // m
 };
 
 // A slab action at the upper layer's depth: moment kN m, shear kN.
@@ -43,6 +46,10 @@ struct SlabDemand : Governs {
   double value = 0;
   double Nu = 0, Mb = 0;  // the combination's axial load and moment about the section's axis
   char axis = 'x';        // sections across x (M_bz) or across z (M_bx)
+  // Outside the kern: the part of the base pressing, and the weight the
+  // contact pressure carries beside N_u (gamma_D W), kN.
+  bool kern = true;
+  double contact = 1, weight = 0;
 };
 
 // The largest factored load of one support's column (C15).
@@ -51,6 +58,7 @@ struct ColumnLoad : Governs {
   double shortSide = 0, longSide = 0;  // mm
   double pedestalLoad = 0;  // Pu with the pedestal's own weight, on the footing, kN
   std::string pedestalCombination;
+  int pedestalCase = 0;
 };
 
 // C18: demand over capacity in the check's unit.
@@ -64,6 +72,7 @@ struct LoadDemands {
   bool tieBeams = false;   // C18b and C18c are left to the tie beams
   bool lateral = false;    // seismic or wind cases in the file
   double W = 0;            // footing, pedestal and the soil above them, kN
+  double concreteWeight = 25, soilWeight = 18;  // kN/m3, as W takes them
   double h = 0;            // support joint above the underside, m
   double pedestalHeight = 0;  // h_p = Df - D, m; 0 when the footing lies deeper than Df
   BearingDemand bearing;

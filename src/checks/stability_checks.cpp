@@ -32,6 +32,9 @@ Check ContactCheck(const LoadDemands& loads, double B) {
                      shown.u);
   SetWhere(c, shown);
   if (shown.support == 0) return NotRun(c, "no service combination presses on the soil");
+  c.working = {Working({"u = 6 (e_x + e_z)/B", "6 x (" + Fig(shown.ex, 4) + " + " + Fig(shown.ez, 4) + ")/" + Fig(B / 1000, 3),
+                        Fig(shown.u, 4)}) +
+               " (the resultant within the kern: u at most 1)"};
   c.note = "e_x + e_z against B/6; practice: no tension under sustained loads";
   if (gravity.u > 1) {
     c.note += ": tension under the gravity combination " + gravity.combination +
@@ -58,6 +61,14 @@ std::vector<Check> StabilityChecks(const LoadDemands& loads) {
   SetWhere(uplift, loads.uplift);
   SetWhere(overturning, loads.overturning);
   SetWhere(sliding, loads.sliding);
+  const auto ratio = [](const StabilityDemand& d, const char* what, const char* against) {
+    return std::string(what) + " = " + Fig(d.demand, 2) + " against " + against + " = " + Fig(d.capacity, 2) + "; " +
+           Working({"u", Fig(d.demand, 2) + "/" + Fig(d.capacity, 2), Fig(d.u, 4)});
+  };
+  uplift.working = {Working({"0.9 W", "0.9 x " + Fig(loads.W, 2), Fig(0.9 * loads.W, 2) + " kN"}) + "; " +
+                    ratio(loads.uplift, "T = -N", "0.9 W")};
+  overturning.working = {ratio(loads.overturning, "max(|M_bx|, |M_bz|)", "(N + 0.9 W) B/2")};
+  sliding.working = {ratio(loads.sliding, "1.4 H", "mu R")};
   if (!loads.stability) {
     const std::string why = "not checked: the load cases are taken alike, as the design does";
     return {NotRun(uplift, why), NotRun(overturning, why), NotRun(sliding, why)};
@@ -101,6 +112,9 @@ Check ClearanceCheck(const FootingInputs& in) {
   const double u = worst->distance > 0 ? worst->reach / worst->distance : std::numeric_limits<double>::infinity();
   Check c = NewCheck("C20", name, clause, worst->reach * 1000, worst->distance * 1000, "mm", 0, u);
   c.support = worst->support;
+  c.working = {Working({"u = (B_i + B_j)/2 / larger centre distance along x or z",
+                        Fig(worst->reach * 1000, 0) + "/" + Fig(worst->distance * 1000, 0), Fig(u, 4)}) +
+               " (support " + IntText(worst->support) + " with " + IntText(worst->other) + ")"};
   std::string overlaps, near;
   for (const auto& n : in.neighbours) {
     std::string& list = n.overlap ? overlaps : near;

@@ -1,5 +1,6 @@
 #include "grouping/bar_sets.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -109,26 +110,23 @@ void BuildBarSets(Model& model) {
   SortByArea(model);
 }
 
-std::string BarSetLabel(const Model& model, int16 k) {
+std::vector<BarCount> BarSetBars(const Model& model, int16 k) {
   const BarSet& set = model.BarSets(k);
-  Table<int16, 7> dia{"label diameters"};
-  Table<int16, 7> count{"label bar counts"};
-  int pairs = 1;
-  dia(1) = set.RowDia(1);
-  count(1) = 2;
+  // The first row holds 2 bars; of the rows after it every inner one of a
+  // set of three rows or more holds 4 (two faces), the last 2.
+  std::vector<BarCount> bars{{2, set.RowDia(1)}};
   for (int j = 2; j <= set.Rows; ++j) {
-    const int bars = (set.Rows >= 3 && j != set.Rows) ? 4 : 2;
-    int p = 1;
-    while (p <= pairs && dia(p) != set.RowDia(j)) ++p;
-    if (p > pairs) {
-      pairs = p;
-      dia(p) = set.RowDia(j);
-      count(p) = 0;
-    }
-    count(p) = ToInt16(count(p) + bars);
+    const int count = (set.Rows >= 3 && j != set.Rows) ? 4 : 2;
+    auto same = std::find_if(bars.begin(), bars.end(), [&](const BarCount& b) { return b.dia == set.RowDia(j); });
+    if (same == bars.end()) same = bars.insert(bars.end(), {0, set.RowDia(j)});
+    same->count += count;
   }
+  return bars;
+}
+
+std::string BarSetLabel(const Model& model, int16 k) {
   std::string text = "  ";
-  for (int p = 1; p <= pairs; ++p) text += IntText(count(p)) + "-" + IntText(dia(p)) + "  ";
+  for (const BarCount& b : BarSetBars(model, k)) text += IntText(ToInt16(b.count)) + "-" + IntText(b.dia) + "  ";
   return text;
 }
 
