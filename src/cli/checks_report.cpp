@@ -15,7 +15,9 @@ namespace {
 using checks::Check;
 using checks::GroupCheck;
 
-std::string Utilisation(double u) { return DecimalText(u, 3, true); }
+// Ratios to four places: 1.0004 fails where 1.000 would not show it.
+constexpr int kRatioDecimals = 4;
+std::string Utilisation(double u) { return DecimalText(u, kRatioDecimals, true); }
 
 std::string Governing(const GroupCheck& g) {
   const Check* c = g.Governing();
@@ -36,6 +38,10 @@ std::string MethodShort(const checks::FootingCheck& check) {
 }
 
 std::string Support(int s) { return s > 0 ? IntText(s) : ""; }
+
+std::string DesignedOnly(const checks::DesignChecks& checks) {
+  return "designed footings only (" + IntText(checks.footings) + " of " + IntText(checks.allFootings) + ")";
+}
 
 using Rows = std::vector<std::vector<std::string>>;
 
@@ -103,12 +109,19 @@ void WriteChecks(std::ostream& out, const checks::DesignChecks& checks) {
   }
   WriteLoadBasis(out, checks);
 
-  out << "\nQuantities\n";
-  rows = {{"mark", "footings", "concrete (m3)", "steel (kg)"}};
-  for (const GroupCheck& g : checks.groups)
-    rows.push_back({g.mark, IntText(g.quantities.count), DecimalText(g.quantities.concreteTotal, 2),
-                    DecimalText(g.quantities.steelTotal, 1)});
-  rows.push_back({"total", IntText(checks.footings), DecimalText(checks.concrete, 2), DecimalText(checks.steel, 1)});
+  out << "\nQuantities (steel: the bar bending schedule's bottom mesh and column starter bars)\n";
+  rows = {{"mark", "footings", "concrete (m3)", "mesh (kg)", "starters (kg)", "steel (kg)", "note"}};
+  for (const GroupCheck& g : checks.groups) {
+    const checks::MarkQuantities& q = g.quantities;
+    if (!q.note.empty()) {
+      rows.push_back({g.mark, IntText(q.count), "-", "-", "-", "-", q.note});
+      continue;
+    }
+    rows.push_back({g.mark, IntText(q.count), DecimalText(q.concreteTotal, 3, true), DecimalText(q.meshSteel, 2, true),
+                    DecimalText(q.starterSteel, 2, true), DecimalText(q.steelTotal, 2, true), ""});
+  }
+  rows.push_back({"total", IntText(checks.footings), DecimalText(checks.concrete, 3, true), "", "",
+                  DecimalText(checks.steel, 2, true), DesignedOnly(checks)});
   WriteTable(out, rows);
 }
 
@@ -169,14 +182,14 @@ void JsonChecks(Json& j, const checks::DesignChecks& checks) {
     j.BeginObject().Field("mark", g.mark).Field("verdict", checks::VerdictText(fc.verdict));
     if (!fc.reason.empty()) j.Field("reason", fc.reason);
     if (const Check* c = g.Governing()) {
-      j.Field("governing", c->id).Key("utilisation").Number(DecimalText(fc.governingUtilisation, 3));
+      j.Field("governing", c->id).Key("utilisation").Number(DecimalText(fc.governingUtilisation, kRatioDecimals));
       JsonWhere(j, c->support, c->combination);
     }
     j.Key("method").BeginObject().Field("verdict", checks::VerdictText(fc.methodVerdict));
     if (fc.methodGoverning >= 0)
       j.Field("governing", fc.checks[static_cast<std::size_t>(fc.methodGoverning)].id)
           .Key("utilisation")
-          .Number(DecimalText(fc.methodGoverningUtilisation, 3));
+          .Number(DecimalText(fc.methodGoverningUtilisation, kRatioDecimals));
     j.EndObject();
     if (!fc.barDetail.empty()) j.Field("bar_detail", fc.barDetail);
     j.Key("checks").BeginArray();
@@ -191,12 +204,20 @@ void JsonChecks(Json& j, const checks::DesignChecks& checks) {
           .Number(DecimalText(c.capacity, c.decimals + 1))
           .Field("unit", c.unit)
           .Key("utilisation")
-          .Number(DecimalText(c.utilisation, 3))
+          .Number(DecimalText(c.utilisation, kRatioDecimals))
           .Key("method_utilisation")
-          .Number(DecimalText(c.methodUtilisation, 3))
+          .Number(DecimalText(c.methodUtilisation, kRatioDecimals))
           .Field("status", checks::StatusText(c.status));
       JsonWhere(j, c.support, c.combination);
+      if (c.loadCase > 0) j.Field("load_case", c.loadCase);
+      if (!c.reactions.empty()) j.Field("reactions", c.reactions);
+      j.Key("rated").Bool(c.rated);
       if (!c.note.empty()) j.Field("note", c.note);
+      if (!c.working.empty()) {
+        j.Key("working").BeginArray();
+        for (const std::string& line : c.working) j.String(line);
+        j.EndArray();
+      }
       j.EndObject();
     }
     j.EndArray().EndObject();
@@ -225,22 +246,29 @@ void JsonChecks(Json& j, const checks::DesignChecks& checks) {
 
   j.Key("quantities").BeginObject().Key("marks").BeginArray();
   for (const GroupCheck& g : checks.groups) {
-    j.BeginObject()
-        .Field("mark", g.mark)
-        .Field("footings", g.quantities.count)
-        .Key("concrete_each")
-        .Number(DecimalText(g.quantities.concreteEach, 3))
+    const checks::MarkQuantities& q = g.quantities;
+    j.BeginObject().Field("mark", g.mark).Field("footings", q.count);
+    if (!q.note.empty()) {
+      j.Field("note", q.note).EndObject();
+      continue;
+    }
+    j.Key("concrete_each")
+        .Number(DecimalText(q.concreteEach, 3))
         .Key("concrete")
-        .Number(DecimalText(g.quantities.concreteTotal, 3))
+        .Number(DecimalText(q.concreteTotal, 3))
         .Key("steel_each")
-        .Number(DecimalText(g.quantities.steelEach, 2))
+        .Number(DecimalText(q.steelEach, 2))
+        .Key("mesh_steel")
+        .Number(DecimalText(q.meshSteel, 2))
+        .Key("starter_steel")
+        .Number(DecimalText(q.starterSteel, 2))
         .Key("steel")
-        .Number(DecimalText(g.quantities.steelTotal, 2));
-    if (!g.quantities.note.empty()) j.Field("note", g.quantities.note);
-    j.EndObject();
+        .Number(DecimalText(q.steelTotal, 2))
+        .EndObject();
   }
   j.EndArray()
       .Field("footings", checks.footings)
+      .Field("all_footings", checks.allFootings)
       .Key("concrete")
       .Number(DecimalText(checks.concrete, 3))
       .Key("steel")

@@ -1,7 +1,9 @@
 #include "cli/report.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "cli/bar_schedule_report.h"
 #include "cli/checks_report.h"
 #include "cli/json.h"
 #include "cli/text_table.h"
@@ -18,7 +20,20 @@ std::string Ties(const Model& model, int row) {
   return NumText(model.ColumnDesigns(row, 6)) + " - " + NumText(model.ColumnDesigns(row, 7));
 }
 
-void WriteDesign(std::ostream& out, const Model& model) {
+// The design's reason for a group it left undesigned; empty when designed.
+std::string NotDesigned(const checks::DesignChecks* checks, int g) {
+  if (!checks || g < 1 || g > static_cast<int>(checks->groups.size())) return "";
+  const checks::GroupCheck& group = checks->groups[static_cast<std::size_t>(g - 1)];
+  return group.check.verdict == checks::Verdict::NotDesigned ? group.check.reason : "";
+}
+
+// The file's number of the load case at a position, from the reactions of the support giving it.
+int LoadCaseNumber(const Model& model, int support, int position) {
+  if (support < 1 || support > model.NumSupports || position < 1 || position > model.NumLoadCases) return 0;
+  return static_cast<int>(std::lround(model.SupportReactions(support, position, 1)));
+}
+
+void WriteDesign(std::ostream& out, const Model& model, const checks::DesignChecks* checks) {
   out << "\nDesign at SBC " << NumText(model.SBC) << " kN/m2: " << model.ClassCount << " size classes, "
       << model.FootGroupCount << " footing groups, " << model.TypeBarSet[0] << " column types\n";
 
@@ -32,16 +47,23 @@ void WriteDesign(std::ostream& out, const Model& model) {
   WriteTable(out, rows);
 
   out << "\nFooting schedule\n";
-  rows = {{"mark", "size (m)", "pedestal (m)", "depth (m)", "bar dia (mm)", "bars"}};
+  rows = {{"mark", "size (m)", "pedestal (m)", "depth (m)", "bar dia (mm)", "bars", "note"}};
   // The drawing's cells carry the single-precision digits (0.5000001); here
-  // the sizes are read to the millimetre.
+  // the sizes are read to the millimetre. A group left undesigned shows its
+  // size and why, none of the method's leftovers.
   int g = 0;
   for (FootingRow r : FootingScheduleRows(model)) {
     const FootGroup& group = model.FootGroups[++g];
+    const std::string reason = NotDesigned(checks, g);
+    if (!reason.empty()) {
+      rows.push_back({r[0], DecimalText(group.Size, 3), "-", "-", "-", "-", "not designed: " + reason});
+      continue;
+    }
     r[1] = DecimalText(group.Size, 3);
     r[2] = DecimalText(group.Pedestal, 3);
     r[3] = DecimalText(group.Depth, 3);
     rows.emplace_back(r.begin(), r.end());
+    rows.back().push_back(checks ? checks->groups[static_cast<std::size_t>(g - 1)].check.barDetail : "");
   }
   WriteTable(out, rows);
 
@@ -61,15 +83,18 @@ void WriteTextReport(std::ostream& out, const Model& model, const RunRecord& run
   out << "\nRead: " << model.NumSupports << " supports, " << model.NumLoadCases << " load cases, "
       << model.NumJoints << " joints, " << model.NumMembers << " members, " << model.BetaMembers[0]
       << " BETA entries, " << model.NumColumnDesigns << " column designs\n";
-  if (run.designed) WriteDesign(out, model);
-  if (run.checks) WriteChecks(out, *run.checks);
+  if (run.designed) WriteDesign(out, model, run.checks);
+  if (run.checks) {
+    WriteChecks(out, *run.checks);
+    WriteBarSchedule(out, run.checks->bars);
+  }
   if (run.drawingFile) out << "\nDrawing written to " << *run.drawingFile << '\n';
   for (const auto& [what, file] : run.written) out << what << " written to " << file << '\n';
 }
 
 namespace {
 
-void JsonDesign(Json& j, const Model& model) {
+void JsonDesign(Json& j, const Model& model, const checks::DesignChecks* checks) {
   const std::vector<SupportRow> supports = SupportRows(model);
   j.Key("footings").BeginArray();
   for (int s = 1; s <= model.NumSupports; ++s) {
@@ -101,12 +126,21 @@ void JsonDesign(Json& j, const Model& model) {
     const FootGroup& fg = model.FootGroups[g];
     j.BeginObject().Field("mark", "F" + IntText(g)).Key("supports").BeginArray();
     for (const std::string_view piece : SplitFields(fg.Supports)) j.Int(ToInt16(LeadingValue(piece)));
+    // load_case is the file's number of the case, as every output names it.
     j.EndArray()
         .Field("size", fg.Size)
         .Field("pressure", fg.Pressure)
-        .Field("load_case", fg.LoadCase)
+        .Field("load_case", LoadCaseNumber(model, fg.GovSupport, fg.LoadCase))
+        .Field("load_case_position", fg.LoadCase)
         .Field("gov_support", fg.GovSupport)
-        .Field("col_size", fg.ColSize)
+        .Field("col_size", fg.ColSize);
+    const std::string reason = NotDesigned(checks, g);
+    if (!reason.empty()) {
+      j.Key("designed").Bool(false).Field("reason", reason).EndObject();
+      continue;
+    }
+    j.Key("designed")
+        .Bool(true)
         .Field("pedestal", fg.Pedestal)
         .Field("ped_type", fg.PedType)
         .Field("depth", fg.Depth)
@@ -151,8 +185,11 @@ std::string JsonReport(const Model& model, const RunRecord& run) {
         .Field("fe", model.Fe);
     if (run.designed) {
       j.Field("sbc", model.SBC);
-      JsonDesign(j, model);
-      if (run.checks) JsonChecks(j, *run.checks);
+      JsonDesign(j, model, run.checks);
+      if (run.checks) {
+        JsonChecks(j, *run.checks);
+        JsonBarSchedule(j, run.checks->bars);
+      }
     }
     if (run.drawingFile) j.Key("drawing").FileName(*run.drawingFile);
     if (!run.written.empty()) {

@@ -58,6 +58,7 @@ Sheet ComposeSheet(const Model& model, const checks::DesignChecks& checks, const
   std::vector<Panel> panels;
   panels.push_back(TablePanel(FootingScheduleText(model, checks)));
   panels.push_back(TablePanel(ColumnScheduleText(model)));
+  for (TableText& part : BarScheduleText(checks)) panels.push_back(TablePanel(std::move(part)));
   if (!plan.clashes.empty()) panels.push_back(TablePanel(ClashListText(plan, tags)));
   panels.push_back(NotesPanel(model, std::filesystem::path(model.AnlFilePath).filename().string()));
   panels.push_back(LegendPanel());

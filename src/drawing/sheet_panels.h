@@ -35,6 +35,9 @@ Panel TablePanel(TableText table, std::string_view layer = kSchedule);
 // bars, bar ends, quantities and the checks' verdict; a mark not designed
 // keeps only its count and side.
 TableText FootingScheduleText(const Model& model, const checks::DesignChecks& checks);
+// The bar bending schedule: per bar mark its shape, lengths and mass, the
+// totals by diameter and in all; in parts of a few dozen rows.
+std::vector<TableText> BarScheduleText(const checks::DesignChecks& checks);
 // The column schedule: per column type its section, bars and ties.
 TableText ColumnScheduleText(const Model& model);
 // The footings to combine, by tag.

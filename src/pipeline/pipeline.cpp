@@ -77,10 +77,10 @@ WrittenFiles WriteOutputs(const Model& model, const checks::DesignChecks& checks
         [&](const std::string& file) {
           std::string plan;
           for (const std::string& s : SvgSheets(sheetDrawing())) plan += s;
-          SaveCalculationReport(model, checks, plan, file);
+          SaveCalculationReport(model, checks, plan, file, project);
         },
         result);
-  Write("Workbook", files.Workbook, [&](const std::string& file) { SaveWorkbook(model, checks, file); }, result);
+  Write("Workbook", files.Workbook, [&](const std::string& file) { SaveWorkbook(model, checks, file, project); }, result);
   return result;
 }
 

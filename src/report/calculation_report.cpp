@@ -4,7 +4,9 @@
 #include <string_view>
 
 #include "model/local_time.h"
+#include "model/program.h"
 #include "model/replace_file.h"
+#include "report/bar_schedule_pages.h"
 #include "report/group_sheet.h"
 #include "report/html.h"
 #include "report/project_pages.h"
@@ -20,8 +22,8 @@ namespace {
 // border and bold type besides their colour, so a black-and-white print
 // keeps them; tints print too (print-color-adjust).
 constexpr std::string_view kStyle = R"(<style>
-@page { size: A4; margin: 10mm 10mm 11mm 10mm; }
-@page plan { size: A4 landscape; margin: 10mm; }
+@page { size: A4; margin: 14mm 10mm 12mm 10mm; }
+@page plan { size: A3 landscape; margin: 14mm 10mm 12mm 10mm; }
 html { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
 body { font-family: "DejaVu Sans", "Liberation Sans", Arial, Helvetica, sans-serif; font-size: 8.5pt;
        line-height: 1.3; color: #000; margin: 0; }
@@ -79,8 +81,14 @@ p.reason { border: 1.5pt solid #b00000; padding: 1mm 1.5mm; font-weight: bold; }
 p.verdict-line { border-top: 1pt solid #000; padding-top: 1mm; margin-top: 2mm; }
 p.marks { font-weight: bold; }
 ol { margin: 1mm 0; padding-left: 6mm; }
+div.working { break-inside: avoid; font-size: 7.5pt; margin: 0 0 1mm; }
+div.working p { margin: 0.6mm 0 0; }
+div.working ul { margin: 0; padding-left: 5mm; }
+div.working li { margin: 0; }
+div.working li.reactions { color: #333; }
 li { margin-bottom: 0.8mm; }
-section.summary-page, section.sheet, section.uplift { break-before: page; }
+section.summary-page, section.sheet, section.uplift, section.bbs { break-before: page; }
+table.bbs { font-size: 7pt; }
 section.column-schedule { break-inside: avoid; }
 section.plan { page: plan; break-before: page; }
 .plan-figure svg { display: block; width: 100%; height: auto; max-height: 175mm; }
@@ -93,18 +101,49 @@ std::string RunDate() {
   return std::strftime(text, sizeof text, "%Y-%m-%d", &local) > 0 ? text : "";
 }
 
+// Text for a CSS string: quotes and backslashes escaped, line ends dropped.
+std::string CssString(std::string_view text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') out += '\\';
+    if (c != '\n' && c != '\r') out += c;
+  }
+  return out + "\"";
+}
+
+// Every printed page's head: the project, job, revision and who designed and
+// checked it at the left; the program, the date and the page at the right.
+std::string PageHeads(const ProjectInfo& project, const std::string& date) {
+  const auto field = [](const char* label, const std::string& value) {
+    return value.empty() ? std::string() : std::string(label) + value;
+  };
+  std::string left = project.Project.empty() ? "Isolated footings" : project.Project;
+  for (const std::string& part : {field("Job ", project.JobNumber), field("Rev. ", project.Revision),
+                                  field("Designed ", project.DesignedBy), field("Checked ", project.CheckedBy)})
+    if (!part.empty()) left += "  |  " + part;
+  const std::string right = ProgramName() + "  |  " + date;
+  return "<style>\n@page { @top-left { content: " + CssString(left) +
+         "; font-size: 7pt; vertical-align: bottom; padding-bottom: 1.5mm; }\n"
+         "  @top-right { content: " + CssString(right) +
+         "; font-size: 7pt; vertical-align: bottom; padding-bottom: 1.5mm; }\n"
+         "  @bottom-right { content: \"Page \" counter(page) \" of \" counter(pages); font-size: 7pt; } }\n</style>\n";
+}
+
 }  // namespace
 
-std::string CalculationReportHtml(const Model& model, const checks::DesignChecks& checks, const std::string& planSvg) {
+std::string CalculationReportHtml(const Model& model, const checks::DesignChecks& checks, const std::string& planSvg,
+                                  const ProjectInfo& project) {
   using namespace report;
+  const std::string date = project.Date.empty() ? RunDate() : project.Date;
   std::string html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
   html += "Footing calculation report: " + FileNameText(model.AnlFilePath) + "</title>\n";
-  html += std::string(kStyle) + "</head>\n<body>\n";
-  html += ProjectHeader(model, checks, RunDate());
+  html += std::string(kStyle) + PageHeads(project, date) + "</head>\n<body>\n";
+  html += ProjectHeader(model, checks, project, date);
   html += MethodAssumptions(checks);
   html += LoadBasis(checks);
   html += Summary(model, checks);
   for (const checks::GroupCheck& group : checks.groups) html += GroupSheet(model, group);
+  html += BarSchedulePages(checks);
   html += UpliftWarnings(model);
   html += ColumnSchedule(model);
   html += FootingPlan(planSvg);
@@ -112,8 +151,8 @@ std::string CalculationReportHtml(const Model& model, const checks::DesignChecks
 }
 
 void SaveCalculationReport(const Model& model, const checks::DesignChecks& checks, const std::string& planSvg,
-                           const std::string& fileName) {
-  ReplaceFile(fileName, CalculationReportHtml(model, checks, planSvg));
+                           const std::string& fileName, const ProjectInfo& project) {
+  ReplaceFile(fileName, CalculationReportHtml(model, checks, planSvg, project));
 }
 
 }  // namespace footmark

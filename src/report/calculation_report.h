@@ -6,6 +6,7 @@
 
 #include "checks/design_checks.h"
 #include "model/model.h"
+#include "model/project_info.h"
 
 namespace footmark {
 
@@ -13,11 +14,14 @@ namespace footmark {
 // checks::CheckDesign) as one self-contained HTML page: no network, no files
 // beside it, print CSS for A4. planSvg is the drawing of the footing plan as
 // an <svg> element (the drawing's SVG writer gives it), embedded inline.
-std::string CalculationReportHtml(const Model& model, const checks::DesignChecks& checks, const std::string& planSvg);
+// Every page's head names the project (from `project`, as the sheet's title
+// block does) and the program.
+std::string CalculationReportHtml(const Model& model, const checks::DesignChecks& checks, const std::string& planSvg,
+                                  const ProjectInfo& project = {});
 
 // Writes it to fileName, replacing an earlier file only once the new one is
 // complete (RuntimeFailure "cannot write \"FILE\": REASON" otherwise).
 void SaveCalculationReport(const Model& model, const checks::DesignChecks& checks, const std::string& planSvg,
-                           const std::string& fileName);
+                           const std::string& fileName, const ProjectInfo& project = {});
 
 }  // namespace footmark

@@ -89,6 +89,31 @@ std::string_view Clause(std::string_view clause) {
   return clause.substr(0, code.size()) == code ? clause.substr(code.size()) : clause;
 }
 
+// "support 4, LC7 1.5(DL+EQX) (load case 7)", or a formed combination by its name.
+std::string Where(const Check& c) {
+  if (c.support <= 0) return "";
+  std::string where = "support " + IntText(c.support);
+  if (!c.combination.empty()) where += ", " + FileText(c.combination);
+  if (c.loadCase > 0) where += " (load case " + IntText(c.loadCase) + ")";
+  return where;
+}
+
+// The working of every check: the formula with the numbers put in, line by
+// line, and the reactions that govern it.
+std::string Working(const FootingCheck& check) {
+  std::string html;
+  for (const Check& c : check.checks) {
+    if (c.working.empty()) continue;
+    std::string lines;
+    if (!c.reactions.empty()) lines += Tag("li", "At " + Where(c) + ": " + Typeset(c.reactions) + ".", "reactions");
+    for (const std::string& line : c.working) lines += Tag("li", Typeset(line));
+    html += Tag("div", Tag("p", Tag("b", Escape(c.id) + " " + Typeset(c.name)) + " (" + Escape(c.clause) + ")") +
+                           Tag("ul", lines),
+                "working");
+  }
+  return html.empty() ? "" : Tag("h3", "Working (code-strict basis; the design step's own where stated)") + html;
+}
+
 std::string CheckRows(const FootingCheck& check) {
   Table table("checks", {{"ID", "id"},
                          {"Check", "check"},
@@ -103,7 +128,7 @@ std::string CheckRows(const FootingCheck& check) {
                          {"Note", "note"}});
   for (const Check& c : check.checks) {
     const bool figures = !(c.unit.empty() && c.demand == 0 && c.capacity == 0);
-    const bool rated = figures && c.status != Status::NotApplicable;
+    const bool rated = figures && c.rated;
     const bool method = figures && !std::isnan(c.methodUtilisation);
     // The verdict's utilisation above 1 where the design step's own is not:
     // the bases differ, and the reader should see where.
@@ -111,13 +136,15 @@ std::string CheckRows(const FootingCheck& check) {
     const char* rowClass = c.status == Status::Fail ? "fail" : c.status == Status::Warning ? "warn" : "";
     // C0 has no figures; a check that does not apply has no demand.
     const std::string none = figures ? "–" : "";
-    const std::string where = c.support > 0 ? "support " + IntText(c.support) +
-                                                  (c.combination.empty() ? "" : ", " + Escape(c.combination))
-                                            : "";
-    table.Row({Escape(c.id), Typeset(c.name), Escape(Clause(c.clause)), rated ? Num(c.demand, c.decimals) : none,
-               figures ? Num(c.capacity, c.decimals) : none, Typeset(c.unit),
-               rated ? (over ? Tag("b", Num(c.utilisation, 3)) : Num(c.utilisation, 3)) : none,
-               method ? Num(c.methodUtilisation, 3) : none, StatusCell(c.status), where, Typeset(c.note)},
+    const std::string where = Where(c);
+    // Nothing to rate: said in words, not as a ratio.
+    const std::string u = rated ? (over ? Tag("b", Num(c.utilisation, kRatioDecimals)) : Num(c.utilisation, kRatioDecimals))
+                          : c.status == Status::Warning && figures ? Num(c.utilisation, kRatioDecimals) + " (warning)"
+                                                                   : "not rated";
+    table.Row({Escape(c.id), Typeset(c.name), Escape(Clause(c.clause)),
+               figures && c.status != Status::NotApplicable ? Num(c.demand, c.decimals) : none,
+               figures ? Num(c.capacity, c.decimals) : none, Typeset(c.unit), u,
+               method ? Num(c.methodUtilisation, kRatioDecimals) : none, StatusCell(c.status), where, Typeset(c.note)},
               rowClass);
   }
   return table.Html();
@@ -126,7 +153,7 @@ std::string CheckRows(const FootingCheck& check) {
 std::string VerdictLine(const FootingCheck& check) {
   std::string text = "Verdict: " + VerdictBadge(check.verdict);
   if (check.verdict == Verdict::Ok) {
-    text += " governing " + GoverningCheck(check) + ", u = " + Num(check.governingUtilisation, 3);
+    text += " governing " + GoverningCheck(check) + ", u = " + Num(check.governingUtilisation, kRatioDecimals);
   } else if (check.verdict == Verdict::Fails) {
     text += " " + Typeset(check.reason);
   } else {
@@ -144,8 +171,9 @@ std::string QuantityLine(const GroupCheck& group) {
   const std::string count = IntText(q.count);
   return Tag("p",
              "Quantities: concrete " + count + " × " + Num(q.concreteEach, 3) + " = " + Num(q.concreteTotal, 3) +
-                 " m³ (footing and pedestal); steel " + count + " × " + Num(q.steelEach, 1) + " = " +
-                 Num(q.steelTotal, 1) + " kg (bottom bars both ways).",
+                 " m³ (footing and pedestal); steel " + Num(q.steelTotal, 2) + " kg: bottom mesh " +
+                 Num(q.meshSteel, 2) + " kg and column starter bars " + Num(q.starterSteel, 2) +
+                 " kg, the bar marks of " + Escape(group.mark) + " in the bar bending schedule.",
              "quantities");
 }
 
@@ -172,6 +200,7 @@ std::string GroupSheet(const Model& model, const GroupCheck& group) {
             ValueGrid(check.derived, 3);
   html += Tag("h3", "Checks") + CheckRows(check);
   html += VerdictLine(check);
+  html += Working(check);
   if (!check.barDetail.empty()) html += Tag("p", "Bar detail: " + Typeset(check.barDetail) + ".", "bar-detail");
   html += QuantityLine(group);
   return html + "</section>\n";

@@ -27,6 +27,9 @@ std::string FileNameText(std::string_view path);
 // d^2 as d², phi as φ, tau_v as τv, sqrt as √, " x " as " × ".
 std::string Typeset(std::string_view text);
 
+// Ratios (utilisations) are printed to four places: 1.0004 fails.
+inline constexpr int kRatioDecimals = 4;
+
 // A number with its places all written ("0.300", "1492"): the report's
 // columns line up.
 std::string Num(double x, int decimals);

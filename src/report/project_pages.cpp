@@ -7,6 +7,7 @@
 #include "checks/group_inputs.h"
 #include "design/schedules.h"
 #include "model/numerics.h"
+#include "model/program.h"
 #include "report/group_sheet.h"
 #include "report/html.h"
 
@@ -31,8 +32,12 @@ std::string MethodCell(const checks::FootingCheck& check) {
   std::string text = checks::VerdictText(check.methodVerdict);
   if (check.methodGoverning >= 0)
     text += ", " + check.checks[static_cast<std::size_t>(check.methodGoverning)].id + " " +
-            Num(check.methodGoverningUtilisation, 3);
+            Num(check.methodGoverningUtilisation, kRatioDecimals);
   return Escape(text);
+}
+
+std::string DesignedOnly(const checks::DesignChecks& checks) {
+  return "designed footings only (" + IntText(checks.footings) + " of " + IntText(checks.allFootings) + ")";
 }
 
 std::string Marks(const checks::DesignChecks& checks, Verdict verdict) {
@@ -44,13 +49,21 @@ std::string Marks(const checks::DesignChecks& checks, Verdict verdict) {
 
 }  // namespace
 
-std::string ProjectHeader(const Model& model, const checks::DesignChecks& checks, std::string_view runDate) {
+std::string ProjectHeader(const Model& model, const checks::DesignChecks& checks, const ProjectInfo& project,
+                          std::string_view date) {
   const std::string verdicts = IntText(checks.ok) + " ok, " + IntText(checks.fails) + " fail, " +
                                IntText(checks.notDesigned) + " not designed";
   const std::string method = IntText(checks.methodOk) + " ok, " + IntText(checks.methodFails) + " fail";
+  const auto given = [](const std::string& value) { return value.empty() ? std::string("–") : Escape(value); };
   const std::pair<std::string, std::string> facts[] = {
+      {"Project", given(project.Project)},
+      {"Job number", given(project.JobNumber)},
+      {"Revision", given(project.Revision)},
+      {"Designed by", given(project.DesignedBy)},
+      {"Checked by", given(project.CheckedBy)},
+      {"Date", Escape(date)},
+      {"Program", Escape(ProgramName())},
       {"Analysis file", FileNameText(model.AnlFilePath)},
-      {"Date of the run", Escape(runDate)},
       {"Safe bearing capacity", DecimalText(model.SBC, 2) + " kN/m²"},
       {"Grades", "M" + IntText(model.Fck) + " concrete, Fe " + IntText(model.Fe) + " steel"},
       {"Reference volume", DecimalText(model.MaxVolume, 3) + " m³ (first pedestal candidate)"},
@@ -58,13 +71,17 @@ std::string ProjectHeader(const Model& model, const checks::DesignChecks& checks
       {"Load cases", IntText(model.NumLoadCases)},
       {"Footing groups", IntText(model.FootGroupCount) + " (" + verdicts + ")"},
       {"Column types", IntText(model.TypeBarSet[0])},
-      {"Quantities", Num(checks.concrete, 3) + " m³ concrete, " + Num(checks.steel, 1) + " kg steel"},
+      {"Quantities", Num(checks.concrete, 3) + " m³ concrete, " + Num(checks.steel, 2) + " kg steel, " +
+                         DesignedOnly(checks)},
       {"Load basis", checks.loadFallback ? "every load case alike (see the warnings)" : "the file's load cases"},
       {"Design step's own verdicts", method}};
   Table table("facts", {{"", "name"}, {"", ""}, {"", "name"}, {"", ""}});
-  const std::size_t half = std::size(facts) / 2;
-  for (std::size_t r = 0; r < half; ++r)
-    table.Row({facts[r].first, facts[r].second, facts[half + r].first, facts[half + r].second});
+  const std::size_t half = (std::size(facts) + 1) / 2;
+  for (std::size_t r = 0; r < half; ++r) {
+    const bool second = half + r < std::size(facts);
+    table.Row({facts[r].first, facts[r].second, second ? facts[half + r].first : "",
+               second ? facts[half + r].second : ""});
+  }
   return "<header>\n" + Tag("h1", "Isolated footings: calculation report") +
          Tag("p", "IS 456:2000, limit-state method; forces in kN, sizes in m and mm.", "code") + table.Html() +
          "</header>\n";
@@ -101,21 +118,26 @@ std::string Summary(const Model& model, const checks::DesignChecks& checks) {
   for (std::size_t k = 0; k < checks.groups.size(); ++k) {
     const GroupCheck& g = checks.groups[k];
     const FootGroup& fg = model.FootGroups[static_cast<int>(k) + 1];
-    const bool designed = g.check.verdict != Verdict::NotDesigned;
     const checks::MarkQuantities& q = g.quantities;
-    table.Row({Escape(g.mark), IntText(q.count), DecimalText(fg.Size, 3), designed ? DecimalText(fg.Pedestal, 3) : "–",
-               designed ? DecimalText(fg.Depth, 3) : "–", designed ? BarsEachWay(fg) : "–",
-               VerdictBadge(g.check.verdict), GoverningCheck(g.check),
-               g.check.governing >= 0 ? Num(g.check.governingUtilisation, 3) : "–", MethodCell(g.check),
-               designed ? Num(q.concreteTotal, 3) : "–", designed ? Num(q.steelTotal, 1) : "–"},
+    // A group left undesigned: its size and why, none of the method's leftovers.
+    if (g.check.verdict == Verdict::NotDesigned) {
+      table.Row({Escape(g.mark), IntText(q.count), DecimalText(fg.Size, 3), "–", "–", "–",
+                 VerdictBadge(g.check.verdict), Typeset(g.check.reason), "–", "–", "–", "–"},
+                "fail");
+      continue;
+    }
+    table.Row({Escape(g.mark), IntText(q.count), DecimalText(fg.Size, 3), DecimalText(fg.Pedestal, 3),
+               DecimalText(fg.Depth, 3), BarsEachWay(fg), VerdictBadge(g.check.verdict), GoverningCheck(g.check),
+               g.check.governing >= 0 ? Num(g.check.governingUtilisation, kRatioDecimals) : "–", MethodCell(g.check),
+               Num(q.concreteTotal, 3), Num(q.steelTotal, 2)},
               g.check.verdict == Verdict::Ok ? "" : "fail");
   }
-  table.Total({"Total", IntText(checks.footings), "", "", "", "", "", "the designed groups", "", "",
-               Num(checks.concrete, 3), Num(checks.steel, 1)});
+  table.Total({"Total", IntText(checks.footings), "", "", "", "", "", DesignedOnly(checks), "", "",
+               Num(checks.concrete, 3), Num(checks.steel, 2)});
 
   Table steel("steel", {{"Bar φ (mm)", "num"}, {"Steel (kg)", "num"}});
-  for (const auto& [dia, kg] : checks.steelByDia) steel.Row({IntText(dia), Num(kg, 1)});
-  steel.Total({"Total", Num(checks.steel, 1)});
+  for (const auto& [dia, kg] : checks.steelByDia) steel.Row({IntText(dia), Num(kg, 2)});
+  steel.Total({"Total", Num(checks.steel, 2)});
 
   std::string lists;
   if (checks.fails > 0) lists += Tag("p", "Fail: " + Marks(checks, Verdict::Fails) + ".", "marks");
@@ -166,11 +188,22 @@ std::string UpliftWarnings(const Model& model) {
   const std::vector<UpliftRow> rows = UpliftRows(model);
   std::string html = "<section class=\"uplift\">\n" + Tag("h2", "Uplift warnings");
   if (rows.empty()) return html + Tag("p", "Every load case presses on the soil at every support.") + "</section>\n";
-  html += Tag("p", "Check JOINT: these load cases do not press on the soil (FORCE-Y 0 or less). The design "
-                   "leaves them out; the footing does not hold the support down.");
-  Table table("uplift", {{"Support", "num"}, {"Joint", "num"}, {"Load case", "num"}, {"FORCE-Y (kN)", "num"}});
-  for (const UpliftRow& r : rows)
-    table.Row({IntText(r.Support), FileText(r.Joint), DecimalText(r.LoadCase, 0), Num(r.ForceY, 2)});
+  html += Tag("p", "Check JOINT: at these supports some load cases do not press on the soil (FORCE-Y 0 or less). "
+                   "The design leaves them out; the footing does not hold the support down. One row per support with "
+                   "its worst case; the workbook's Uplift sheet lists every case.");
+  Table table("uplift", {{"Support", "num"}, {"Joint", "num"}, {"Uplift cases", "num"}, {"Load cases", ""},
+                         {"Worst load case", "num"}, {"FORCE-Y (kN)", "num"}});
+  for (std::size_t i = 0; i < rows.size();) {
+    std::size_t end = i, worst = i;
+    std::string cases;
+    for (; end < rows.size() && rows[end].Support == rows[i].Support; ++end) {
+      if (rows[end].ForceY < rows[worst].ForceY) worst = end;
+      cases += (cases.empty() ? "" : ", ") + DecimalText(rows[end].LoadCase, 0);
+    }
+    table.Row({IntText(rows[i].Support), FileText(rows[i].Joint), IntText(static_cast<int>(end - i)), cases,
+               DecimalText(rows[worst].LoadCase, 0), Num(rows[worst].ForceY, 2)});
+    i = end;
+  }
   return html + table.Html() + "</section>\n";
 }
 

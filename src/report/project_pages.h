@@ -8,11 +8,14 @@
 
 #include "checks/design_checks.h"
 #include "model/model.h"
+#include "model/project_info.h"
 
 namespace footmark::report {
 
-// runDate as the header prints it ("2024-05-31").
-std::string ProjectHeader(const Model& model, const checks::DesignChecks& checks, std::string_view runDate);
+// The first page's head: the project as given, the program, the date
+// ("2024-05-31") and the run's figures.
+std::string ProjectHeader(const Model& model, const checks::DesignChecks& checks, const ProjectInfo& project,
+                          std::string_view date);
 
 std::string MethodAssumptions(const checks::DesignChecks& checks);
 

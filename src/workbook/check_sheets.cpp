@@ -6,13 +6,14 @@
 
 #include "model/local_time.h"
 #include "model/numerics.h"
+#include "model/program.h"
 #include "workbook/sheets.h"
 
 namespace footmark::workbook {
 
 namespace {
 
-constexpr int kUtilisationDecimals = 3;
+constexpr int kUtilisationDecimals = 4;
 constexpr int kConcreteDecimals = 3;  // m3: a litre
 constexpr int kSteelDecimals = 2;     // kg
 
@@ -32,7 +33,12 @@ lxw_datetime LocalNow() {
 void AddChecks(Book& book, const checks::DesignChecks& checks) {
   Sheet sheet(book, "Checks",
               {"mark", "verdict", "check", "what is checked", "clause", "demand", "capacity", "unit", "utilisation",
-               "method's utilisation", "status", "note", "support", "combination"});
+               "method's utilisation", "status", "note", "support", "combination", "load case", "reactions",
+               "working"});
+  // The notes (remedies included) and the working print in full.
+  sheet.WrapColumn(11, 60);
+  sheet.WrapColumn(15, 40);
+  sheet.WrapColumn(16, 90);
   for (const checks::GroupCheck& group : checks.groups) {
     const checks::FootingCheck& fc = group.check;
     sheet.NewRow(fc.verdict == checks::Verdict::Ok ? book.styles.group : book.styles.groupFail);
@@ -41,11 +47,12 @@ void AddChecks(Book& book, const checks::DesignChecks& checks) {
     if (const checks::Check* governing = group.Governing()) {
       sheet.Text(2, governing->id);
       sheet.Text(3, "governs: " + governing->name);
-      sheet.Decimal(8, fc.governingUtilisation, kUtilisationDecimals);
+      sheet.Value(8, fc.governingUtilisation, kUtilisationDecimals, kUtilisationDecimals);
       if (governing->support > 0) sheet.Number(12, governing->support);
       sheet.Text(13, governing->combination);
     }
-    if (fc.methodGoverning >= 0) sheet.Decimal(9, fc.methodGoverningUtilisation, kUtilisationDecimals);
+    if (fc.methodGoverning >= 0)
+      sheet.Value(9, fc.methodGoverningUtilisation, kUtilisationDecimals, kUtilisationDecimals);
     sheet.Text(11, fc.reason + (fc.reason.empty() ? "" : "; ") + checks::MethodVerdictText(fc));
 
     for (const checks::Check& c : fc.checks) {
@@ -54,19 +61,29 @@ void AddChecks(Book& book, const checks::DesignChecks& checks) {
       sheet.Text(2, c.id);
       sheet.Text(3, c.name);
       sheet.Text(4, c.clause);
-      // C0 (the inputs' sanity) measures nothing: no unit, no numbers.
+      // C0 (the inputs' sanity) measures nothing: no unit, no numbers; a
+      // statement or a check that does not apply has no utilisation.
       if (c.status != checks::Status::NotApplicable && !c.unit.empty()) {
-        sheet.Decimal(5, c.demand, c.decimals);
-        sheet.Decimal(6, c.capacity, c.decimals);
+        // The JSON's values (one place more than shown), shown as the report prints them.
+        sheet.Value(5, c.demand, c.decimals + 1, c.decimals);
+        sheet.Value(6, c.capacity, c.decimals + 1, c.decimals);
         sheet.Text(7, c.unit);
-        sheet.Decimal(8, c.utilisation, kUtilisationDecimals);
+        if (c.rated || c.status == checks::Status::Warning)
+          sheet.Value(8, c.utilisation, kUtilisationDecimals, kUtilisationDecimals);
+        else
+          sheet.Text(8, "not rated");
       }
       if (!std::isnan(c.methodUtilisation) && !c.unit.empty())
-        sheet.Decimal(9, c.methodUtilisation, kUtilisationDecimals);
+        sheet.Value(9, c.methodUtilisation, kUtilisationDecimals, kUtilisationDecimals);
       sheet.Text(10, checks::StatusText(c.status));
       sheet.Text(11, c.note);
       if (c.support > 0) sheet.Number(12, c.support);
       sheet.Text(13, c.combination);
+      if (c.loadCase > 0) sheet.Number(14, c.loadCase);
+      sheet.Text(15, c.reactions);
+      std::string working;
+      for (const std::string& line : c.working) working += (working.empty() ? "" : "\n") + line;
+      sheet.Text(16, working);
     }
   }
   sheet.Filter();
@@ -104,27 +121,30 @@ void AddLoadCases(Book& book, const checks::DesignChecks& checks) {
 
 void AddQuantities(Book& book, const checks::DesignChecks& checks) {
   Sheet sheet(book, "Quantities",
-              {"mark", "footings", "concrete each (m³)", "concrete total (m³)", "steel each (kg)", "steel total (kg)",
-               "note"});
+              {"mark", "footings", "concrete each (m³)", "concrete total (m³)", "mesh steel (kg)",
+               "starter steel (kg)", "steel total (kg)", "note"});
   for (const checks::GroupCheck& group : checks.groups) {
     const checks::MarkQuantities& q = group.quantities;
     sheet.NewRow();
     sheet.Text(0, group.mark);
     sheet.Number(1, q.count);
     if (q.note.empty()) {
-      sheet.Decimal(2, q.concreteEach, kConcreteDecimals);
-      sheet.Decimal(3, q.concreteTotal, kConcreteDecimals);
-      sheet.Decimal(4, q.steelEach, kSteelDecimals);
-      sheet.Decimal(5, q.steelTotal, kSteelDecimals);
+      sheet.Value(2, q.concreteEach, kConcreteDecimals, kConcreteDecimals);
+      sheet.Value(3, q.concreteTotal, kConcreteDecimals, kConcreteDecimals);
+      sheet.Value(4, q.meshSteel, kSteelDecimals, kSteelDecimals);
+      sheet.Value(5, q.starterSteel, kSteelDecimals, kSteelDecimals);
+      sheet.Value(6, q.steelTotal, kSteelDecimals, kSteelDecimals);
     }
-    sheet.Text(6, q.note);
+    sheet.Text(7, q.note);
   }
   // The designed footings only: a group not designed adds nothing.
   sheet.NewRow(book.styles.total);
   sheet.Text(0, "total");
   sheet.Number(1, checks.footings);
-  sheet.Decimal(3, checks.concrete, kConcreteDecimals);
-  sheet.Decimal(5, checks.steel, kSteelDecimals);
+  sheet.Value(3, checks.concrete, kConcreteDecimals, kConcreteDecimals);
+  sheet.Value(6, checks.steel, kSteelDecimals, kSteelDecimals);
+  sheet.Text(7, "designed footings only (" + std::to_string(checks.footings) + " of " +
+                    std::to_string(checks.allFootings) + "); steel from the bar bending schedule");
 
   // Steel by bar diameter, for ordering bars.
   sheet.NewRow();
@@ -132,13 +152,32 @@ void AddQuantities(Book& book, const checks::DesignChecks& checks) {
   for (const auto& [dia, kg] : checks.steelByDia) {
     sheet.NewRow();
     sheet.Number(0, dia);
-    sheet.Decimal(1, kg, kSteelDecimals);
+    sheet.Value(1, kg, kSteelDecimals, kSteelDecimals);
   }
 }
 
-void AddProject(Book& book, const Model& model, const checks::DesignChecks& checks) {
+std::string ProjectLine(const ProjectInfo& p) {
+  std::string line;
+  for (const auto& [label, value] : {std::pair{"project ", &p.Project}, std::pair{"job ", &p.JobNumber},
+                                     std::pair{"revision ", &p.Revision}, std::pair{"designed by ", &p.DesignedBy},
+                                     std::pair{"checked by ", &p.CheckedBy}, std::pair{"date ", &p.Date}})
+    if (!value->empty()) line += (line.empty() ? "" : ", ") + std::string(label) + *value;
+  return line;
+}
+
+void AddProject(Book& book, const Model& model, const checks::DesignChecks& checks, const ProjectInfo& project) {
   Sheet sheet(book, "Project", {"item", "value", "unit"});
   sheet.WrapColumn(1, 100);  // the assumptions
+  for (const auto& [item, value] : {std::pair{"project", &project.Project}, std::pair{"job number", &project.JobNumber},
+                                    std::pair{"revision", &project.Revision}, std::pair{"designed by", &project.DesignedBy},
+                                    std::pair{"checked by", &project.CheckedBy}, std::pair{"date", &project.Date}}) {
+    sheet.NewRow();
+    sheet.Text(0, item);
+    sheet.Text(1, *value);
+  }
+  sheet.NewRow();
+  sheet.Text(0, "program");
+  sheet.Text(1, ProgramName());
   const auto row = [&](const char* item, double value, const char* unit = "") {
     sheet.NewRow();
     sheet.Text(0, item);

@@ -54,15 +54,21 @@ void AddFootingSchedule(Book& book, const Model& model, const checks::DesignChec
     sheet.NewRow();
     sheet.Text(0, r[0]);
     sheet.Number(1, group.quantities.count);
+    // A group left undesigned: its size and why, none of the method's
+    // leftovers (its last trial's "0 ( -4180 mm )").
+    if (!designed) {
+      sheet.Cell(2, r[1], 3);
+      sheet.Text(9, "not designed: " + group.check.reason);
+      continue;
+    }
     for (int c = 1; c <= 4; ++c) sheet.Cell(c + 1, r[static_cast<std::size_t>(c)], c < 4 ? 3 : 0);  // m; mm
-    // A group left undesigned keeps the text of its last trial ("0 ( -4180 mm )"), no bars.
     int bars = 0, spacing = 0;
     if (designed && checks::ReadBarText(r[5], bars, spacing)) {
       sheet.Number(6, bars);
       sheet.Number(7, spacing);
     }
     sheet.Text(8, r[5]);
-    sheet.Text(9, designed ? group.check.barDetail : checks::VerdictText(group.check.verdict));
+    sheet.Text(9, group.check.barDetail);
   }
 }
 

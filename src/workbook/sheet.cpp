@@ -48,7 +48,8 @@ Styles::Styles(lxw_workbook* book)
       warning(Filled(book, kWarnYellow, false)),
       total(Xlsx().workbook_add_format(book)),
       date(Xlsx().workbook_add_format(book)),
-      wrap(Xlsx().workbook_add_format(book)) {
+      wrap(Xlsx().workbook_add_format(book)),
+      book_(book) {
   Xlsx().format_set_bottom(header, LXW_BORDER_THIN);
   Xlsx().format_set_text_wrap(header);
   Xlsx().format_set_align(header, LXW_ALIGN_CENTER);
@@ -61,6 +62,34 @@ Styles::Styles(lxw_workbook* book)
   Xlsx().format_set_align(wrap, LXW_ALIGN_LEFT);  // the project page's numbers beside their items
   Xlsx().format_set_align(wrap, LXW_ALIGN_VERTICAL_TOP);
 }
+
+lxw_format* Styles::WithDecimals(lxw_format* base, int decimals) {
+  lxw_format*& made = numbers_[{base, decimals}];
+  if (made) return made;
+  made = Xlsx().workbook_add_format(book_);
+  // The base's own look: the formats above, made again with a number format.
+  if (base == header || base == group || base == groupFail || base == fail || base == warning)
+    Xlsx().format_set_bg_color(made, base == header ? kHeaderGrey
+                                     : base == group ? kGroupBlue
+                                     : base == warning ? kWarnYellow
+                                                       : kFailRed);
+  if (base == header || base == group || base == groupFail || base == total) Xlsx().format_set_bold(made);
+  if (base == total) Xlsx().format_set_top(made, LXW_BORDER_THIN);
+  const std::string pattern = decimals > 0 ? "0." + std::string(static_cast<std::size_t>(decimals), '0') : "0";
+  Xlsx().format_set_num_format(made, pattern.c_str());
+  return made;
+}
+
+namespace {
+
+// Text of a print header or footer: "&" starts a code there.
+std::string HeaderText(std::string_view text) {
+  std::string out;
+  for (const char c : text) out += c == '&' ? std::string("&&") : std::string(1, c);
+  return out;
+}
+
+}  // namespace
 
 Sheet::Sheet(Book& book, const char* name, const std::vector<std::string>& headers)
     : book_(book),
@@ -81,6 +110,10 @@ Sheet::Sheet(Book& book, const char* name, const std::vector<std::string>& heade
   Xlsx().worksheet_set_paper(ws_, kPaperA4);
   Xlsx().worksheet_fit_to_pages(ws_, 1, 0);
   Note(Xlsx().worksheet_repeat_rows(ws_, 0, 0));
+  const std::string head = "&L" + HeaderText(book.project) + "&R" + HeaderText(name);
+  const std::string foot = "&L" + HeaderText(book.program) + "&RPage &P of &N";
+  Note(Xlsx().worksheet_set_header(ws_, head.c_str()));
+  Note(Xlsx().worksheet_set_footer(ws_, foot.c_str()));
   row_ = -1;
   HeaderRow(headers);
 }
@@ -119,6 +152,7 @@ void Sheet::NewRow(lxw_format* format) {
   FillRow();
   ++row_;
   rowFormat_ = format;
+  rowLines_ = 1;
   std::fill(written_.begin(), written_.end(), false);
 }
 
@@ -133,8 +167,17 @@ void Sheet::Text(int col, std::string_view text) {
   Fit(col, chars);
   // Spreadsheet programs do not grow a row for wrapped text on opening.
   if (const double width = wrapWidth_[static_cast<std::size_t>(col)]; width > 0) {
-    const double lines = std::ceil(static_cast<double>(chars) / (width - kWrapSlack));
-    if (lines > 1) Note(Xlsx().worksheet_set_row(ws_, static_cast<lxw_row_t>(row_), lines * kLineHeight, nullptr));
+    double lines = 0;
+    for (std::size_t start = 0; start <= text.size();) {
+      const std::size_t end = std::min(text.find('\n', start), text.size());
+      lines += std::max(1.0, std::ceil(static_cast<double>(Utf8Length(text.substr(start, end - start))) /
+                                       (width - kWrapSlack)));
+      start = end + 1;
+    }
+    if (lines > rowLines_) {
+      rowLines_ = lines;
+      Note(Xlsx().worksheet_set_row(ws_, static_cast<lxw_row_t>(row_), lines * kLineHeight, nullptr));
+    }
   }
   Note(Xlsx().worksheet_write_string(ws_, static_cast<lxw_row_t>(row_), static_cast<lxw_col_t>(col), std::string(text).c_str(),
                               rowFormat_));
@@ -154,6 +197,16 @@ void Sheet::Decimal(int col, double value, int decimals) {
     Number(col, *shown);
   else
     Text(col, text);  // no number at all ("inf")
+}
+
+void Sheet::Value(int col, double value, int kept, int shown) {
+  if (!ws_) return;
+  const std::string text = DecimalText(value, kept);
+  const auto number = StrictNumber(text);
+  if (!number) return Text(col, text);
+  Fit(col, DecimalText(*number, shown, true).size());
+  Note(Xlsx().worksheet_write_number(ws_, static_cast<lxw_row_t>(row_), static_cast<lxw_col_t>(col), *number,
+                                     book_.styles.WithDecimals(rowFormat_, shown)));
 }
 
 void Sheet::Cell(int col, std::string_view text, int decimals) {

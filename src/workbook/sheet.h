@@ -5,8 +5,10 @@
 
 #include <xlsxwriter.h>
 
+#include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace footmark::workbook {
@@ -22,6 +24,14 @@ struct Styles {
   lxw_format* total;      // bold, a rule above
   lxw_format* date;
   lxw_format* wrap;       // long texts: the method's assumptions
+
+  // `base` (one of the above, or none) showing numbers to `decimals` places;
+  // made once for each pair.
+  lxw_format* WithDecimals(lxw_format* base, int decimals);
+
+ private:
+  lxw_workbook* book_;
+  std::map<std::pair<lxw_format*, int>, lxw_format*> numbers_;
 };
 
 // The workbook being built, and the first error any write met: libxlsxwriter
@@ -31,6 +41,10 @@ struct Book {
   lxw_workbook* book;
   Styles styles;
   lxw_error error = LXW_NO_ERROR;
+  // What every printed page of every sheet says at its head (the project)
+  // and its foot (the program, the date), beside the sheet's name and the
+  // page number.
+  std::string project, program;
 };
 
 class Sheet {
@@ -54,6 +68,9 @@ class Sheet {
   // A measured value rounded to `decimals` places as our outputs print it,
   // so that the cell holds 0.45 and not the float 0.449999988.
   void Decimal(int col, double value, int decimals);
+  // A value as the JSON keeps it (rounded to `kept` places), shown to
+  // `shown` places by the cell's number format.
+  void Value(int col, double value, int kept, int shown);
   // A schedule cell: a number rounded as Decimal when the text reads as
   // one ("0.4750001", a float as the drawing prints it, gives 0.475), else
   // the text.
@@ -76,6 +93,7 @@ class Sheet {
   int columns_;
   int row_ = 0;
   lxw_format* rowFormat_ = nullptr;
+  double rowLines_ = 1;            // lines of the current row's tallest wrapped text
   std::vector<bool> written_;      // cells of the current row
   std::vector<std::size_t> chars_; // widest cell of each column
   std::vector<double> wrapWidth_;  // columns of wrapped text: their width; else 0

@@ -3,6 +3,7 @@
 
 #include "checks/design_checks.h"
 #include "model/model.h"
+#include "model/project_info.h"
 #include "workbook/sheet.h"
 
 namespace footmark::workbook {
@@ -19,12 +20,18 @@ void AddColumnSchedule(Book& book, const Model& model);
 void AddChecks(Book& book, const checks::DesignChecks& checks);
 // Concrete and steel per mark, the totals, and steel by bar diameter.
 void AddQuantities(Book& book, const checks::DesignChecks& checks);
+// A row per bar mark of the bar bending schedule, by diameter, the total.
+void AddBarSchedule(Book& book, const checks::DesignChecks& checks);
 // The load cases with their classes and uses, the combinations judged
 // under, and the warnings of reading them.
 void AddLoadCases(Book& book, const checks::DesignChecks& checks);
 // The load cases that lift a support, left out of its design.
 void AddUplift(Book& book, const Model& model);
 // What the design was made from, when, its counts and the method's assumptions.
-void AddProject(Book& book, const Model& model, const checks::DesignChecks& checks);
+void AddProject(Book& book, const Model& model, const checks::DesignChecks& checks, const ProjectInfo& project);
+
+// "Project P, job J, revision R, designed by D, checked by C, date": the
+// fields given, for a page's head.
+std::string ProjectLine(const ProjectInfo& project);
 
 }  // namespace footmark::workbook

@@ -16,6 +16,7 @@
 
 #include "workbook/xlsx_api.h"
 #include "model/failure.h"
+#include "model/program.h"
 #include "model/replace_file.h"
 #include "model/scratch_files.h"
 #include "workbook/sheets.h"
@@ -117,7 +118,8 @@ class ScratchFile {
 };
 
 // Builds every sheet; the first error libxlsxwriter met, if any.
-lxw_error AddSheets(lxw_workbook* book, const Model& model, const checks::DesignChecks& checks) {
+lxw_error AddSheets(lxw_workbook* book, const Model& model, const checks::DesignChecks& checks,
+                    const ProjectInfo& project) {
   const std::size_t slash = model.AnlFilePath.find_last_of("/\\");
   std::string title = "Isolated footings: " + model.AnlFilePath.substr(slash == std::string::npos ? 0 : slash + 1);
   std::string comments = "Footing design by IS 456:2000, written by Footmark";
@@ -125,21 +127,25 @@ lxw_error AddSheets(lxw_workbook* book, const Model& model, const checks::Design
   properties.title = title.data();
   properties.comments = comments.data();
   workbook::Book b(book);
+  b.project = workbook::ProjectLine(project);
+  b.program = ProgramName() + ", IS 456:2000";
   b.error = workbook::Xlsx().workbook_set_properties(book, &properties);
   workbook::AddSupports(b, model);
   workbook::AddFootingSchedule(b, model, checks);
   workbook::AddColumnSchedule(b, model);
   workbook::AddChecks(b, checks);
   workbook::AddQuantities(b, checks);
+  workbook::AddBarSchedule(b, checks);
   workbook::AddUplift(b, model);
   workbook::AddLoadCases(b, checks);
-  workbook::AddProject(b, model, checks);
+  workbook::AddProject(b, model, checks, project);
   return b.error;
 }
 
 }  // namespace
 
-void SaveWorkbook(const Model& model, const checks::DesignChecks& checks, const std::string& fileName) {
+void SaveWorkbook(const Model& model, const checks::DesignChecks& checks, const std::string& fileName,
+                  const ProjectInfo& project) {
   const ClassicLocale classic;
   const ScratchFile scratch(fileName);
   const std::string name = scratch.Name();
@@ -150,7 +156,7 @@ void SaveWorkbook(const Model& model, const checks::DesignChecks& checks, const 
   if (!raw) FailToWrite(fileName, workbook::Xlsx().lxw_strerror(LXW_ERROR_MEMORY_MALLOC_FAILED));
   std::unique_ptr<lxw_workbook, void (*)(lxw_workbook*)> book(raw, workbook::Xlsx().lxw_workbook_free);
 
-  lxw_error error = AddSheets(raw, model, checks);
+  lxw_error error = AddSheets(raw, model, checks, project);
   if (error != LXW_NO_ERROR) FailToWrite(fileName, workbook::Xlsx().lxw_strerror(error));
   {
     const InterruptsHeld held;  // its scratch files have names for a moment

@@ -7,6 +7,7 @@
 
 #include "checks/design_checks.h"
 #include "model/model.h"
+#include "model/project_info.h"
 
 namespace footmark {
 
@@ -14,6 +15,8 @@ namespace footmark {
 // checks::CheckDesign) to fileName; an earlier file is replaced only once the
 // new one is complete, and a failure leaves no partial file (RuntimeFailure
 // "cannot write \"FILE\": REASON").
-void SaveWorkbook(const Model& model, const checks::DesignChecks& checks, const std::string& fileName);
+// Every sheet prints with the project at its head and page numbers at its foot.
+void SaveWorkbook(const Model& model, const checks::DesignChecks& checks, const std::string& fileName,
+                  const ProjectInfo& project = {});
 
 }  // namespace footmark

@@ -18,7 +18,7 @@ namespace footmark::workbook {
   X(worksheet_set_landscape) X(worksheet_repeat_rows) X(worksheet_print_area) X(worksheet_gridlines)          \
   X(worksheet_freeze_panes) X(worksheet_fit_to_pages) X(worksheet_autofilter) X(format_set_align)             \
   X(format_set_text_wrap) X(format_set_bold) X(format_set_top) X(format_set_bottom) X(format_set_bg_color)    \
-  X(format_set_num_format) X(lxw_strerror) X(lxw_workbook_free)
+  X(format_set_num_format) X(lxw_strerror) X(lxw_workbook_free) X(worksheet_set_header) X(worksheet_set_footer)
 
 struct XlsxApi {
 #define FOOTMARK_XLSX_POINTER(name) decltype(&::name) name = nullptr;

@@ -42,10 +42,10 @@ TEST(Cli, ReadsAndDesignsTheExampleAsWorkedByHand) {
   ASSERT_EQ(r.status, 0) << r.err;
   const std::string json = ReadFile(dir.path() + "/design.json");
   EXPECT_TRUE(Has(json, R"j("mark":"F1","supports":[12],"size":1.1,"pressure":211.04433,"load_case":3,)j"
-                        R"j("gov_support":12,"col_size":450,"pedestal":0.6,"ped_type":1,"depth":0.25,)j"
+                        R"j("load_case_position":3,"gov_support":12,"col_size":450,"designed":true,"pedestal":0.6,"ped_type":1,"depth":0.25,)j"
                         R"j("steel_area":418.00003,"bar_dia":8,"bar_text":"8   ( 140 mm ))j"));
   EXPECT_TRUE(Has(json, R"j("mark":"F5","supports":[6,7],"size":1.9,"pressure":216.97421,"load_case":3,)j"
-                        R"j("gov_support":7,"col_size":400,"pedestal":0.6,"ped_type":1,"depth":0.40000004,)j"
+                        R"j("load_case_position":3,"gov_support":7,"col_size":400,"designed":true,"pedestal":0.6,"ped_type":1,"depth":0.40000004,)j"
                         R"j("steel_area":1292.0001,"bar_dia":12,"bar_text":"11   ( 178 mm ))j"));
   EXPECT_TRUE(Has(json, R"j("size_classes":[1.1,1.2,1.4,1.5,1.9])j"));
   EXPECT_TRUE(Has(json, R"j("support":12,"joint":"12","pos_x":12.5,"pos_y":9.5,"column":"12","col_width":300,)j"
