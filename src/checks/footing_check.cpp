@@ -153,6 +153,14 @@ FootingCheck CheckFooting(const FootingInputs& in) {
   if (!faults.empty()) {
     out.verdict = out.methodVerdict = Verdict::NotDesigned;
     out.reason = faults;
+    // Left undesigned by the method: its size and the column, none of the
+    // leftovers of its last trial (a depth of 0, bars at a negative spacing).
+    if (!in.notDesigned.empty())
+      std::erase_if(out.inputs, [](const SheetValue& v) {
+        const char first = v.name.front();
+        return first == 'P' || first == 'D' || v.name.rfind("phi", 0) == 0 || first == 'n' || first == 's' ||
+               v.name.rfind("Ast", 0) == 0;
+      });
     return out;
   }
 
@@ -190,7 +198,10 @@ FootingCheck CheckFooting(const FootingInputs& in) {
 
   if (out.bendLeg > 0) out.barDetail = "bend up the ends, leg " + DecimalText(out.bendLeg, 0) + " mm";
   out.verdict = out.methodVerdict = Verdict::Ok;
-  for (Check& c : all) c.rated = !Statement(c) && (c.status == Status::Pass || c.status == Status::Fail);
+  // A check with no figures (no footing near enough to measure) has nothing to rate either.
+  for (Check& c : all)
+    c.rated = !Statement(c) && (c.status == Status::Pass || c.status == Status::Fail) &&
+              !(c.unit.empty() && c.demand == 0 && c.capacity == 0);
   for (const Check& c : all) {
     if (c.status == Status::Warning) ++out.warnings;
     if (c.methodStatus == Status::Fail) out.methodVerdict = Verdict::Fails;

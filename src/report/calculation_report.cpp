@@ -32,7 +32,7 @@ h1 { font-size: 15pt; margin: 0 0 3mm; padding-bottom: 1mm; border-bottom: 1.5pt
 h2 { font-size: 12pt; margin: 4mm 0 1.5mm; break-after: avoid; }
 h3 { font-size: 9pt; margin: 2.5mm 0 1mm; break-after: avoid; }
 p { margin: 1mm 0; }
-sub { line-height: 0; }
+sub { line-height: 0; font-size: max(6.2pt, 0.8em); }
 table { border-collapse: collapse; width: 100%; margin: 1mm 0 2mm; }
 th, td { border: 0.5pt solid #999; padding: 0.5mm 1.2mm; vertical-align: top; text-align: left; }
 th { border-bottom: 1pt solid #000; background: #e8e8e8; font-weight: bold; }
@@ -91,7 +91,8 @@ section.summary-page, section.sheet, section.uplift, section.bbs { break-before:
 table.bbs { font-size: 7pt; }
 section.column-schedule { break-inside: avoid; }
 section.plan { page: plan; break-before: page; }
-.plan-figure svg { display: block; width: 100%; height: auto; max-height: 175mm; }
+.plan-figure svg { display: block; width: 100%; height: auto; }
+p.plan-title { font-weight: bold; margin: 0 0 2mm; }
 </style>
 )";
 

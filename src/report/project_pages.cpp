@@ -1,6 +1,8 @@
 #include "report/project_pages.h"
 
+#include <algorithm>
 #include <iterator>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -245,9 +247,30 @@ std::string FootingPlan(std::string_view planSvg) {
   if (sheets.empty())
     return "<section class=\"plan\">\n" + Tag("h2", "Footing plan") + Tag("p", "No drawing of the plan was given.") +
            "</section>\n";
-  std::string html;
+  // Each sheet on a page of its own paper at full size, the page's head and
+  // foot around it: its smallest text prints as the draughtsman sized it,
+  // never shrunk to a sheet of A4.
+  std::string html, pages;
+  std::vector<std::string> sizes;
   for (std::size_t i = 0; i < sheets.size(); ++i) {
     std::string& svg = sheets[i];
+    const auto attribute = [&](std::string_view name) {
+      const std::size_t at = svg.find(" " + std::string(name) + "=\"");
+      if (at == std::string::npos || at > svg.find('>')) return 0.0;
+      const std::size_t start = at + name.size() + 3;
+      const std::optional<double> mm = StrictNumber(std::string_view(svg).substr(start, svg.find("mm\"", start) - start));
+      return mm.value_or(0.0);
+    };
+    const double width = attribute("width"), height = attribute("height");
+    std::string page = "plan";
+    if (width > 0 && height > 0) {
+      page = "sheet-" + DecimalText(width, 0) + "x" + DecimalText(height, 0);
+      if (std::find(sizes.begin(), sizes.end(), page) == sizes.end()) {
+        sizes.push_back(page);
+        pages += "@page " + page + " { size: " + DecimalText(width + 20, 0) + "mm " + DecimalText(height + 34, 0) +
+                 "mm; margin: 14mm 10mm 12mm 10mm; }\n";
+      }
+    }
     // Namespace declarations (xmlns, xmlns:xlink) of the opening tag only.
     for (std::size_t at = svg.find(" xmlns"); at != std::string::npos && at < svg.find('>'); at = svg.find(" xmlns")) {
       const std::size_t open = svg.find('"', at);
@@ -258,9 +281,10 @@ std::string FootingPlan(std::string_view planSvg) {
     const std::string title = sheets.size() == 1 ? "Footing plan"
                                                  : "Footing plan, sheet " + std::to_string(i + 1) + " of " +
                                                        std::to_string(sheets.size());
-    html += "<section class=\"plan\">\n" + Tag("h2", title) + "<div class=\"plan-figure\">\n" + svg + "</div>\n</section>\n";
+    html += "<section class=\"plan\" style=\"page: " + page + "\">\n" + Tag("p", Escape(title), "plan-title") +
+            "<div class=\"plan-figure\">\n" + svg + "</div>\n</section>\n";
   }
-  return html;
+  return (pages.empty() ? "" : "<style>\n" + pages + "</style>\n") + html;
 }
 
 }  // namespace footmark::report

@@ -7,8 +7,13 @@
 #include <cctype>
 #include <cstdlib>
 #include <memory>
+#include <regex>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
+#include "bench/capacity_file.h"
 #include "checks/design_checks.h"
 #include "design/schedules.h"
 #include "model/numerics.h"
@@ -78,6 +83,54 @@ TEST(CalculationReport, PrintedByChromiumShowsEveryMarkAndVerdict) {
   }
   for (const char* expected : {"above the reference volume 10 m³", "PLAN OF FOOTINGS", "C15c"})
     EXPECT_NE(pages.find(expected), std::string::npos) << "\"" << expected << "\" not printed";
+}
+
+// Words with a letter or digit and their heights in PDF points (pdftotext -bbox); a lone "-" of a
+// line of text turned 90 degrees measures its width, not its size.
+std::vector<std::pair<std::string, double>> WordHeights(const std::string& bbox) {
+  static const std::regex word(R"re(<word xMin="[-0-9.]+" yMin="([-0-9.]+)" xMax="[-0-9.]+" yMax="([-0-9.]+)">([^<]*)</word>)re");
+  std::vector<std::pair<std::string, double>> words;
+  for (std::sregex_iterator it(bbox.begin(), bbox.end(), word), end; it != end; ++it) {
+    const std::string text = (*it)[3];
+    if (std::any_of(text.begin(), text.end(), [](unsigned char c) { return std::isalnum(c); }))
+      words.emplace_back(text, std::stod((*it)[2]) - std::stod((*it)[1]));
+  }
+  return words;
+}
+
+// Printed to PDF and PNG by headless Chromium, the 6x5 sample at SBC 100 and the capacity building
+// have no text under 6 pt on any page, the plan's sheets included. pdftotext's word box is the font's
+// height times a constant of the font, taken from the 15 pt title.
+TEST(CalculationReport, NoPrintedTextUnderSixPoints) {
+#ifdef _WIN32
+  GTEST_SKIP() << "headless Chromium and pdftotext run on the Linux build";
+#endif
+  testing::ScratchDir dir;
+  const std::string capacity = dir.Write("capacity.ANL", bench::CapacityAnalysisFile());
+  for (const auto& [name, analysis, sbc] :
+       {std::tuple{"frame6x5", testing::SourcePath("examples/frame-6x5-4storey.ANL"), "100"},
+        std::tuple{"capacity", capacity, "200"}}) {
+    const std::string base = dir.path() + "/" + name;
+    Model model;
+    testing::RecordingMessages ui;
+    JobRequest request{.AnalysisFile = analysis, .Sbc = sbc};
+    request.Outputs.Report = base + ".html";
+    request.Project.Project = "Tower";
+    ASSERT_TRUE(RunJob(model, request, FileSystem(), ui).Files.Failures.empty());
+    const std::string render = "sh \"" FOOTMARK_REPORT_RENDER "\" \"" + base + ".html\" \"" + base + ".txt\"";
+    ASSERT_EQ(std::system(render.c_str()), 0) << render;
+    const std::string pages = "pdftotext -bbox \"" + base + ".pdf\" \"" + base + ".bbox\" && pdftoppm -r 30 -png -f 1 -l 1 \"" +
+                              base + ".pdf\" \"" + base + "\"";
+    ASSERT_EQ(std::system(pages.c_str()), 0) << pages;
+    const auto words = WordHeights(testing::ReadFile(base + ".bbox"));
+    const auto title = std::find_if(words.begin(), words.end(), [](const auto& w) { return w.first == "Isolated"; });
+    ASSERT_NE(title, words.end()) << name;
+    const double perPoint = title->second / 15;
+    const auto smallest = std::min_element(words.begin(), words.end(),
+                                           [](const auto& a, const auto& b) { return a.second < b.second; });
+    EXPECT_GE(smallest->second / perPoint, 6 - 0.05) << name << ": \"" << smallest->first << "\" is printed at "
+                                                   << smallest->second / perPoint << " pt";
+  }
 }
 
 TEST(CalculationReport, SelfContainedAndFileTextEscaped) {
