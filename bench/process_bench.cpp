@@ -74,6 +74,13 @@ BENCHMARK(BM_ProcessExactDrawing)->Unit(benchmark::kMillisecond)->UseRealTime()-
 void BM_ProcessThreeDrawings(benchmark::State& state) { Process(state, {"--dxf", "--portable-dxf", "--svg"}); }
 BENCHMARK(BM_ProcessThreeDrawings)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
 
+// Every output at once: the exact and the portable DXF, the SVG, the report,
+// the workbook and the JSON.
+void BM_ProcessSixOutputs(benchmark::State& state) {
+  Process(state, {"--dxf", "--portable-dxf", "--svg", "--report", "--xlsx", "--json"});
+}
+BENCHMARK(BM_ProcessSixOutputs)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
+
 }  // namespace
 
 BENCHMARK_MAIN();
