@@ -314,7 +314,7 @@ void FrmFoot::SaveProject() {
 }
 
 bool FrmFoot::WriteBeside(const OutputFiles& files, const std::string& what) {
-  const WrittenFiles written = WriteOutputs(*model_, *checks_, files);
+  const WrittenFiles written = WriteOutputs(*model_, *checks_, files, project_.Project);
   if (!written.Failures.empty()) {
     platform_.Boxes.MsgBox("The " + what + " was not written: " + written.Failures.front(), BoxIcon::Warning);
     return false;
