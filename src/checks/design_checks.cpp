@@ -137,6 +137,10 @@ DesignChecks CheckDesign(const Model& model, const CheckSettings& settings) {
   return out;
 }
 
+std::string DesignedFootingsText(const DesignChecks& checks) {
+  return "designed footings only (" + IntText(checks.footings) + " of " + IntText(checks.allFootings) + ")";
+}
+
 std::vector<std::string> MethodAssumptions(const Model& model) {
   return {
       "Square isolated footings with a square pedestal. The design step sizes them for the largest gross soil "

@@ -74,6 +74,9 @@ struct DesignChecks {
 // they were not read) and the footings as placed.
 DesignChecks CheckDesign(const Model& model, const CheckSettings& settings = {});
 
+// "designed footings only (23 of 27)": what the totals count.
+std::string DesignedFootingsText(const DesignChecks& checks);
+
 // The method's assumptions and limits, and the checks' own, in plain words,
 // for a report's or a workbook's project page.
 std::vector<std::string> MethodAssumptions(const Model& model);

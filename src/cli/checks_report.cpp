@@ -39,10 +39,6 @@ std::string MethodShort(const checks::FootingCheck& check) {
 
 std::string Support(int s) { return s > 0 ? IntText(s) : ""; }
 
-std::string DesignedOnly(const checks::DesignChecks& checks) {
-  return "designed footings only (" + IntText(checks.footings) + " of " + IntText(checks.allFootings) + ")";
-}
-
 using Rows = std::vector<std::vector<std::string>>;
 
 void WriteLoadBasis(std::ostream& out, const checks::DesignChecks& checks) {
@@ -121,7 +117,7 @@ void WriteChecks(std::ostream& out, const checks::DesignChecks& checks) {
                     DecimalText(q.starterSteel, 2, true), DecimalText(q.steelTotal, 2, true), ""});
   }
   rows.push_back({"total", IntText(checks.footings), DecimalText(checks.concrete, 3, true), "", "",
-                  DecimalText(checks.steel, 2, true), DesignedOnly(checks)});
+                  DecimalText(checks.steel, 2, true), checks::DesignedFootingsText(checks)});
   WriteTable(out, rows);
 }
 

@@ -7,6 +7,7 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <time.h>
 #include <unistd.h>
 #endif
 
@@ -29,6 +30,40 @@ static_assert(std::atomic<int>::is_always_lock_free, "the handler reads the slot
 
 Slot slots[kSlots];
 
+// Writer threads at work, and whether an interrupt is ending the program.
+std::atomic<int> writers{0};
+std::atomic<bool> ending{false};
+thread_local bool writerThread = false;
+static_assert(std::atomic<bool>::is_always_lock_free && std::atomic<int>::is_always_lock_free);
+
+// An interrupt came: a writer thread stops before its next file, and waits.
+void BetweenFiles() {
+  if (!writerThread || !ending.load()) return;
+  writers.fetch_sub(1);
+  writerThread = false;
+  for (;;) {
+#ifdef _WIN32
+    Sleep(1000);
+#else
+    ::pause();
+#endif
+  }
+}
+
+// The handler's wait for the writer threads to reach a point between two
+// files: a few seconds at most.
+void AwaitWriters() {
+  ending.store(true);
+  for (int i = 0; i < 3000 && writers.load() > 0; ++i) {
+#ifdef _WIN32
+    Sleep(1);
+#else
+    const timespec ms{0, 1000000};
+    ::nanosleep(&ms, nullptr);
+#endif
+  }
+}
+
 void RemoveAll() {
   for (Slot& slot : slots) {
     if (slot.state.load() != 2) continue;
@@ -44,11 +79,13 @@ void RemoveAll() {
 
 #ifdef _WIN32
 BOOL WINAPI OnConsoleEvent(DWORD) {
+  AwaitWriters();
   RemoveAll();
   return FALSE;  // the system's own handling ends the program
 }
 #else
 extern "C" void OnSignal(int signal) {
+  AwaitWriters();
   RemoveAll();
   // The handler was reset to the default on entry (SA_RESETHAND): the signal,
   // sent again, ends the program as it would have without us.
@@ -75,6 +112,7 @@ void RemoveScratchFilesOnInterrupt() {
 }
 
 ScratchGuard::ScratchGuard(const std::string& path) {
+  BetweenFiles();
   if (path.size() >= kPathBytes) return;
   for (int i = 0; i < kSlots; ++i) {
     int free = 0;
@@ -88,6 +126,25 @@ ScratchGuard::ScratchGuard(const std::string& path) {
 
 ScratchGuard::~ScratchGuard() {
   if (slot_ >= 0) slots[slot_].state.store(0);
+}
+
+WriterThread::WriterThread() {
+#ifndef _WIN32
+  sigset_t held;
+  sigemptyset(&held);
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&held, signal);
+  pthread_sigmask(SIG_BLOCK, &held, nullptr);
+#endif
+  writerThread = true;
+  writers.fetch_add(1);
+  BetweenFiles();
+}
+
+WriterThread::~WriterThread() {
+  BetweenFiles();
+  if (!writerThread) return;
+  writerThread = false;
+  writers.fetch_sub(1);
 }
 
 #ifdef _WIN32

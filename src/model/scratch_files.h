@@ -29,6 +29,19 @@ class ScratchGuard {
   int slot_ = -1;
 };
 
+// A thread that writes files beside the one that takes the interrupts,
+// while it lives: it leaves the interrupts to the other threads, and an
+// interrupt waits until the thread is between two files (every ScratchGuard
+// is made between files) or done, so that the scratch files removed are all
+// there are; the thread then waits for the end.
+class WriterThread {
+ public:
+  WriterThread();
+  ~WriterThread();
+  WriterThread(const WriterThread&) = delete;
+  WriterThread& operator=(const WriterThread&) = delete;
+};
+
 // Holds the interrupts back while it lives; one that came meanwhile is
 // handled at its end. For a library that creates its own scratch files and
 // removes their names a moment later (libxlsxwriter on POSIX systems). On

@@ -1,8 +1,11 @@
 #include "pipeline/pipeline.h"
 
+#include <exception>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <thread>
 
 #include "design/design_run.h"
 #include "loads/load_cases.h"
@@ -16,6 +19,7 @@
 #include "model/column_offsets.h"
 #include "model/failure.h"
 #include "model/numerics.h"
+#include "model/scratch_files.h"
 
 namespace footmark {
 
@@ -57,13 +61,40 @@ void Write(const char* what, const std::optional<std::string>& file,
   }
 }
 
-}  // namespace
+// Work beside the calling thread: the interrupts stay with the calling
+// thread, which removes the run's scratch files; a failure of any kind is
+// handed back at Join.
+class Beside {
+ public:
+  explicit Beside(std::function<void()> work)
+      : thread_([this, work = std::move(work)] {
+          const WriterThread writer;
+          try {
+            work();
+          } catch (...) {
+            failure_ = std::current_exception();
+          }
+        }) {}
+  ~Beside() {
+    if (thread_.joinable()) thread_.join();
+  }
+  Beside(const Beside&) = delete;
+  Beside& operator=(const Beside&) = delete;
+  void Join() {
+    thread_.join();
+    if (failure_) std::rethrow_exception(failure_);
+  }
 
-WrittenFiles WriteOutputs(const Model& model, const checks::DesignChecks& checks, const OutputFiles& files,
-                          const ProjectInfo& project, const SheetSettings& sheet) {
+ private:
+  std::exception_ptr failure_;
+  std::thread thread_;
+};
+
+// The drawings and the report, the sheet composed once for every file that
+// shows the plan.
+WrittenFiles WriteDrawings(const Model& model, const checks::DesignChecks& checks, const OutputFiles& files,
+                           const ProjectInfo& project, const SheetSettings& sheet) {
   WrittenFiles result;
-  // The method's drawing for the exact file; the sheet, composed once, for
-  // every other file that shows the plan.
   Write("Drawing", files.Dxf, [&](const std::string& file) { DxfWriteFile(ComposeDrawing(model), file); }, result);
   std::optional<Sheet> composed;
   const auto sheetDrawing = [&]() -> const Drawing& {
@@ -80,8 +111,30 @@ WrittenFiles WriteOutputs(const Model& model, const checks::DesignChecks& checks
           SaveCalculationReport(model, checks, plan, file, project);
         },
         result);
-  Write("Workbook", files.Workbook, [&](const std::string& file) { SaveWorkbook(model, checks, file, project); }, result);
   return result;
+}
+
+}  // namespace
+
+WrittenFiles WriteOutputs(const Model& model, const checks::DesignChecks& checks, const OutputFiles& files,
+                          const ProjectInfo& project, const SheetSettings& sheet) {
+  // The workbook on this thread while the drawings and the report are
+  // written beside it: the files are independent, and the machine has
+  // cores to spare.
+  WrittenFiles drawings, workbook;
+  OutputFiles others = files;
+  others.Workbook.reset();
+  std::optional<Beside> beside;
+  if (files.Workbook && others.Any())
+    beside.emplace([&] { drawings = WriteDrawings(model, checks, others, project, sheet); });
+  else
+    drawings = WriteDrawings(model, checks, others, project, sheet);
+  Write("Workbook", files.Workbook, [&](const std::string& file) { SaveWorkbook(model, checks, file, project); },
+        workbook);
+  if (beside) beside->Join();
+  for (WrittenFile& w : workbook.Written) drawings.Written.push_back(std::move(w));
+  for (std::string& f : workbook.Failures) drawings.Failures.push_back(std::move(f));
+  return drawings;
 }
 
 checks::DesignChecks FinishDesign(Model& model, const checks::CheckSettings& settings) {
@@ -111,7 +164,11 @@ checks::DesignChecks MoveColumns(Model& model, const std::vector<ColumnSide>& si
 JobOutcome RunJob(Model& model, const JobRequest& request, const FileSystem& fs, UserMessages& ui) {
   JobOutcome outcome;
   try {
+    // The spreadsheet library loads beside the design.
+    std::optional<Beside> library;
+    if (request.Outputs.Workbook && request.Sbc) library.emplace(PrepareWorkbook);
     outcome.Checks = DesignJob(model, request, fs, ui);
+    if (library) library->Join();
     if (outcome.Checks) {
       outcome.Files = WriteOutputs(model, *outcome.Checks, request.Outputs, request.Project, request.Sheet);
       if (!outcome.Files.Failures.empty())

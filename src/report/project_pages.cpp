@@ -38,10 +38,6 @@ std::string MethodCell(const checks::FootingCheck& check) {
   return Escape(text);
 }
 
-std::string DesignedOnly(const checks::DesignChecks& checks) {
-  return "designed footings only (" + IntText(checks.footings) + " of " + IntText(checks.allFootings) + ")";
-}
-
 std::string Marks(const checks::DesignChecks& checks, Verdict verdict) {
   std::string out;
   for (const GroupCheck& g : checks.groups)
@@ -74,7 +70,7 @@ std::string ProjectHeader(const Model& model, const checks::DesignChecks& checks
       {"Footing groups", IntText(model.FootGroupCount) + " (" + verdicts + ")"},
       {"Column types", IntText(model.TypeBarSet[0])},
       {"Quantities", Num(checks.concrete, 3) + " m³ concrete, " + Num(checks.steel, 2) + " kg steel, " +
-                         DesignedOnly(checks)},
+                         checks::DesignedFootingsText(checks)},
       {"Load basis", checks.loadFallback ? "every load case alike (see the warnings)" : "the file's load cases"},
       {"Design step's own verdicts", method}};
   Table table("facts", {{"", "name"}, {"", ""}, {"", "name"}, {"", ""}});
@@ -134,7 +130,7 @@ std::string Summary(const Model& model, const checks::DesignChecks& checks) {
                Num(q.concreteTotal, 3), Num(q.steelTotal, 2)},
               g.check.verdict == Verdict::Ok ? "" : "fail");
   }
-  table.Total({"Total", IntText(checks.footings), "", "", "", "", "", DesignedOnly(checks), "", "",
+  table.Total({"Total", IntText(checks.footings), "", "", "", "", "", checks::DesignedFootingsText(checks), "", "",
                Num(checks.concrete, 3), Num(checks.steel, 2)});
 
   Table steel("steel", {{"Bar φ (mm)", "num"}, {"Steel (kg)", "num"}});

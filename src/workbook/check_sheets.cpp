@@ -143,8 +143,7 @@ void AddQuantities(Book& book, const checks::DesignChecks& checks) {
   sheet.Number(1, checks.footings);
   sheet.Value(3, checks.concrete, kConcreteDecimals, kConcreteDecimals);
   sheet.Value(6, checks.steel, kSteelDecimals, kSteelDecimals);
-  sheet.Text(7, "designed footings only (" + std::to_string(checks.footings) + " of " +
-                    std::to_string(checks.allFootings) + "); steel from the bar bending schedule");
+  sheet.Text(7, checks::DesignedFootingsText(checks) + "; steel from the bar bending schedule");
 
   // Steel by bar diameter, for ordering bars.
   sheet.NewRow();

@@ -144,6 +144,14 @@ lxw_error AddSheets(lxw_workbook* book, const Model& model, const checks::Design
 
 }  // namespace
 
+void PrepareWorkbook() {
+  try {
+    workbook::Xlsx();
+  } catch (const RuntimeFailure&) {
+    // Said again, with the file's name, when a workbook is written.
+  }
+}
+
 void SaveWorkbook(const Model& model, const checks::DesignChecks& checks, const std::string& fileName,
                   const ProjectInfo& project) {
   const ClassicLocale classic;

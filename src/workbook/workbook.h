@@ -15,6 +15,10 @@ namespace footmark {
 // checks::CheckDesign) to fileName; an earlier file is replaced only once the
 // new one is complete, and a failure leaves no partial file (RuntimeFailure
 // "cannot write \"FILE\": REASON").
+// Loads the spreadsheet library ahead of the first workbook, so that a run
+// can do it beside the design; a failure is left for SaveWorkbook to report.
+void PrepareWorkbook();
+
 // Every sheet prints with the project at its head and page numbers at its foot.
 void SaveWorkbook(const Model& model, const checks::DesignChecks& checks, const std::string& fileName,
                   const ProjectInfo& project = {});
