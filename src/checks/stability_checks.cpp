@@ -65,8 +65,11 @@ std::vector<Check> StabilityChecks(const LoadDemands& loads) {
     return std::string(what) + " = " + Fig(d.demand, 2) + " against " + against + " = " + Fig(d.capacity, 2) + "; " +
            Working({"u", Fig(d.demand, 2) + "/" + Fig(d.capacity, 2), Fig(d.u, 4)});
   };
+  // Compression everywhere is a tension of 0.
   uplift.working = {Working({"0.9 W", "0.9 x " + Fig(loads.W, 2), Fig(0.9 * loads.W, 2) + " kN"}) + "; " +
-                    ratio(loads.uplift, "T = -N", "0.9 W")};
+                    Working({"T = max(-N, 0)", "max(" + Fig(loads.uplift.demand, 2) + ", 0)", Fig(tension, 2) + " kN"}) +
+                    "; " + Working({"u = T/(0.9 W)", Fig(tension, 2) + "/" + Fig(loads.uplift.capacity, 2),
+                                    Fig(std::max(loads.uplift.u, 0.0), 4)})};
   overturning.working = {ratio(loads.overturning, "max(|M_bx|, |M_bz|)", "(N + 0.9 W) B/2")};
   sliding.working = {ratio(loads.sliding, "1.4 H", "mu R")};
   if (!loads.stability) {

@@ -315,6 +315,8 @@ TEST(LoadBasis, WorkedExampleToThePrintedDigits) {
 
 // Both examples at every SBC from 100 to 450: no group ok while one of its checks fails, and every
 // pair of footings that overlap (judged here from the plan) fails both groups.
+// Also: every rated check's working arrives at the ratio it rates, and the governing check is the
+// highest rated ratio, bearing included.
 TEST(CheckDesign, NoGroupOkWhileACheckFailsAndEveryOverlapFound) {
   for (const char* file : {"examples/frame-4x3-2storey.ANL", "examples/frame-6x5-4storey.ANL"}) {
     for (int sbc = 100; sbc <= 450; sbc += 50) {
@@ -322,9 +324,21 @@ TEST(CheckDesign, NoGroupOkWhileACheckFailsAndEveryOverlapFound) {
       testing::RecordingMessages ui;
       const DesignChecks r =
           *DesignJob(model, {.AnalysisFile = testing::SourcePath(file), .Sbc = IntText(sbc)}, FileSystem(), ui);
-      for (const GroupCheck& g : r.groups)
-        for (const Check& c : g.check.checks)
+      for (const GroupCheck& g : r.groups) {
+        double highest = -1;
+        for (const Check& c : g.check.checks) {
           EXPECT_FALSE(g.check.verdict == Verdict::Ok && c.status == Status::Fail) << file << " " << g.mark << c.id;
+          if (!c.rated) continue;
+          highest = std::max(highest, c.utilisation);
+          const std::string u = "= " + DecimalText(c.utilisation, 4, true);
+          EXPECT_TRUE(std::any_of(c.working.begin(), c.working.end(),
+                                  [&](const std::string& line) { return line.find(u) != std::string::npos; }))
+              << file << " at " << sbc << ": " << g.mark << " " << c.id << " works to no " << u;
+        }
+        if (g.check.governing >= 0) {
+          EXPECT_EQ(g.check.governingUtilisation, highest) << file << " " << g.mark;
+        }
+      }
       const auto clearance = [&](int s) {
         return r.groups[static_cast<std::size_t>(model.Footings(s).FootGroupNo - 1)].check.Find("C20");
       };
