@@ -83,6 +83,11 @@ Sheet ComposeSheet(const Model& model, const checks::DesignChecks& checks, const
   d.layers = SheetLayers();
   d.entities.reserve(plan.footings.size() * 24 + (plan.lettered.size() + plan.numbered.size()) * 16 * layout.zones.size() + 4000);
   const double k = layout.scale / 1000.0;
+  for (std::size_t z = 0; z < layout.zones.size(); ++z) {
+    const Extents& b = layout.zones[z].block;
+    const double x = static_cast<double>(z) * layout.paper.width;  // the sheet's lower left corner, mm
+    sheet.zones.push_back({layout.zones[z].column, layout.zones[z].row, {{(x + b.min.x) * k, b.min.y * k}, {(x + b.max.x) * k, b.max.y * k}}});
+  }
   const Panel title = PlanTitlePanel(layout.scale);
   const TitleData titleData{&project, project.Date.empty() ? Today() : project.Date, "", "", layout.scale,
                             layout.paper.name, 0, layout.sheets};

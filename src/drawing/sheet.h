@@ -56,6 +56,14 @@ struct SheetClash {
   Extents cloud;  // drawing units
 };
 
+// A plan sheet's zone: where it lies among the zones of the plan, and the
+// block of its sheet that shows it (grid bubbles and dimension chains
+// included, drawing units).
+struct PlanZone {
+  int column = 0, row = 0;  // from the left and from the top
+  Extents block;
+};
+
 struct Sheet {
   Drawing drawing;  // layers and sheets set
   std::vector<SheetFooting> footings;
@@ -63,6 +71,7 @@ struct Sheet {
   std::string paper;  // "A1"
   int scale = 100;
   std::size_t planSheets = 1;  // the first sheets hold the plan, the rest the details
+  std::vector<PlanZone> zones;  // one per plan sheet
 };
 
 // Composes the sheet of a designed and checked model, columns as placed now.
