@@ -97,6 +97,29 @@ void ReadOffsets(const Json& offsets, ProjectSettings& s) {
   }
 }
 
+// The sheet's paper ("auto", "A3" ... "A0"), scale ("auto", 50, 100, 200)
+// and grid merge (0 to 5 m, as footmark-cli --grid-merge takes it).
+void ReadSheet(const Json& sheet, ProjectSettings& s) {
+  if (const Json* paper = Member(sheet, "paper")) {
+    const std::string name = Text(*paper, "sheet.paper");
+    bool known = false;
+    for (const Paper p : {Paper::kAuto, Paper::kA3, Paper::kA2, Paper::kA1, Paper::kA0})
+      if (name == PaperName(p)) s.Sheet.paper = p, known = true;
+    if (!known) Fail("sheet.paper must be \"auto\", \"A3\", \"A2\", \"A1\" or \"A0\", not " + paper->dump());
+  }
+  if (const Json* scale = Member(sheet, "scale")) {
+    const int n = scale->is_string() && *scale == "auto" ? 0 : scale->is_number_integer() ? scale->get<int>() : -1;
+    if (n != 0 && n != 50 && n != 100 && n != 200)
+      Fail("sheet.scale must be \"auto\", 50, 100 or 200, not " + scale->dump());
+    s.Sheet.scale = n;
+  }
+  if (const Json* merge = Member(sheet, "grid_merge_m")) {
+    const double m = Number(*merge, "sheet.grid_merge_m");
+    if (!(m >= 0 && m <= 5)) Fail("sheet.grid_merge_m must be from 0 to 5 m, not " + merge->dump());
+    s.Sheet.gridMerge = m;
+  }
+}
+
 }  // namespace
 
 std::string ProjectFileFor(const std::string& analysisFile) { return FileBeside(analysisFile, ".footmark.json"); }
@@ -120,6 +143,13 @@ ProjectSettings ParseProject(std::string_view text) {
     for (const InfoKey& k : kInfoKeys)
       if (const Json* v = Member(*project, k.key)) s.Project.*k.field = Text(*v, std::string("project.") + k.key);
   }
+  if (const Json* sheet = Section(root, "sheet", "")) ReadSheet(*sheet, s);
+  if (const Json* cad = Section(root, "send_to_cad", ""))
+    if (const Json* drawing = Member(*cad, "drawing")) {
+      if (*drawing != "sheet" && *drawing != "method")
+        Fail("send_to_cad.drawing must be \"sheet\" or \"method\", not " + drawing->dump());
+      s.SendMethodDrawing = *drawing == "method";
+    }
   return s;
 }
 
@@ -159,6 +189,14 @@ std::string ProjectText(const ProjectSettings& s) {
   Json& project = root["project"];
   if (!project.is_object()) project = Json::object();
   for (const InfoKey& k : kInfoKeys) project[k.key] = s.Project.*k.field;
+  Json& sheet = root["sheet"];
+  if (!sheet.is_object()) sheet = Json::object();
+  sheet["paper"] = PaperName(s.Sheet.paper);
+  sheet["scale"] = s.Sheet.scale == 0 ? Json("auto") : Json(s.Sheet.scale);
+  sheet["grid_merge_m"] = Json::parse(DecimalText(s.Sheet.gridMerge, 3));
+  Json& cad = root["send_to_cad"];
+  if (!cad.is_object()) cad = Json::object();
+  cad["drawing"] = s.SendMethodDrawing ? "method" : "sheet";
   return root.dump(2) + "\n";
 }
 
@@ -171,6 +209,7 @@ void ApplyProject(const ProjectSettings& s, JobRequest& request) {
   if (s.MaxVolume) request.MaxVolume = *s.MaxVolume;
   request.Offsets.insert(request.Offsets.begin(), s.Offsets.begin(), s.Offsets.end());
   request.Project = s.Project;
+  request.Sheet = s.Sheet;
 }
 
 }  // namespace footmark

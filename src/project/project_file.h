@@ -1,6 +1,7 @@
 // NAME.footmark.json beside the analysis file: what the engineer chose for
 // that building (the SBC, the reference volume, the columns put off their grid
-// points, the title data), so that the window opens it as it was left and
+// points, the title data, the sheet's paper, scale and grid, which drawing
+// goes to CAD), so that the window opens it as it was left and
 // the batch front end repeats it (--project FILE).
 //
 // The file is JSON with one object per section; a section or key this
@@ -23,6 +24,8 @@ struct ProjectSettings {
   std::optional<float> MaxVolume;   // reference volume of the first pedestal candidate, m3
   std::vector<ColumnSide> Offsets;  // columns standing off their grid points, by support
   ProjectInfo Project;
+  SheetSettings Sheet;
+  bool SendMethodDrawing = false;  // "To CAD" sends the method's exact drawing rather than the sheet
   std::string Text;  // the file as read ("" for a new one): what a save keeps
 };
 
@@ -43,8 +46,9 @@ std::string ProjectText(const ProjectSettings& settings);
 // Writes the text, replacing an earlier file only once it is complete.
 void SaveProjectFile(const ProjectSettings& settings, const std::string& file);
 
-// The request set as the project says: SBC, reference volume, offsets and
-// title data; what the project leaves out stays as the request had it.
+// The request set as the project says: SBC, reference volume, offsets,
+// title data and sheet settings; what the project leaves out stays as the
+// request had it.
 void ApplyProject(const ProjectSettings& settings, JobRequest& request);
 
 }  // namespace footmark
