@@ -7,7 +7,7 @@
 #include <QTableWidget>
 
 #include "design/schedules.h"
-#include "drawing/drawing_geometry.h"
+#include "drawing/sheet_panels.h"
 #include "model/numerics.h"
 #include "plan/file_open_dialog.h"
 #include "plan/footing_items.h"
@@ -56,14 +56,23 @@ QTableWidget* NewPanelTable(const QStringList& headings) {
   return table;
 }
 
-void FillSchedule(QTableWidget& table, const Model& model) {
+void FillSchedule(QTableWidget& table, const Model& model, const checks::DesignChecks& checks) {
+  const sheet::TableText schedule = sheet::FootingScheduleText(model, checks);
+  QStringList headings;
+  for (const std::string& h : schedule.headers) headings << QString::fromStdString(h);
+  table.setColumnCount(static_cast<int>(headings.size()));
+  table.setHorizontalHeaderLabels(headings);
   std::vector<QStringList> rows;
-  for (const FootingRow& row : FootingScheduleRows(model)) {
+  for (const std::vector<std::string>& row : schedule.rows) {
     QStringList cells;
-    for (const std::string& cell : row) cells << ToQt(ShownText(cell));
+    for (const std::string& cell : row) cells << ToQt(cell);
     rows.push_back(cells);
   }
   Fill(table, rows);
+  // Numbers to the right, as on the sheet.
+  for (int c = 0; c < table.columnCount() && c < static_cast<int>(schedule.align.size()); ++c)
+    if (schedule.align[static_cast<std::size_t>(c)] == TextAlign::kRight)
+      for (int r = 0; r < table.rowCount(); ++r) table.item(r, c)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void FillChecks(QTableWidget& table, const checks::DesignChecks& checks) {
@@ -111,7 +120,7 @@ void SelectGroups(QTableWidget& table, const QStringList& groups) {
 
 QString PanelText(const QTableWidget& table) {
   QStringList lines, cells;
-  for (int c = 0; c < table.columnCount(); ++c) cells << table.horizontalHeaderItem(c)->text();
+  for (int c = 0; c < table.columnCount(); ++c) cells << table.horizontalHeaderItem(c)->text().replace('\n', ' ');
   lines << cells.join('\t');
   const QModelIndexList selected = table.selectionModel()->selectedRows();
   for (int r = 0; r < table.rowCount(); ++r) {

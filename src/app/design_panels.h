@@ -1,6 +1,7 @@
-// The panels beside the plan: the footing schedule, the checks of every
-// footing group and the load cases left out for uplift, as tables whose
-// rows can be copied. A row of the first two names its group in column 0.
+// The panels beside the plan: the footing schedule as the sheet has it,
+// the checks of every footing group and the load cases left out for uplift,
+// as tables whose rows can be copied. A row of the first two names its
+// group in column 0.
 #pragma once
 
 #include <QStringList>
@@ -12,7 +13,7 @@ class QTableWidget;
 
 namespace footmark {
 
-void FillSchedule(QTableWidget& table, const Model& model);
+void FillSchedule(QTableWidget& table, const Model& model, const checks::DesignChecks& checks);
 void FillChecks(QTableWidget& table, const checks::DesignChecks& checks);
 void FillUplift(QTableWidget& table, const Model& model);
 

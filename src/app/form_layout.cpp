@@ -20,6 +20,7 @@
 #include "app/design_panels.h"
 #include "app/frm_foot.h"
 #include "app/remembered.h"
+#include "app/sheet_dialogs.h"
 
 // The README and its pictures, compiled in (help.qrc).
 static void LoadHelpResources() { Q_INIT_RESOURCE(help); }
@@ -81,7 +82,7 @@ void FrmFoot::BuildControls() {
   LabFckFe = Caption("Fck/Fe");
   for (QLabel* label : {LabNoSrea, LabLoadCases, LabFckFe}) bar->addWidget(label);
 
-  ScheduleTable = NewPanelTable({"Group", "Size", "Pedast", "Depth", "Steel", "Nos  &  Spacing"});
+  ScheduleTable = NewPanelTable({"MARK"});  // the sheet's columns come with the first design
   ChecksTable = NewPanelTable({"Group", "Verdict", "Governing check", "Utilisation", "Supports", "Reason"});
   UpliftTable = NewPanelTable({"Support", "Joint", "Load case", "FORCE-Y kN"});
   UpliftTable->setToolTip(tr("These load cases do not press on the soil and are left out of the footing sizes"));
@@ -95,8 +96,8 @@ void FrmFoot::BuildControls() {
   // A row picks its group's footings on the plan, and the other way round.
   for (QTableWidget* table : {ScheduleTable, ChecksTable})
     connect(table, &QTableWidget::itemSelectionChanged, this, [this, table] {
-      const QStringList groups = SelectedGroups(*table);
-      Plan->SelectGroups(groups);
+      Plan->SelectGroups(SelectedGroups(*table));
+      Plan->RevealSelection();
     });
   connect(Plan->scene(), &QGraphicsScene::selectionChanged, this, [this] {
     QStringList groups;
@@ -137,6 +138,12 @@ void FrmFoot::BuildMenus() {
   reload = file->addAction(tr("Re&load"), this, [this] { Reload(); });
   reload->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   file->addSeparator();
+  projectInfo = file->addAction(tr("&Project..."), this, [this] {
+    auto* dialog = new ProjectDialog(this, project_.Project);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { SetProjectInfo(dialog->Info()); });
+    dialog->open();
+  });
+  file->addSeparator();
   ex_t = file->addAction(tr("&Quit"), this, [this] { ex_t_Click(); });
   ex_t->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
@@ -154,6 +161,11 @@ void FrmFoot::BuildMenus() {
   zoomOut->setShortcut(QKeySequence::ZoomOut);
   fit = view->addAction(tr("&Fit the Plan"), this, [this] { Plan->Fit(); });
   fit->setShortcut(QKeySequence(Qt::Key_F));
+  sheetSettings = view->addAction(tr("&Sheet..."), this, [this] {
+    auto* dialog = new SheetDialog(this, project_.Sheet);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { SetSheetSettings(dialog->Settings()); });
+    dialog->open();
+  });
   view->addSeparator();
   for (QDockWidget* dock : findChildren<QDockWidget*>()) view->addAction(dock->toggleViewAction());
 
@@ -170,6 +182,12 @@ void FrmFoot::BuildMenus() {
   sendtoacad = send->addAction(tr("To &CAD"), this, [this] { sendtoacad_Click(); });
   sendtoXL = send->addAction(tr("To &Excel"), this, [this] { sendtoXL_Click(); });
   sendReport = send->addAction(tr("Calculation &Report"), this, [this] { SendReport(); });
+  send->addSeparator();
+  send->setToolTipsVisible(true);
+  sendMethodDrawing = send->addAction(tr("Send the &Method's Drawing"));
+  sendMethodDrawing->setCheckable(true);
+  sendMethodDrawing->setToolTip(tr("To CAD sends the method's exact drawing rather than the sheet"));
+  connect(sendMethodDrawing, &QAction::toggled, this, [this](bool on) { SetSendMethodDrawing(on); });
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   readme = help->addAction(tr("&README"), this, [this] { ShowReadme(); });

@@ -102,8 +102,7 @@ FrmFoot::FrmFoot(FormPlatform platform)
   BuildMenus();
   // Off Windows the drawing left beside the analysis file is the portable
   // one, which the desktop's viewers draw as AutoCAD would.
-  if (auto* standIn = dynamic_cast<CadStandIn*>(&platform_.Cad))
-    standIn->SaveOwnFormatAs([this] { return PortableDxfText(ComposeDrawing(*model_)); });
+  if (auto* standIn = dynamic_cast<CadStandIn*>(&platform_.Cad)) standIn->SaveOwnFormatAs([this] { return CadDrawingText(); });
   UpdateActions();
 }
 
@@ -166,6 +165,7 @@ bool FrmFoot::Load(const std::string& file, bool atStart) {
   }
   std::erase_if(project_.Offsets, [&](const ColumnSide& o) { return o.Support > model_->NumSupports; });
   MaxVolumeBox->setText(ToQt(DecimalText(project_.MaxVolume.value_or(10), 6)));
+  sendMethodDrawing->setChecked(project_.SendMethodDrawing);
   remembered_->AddRecent(FileNameToQt(file));
   FillRecentMenu();
   setWindowTitle(QFileInfo(FileNameToQt(file)).fileName() + " - " + kWindowCaption);
@@ -241,8 +241,8 @@ bool FrmFoot::Design() {
 }
 
 void FrmFoot::ShowDesign() {
-  Plan->ShowPlan(PlanDrawing(*model_), PlanFootings(*model_, *checks_));
-  FillSchedule(*ScheduleTable, *model_);
+  Plan->ShowPlan(ComposePlan(*model_, *checks_, project_.Project, project_.Sheet));
+  FillSchedule(*ScheduleTable, *model_, *checks_);
   FillChecks(*ChecksTable, *checks_);
   FillUplift(*UpliftTable, *model_);
   ShowStatus();
@@ -272,6 +272,7 @@ void FrmFoot::UpdateActions() {
   reload->setEnabled(!analysisFile_.empty());
   combSBC->setEnabled(!analysisFile_.empty());
   MaxVolumeBox->setEnabled(!analysisFile_.empty());
+  for (QAction* item : {projectInfo, sheetSettings, sendMethodDrawing}) item->setEnabled(!analysisFile_.empty());
   fit->setEnabled(designed);
 }
 
@@ -314,7 +315,7 @@ void FrmFoot::SaveProject() {
 }
 
 bool FrmFoot::WriteBeside(const OutputFiles& files, const std::string& what) {
-  const WrittenFiles written = WriteOutputs(*model_, *checks_, files, project_.Project);
+  const WrittenFiles written = WriteOutputs(*model_, *checks_, files, project_.Project, project_.Sheet);
   if (!written.Failures.empty()) {
     platform_.Boxes.MsgBox("The " + what + " was not written: " + written.Failures.front(), BoxIcon::Warning);
     return false;
@@ -375,7 +376,7 @@ void FrmFoot::sendtoacad_Click() {
       SendToCad(platform_.Cad, {.AnlFilePath = analysisFile_,
                                 .Target = [this] { return HandOffTarget(); },
                                 .DetailedDesign = [] {},  // the design shown is finished and checked
-                                .WriteDrawing = [this](const std::string& file) { SaveDrawingDxf(*model_, file); },
+                                .WriteDrawing = [this](const std::string& file) { WriteCadDrawing(file); },
                                 .Messages = boxes,
                                 .TemporaryRoot = platform_.TemporaryRoot});
   if (result.Outcome == HandOffOutcome::NoCad) return;

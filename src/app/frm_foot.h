@@ -78,6 +78,12 @@ class FrmFoot : public QMainWindow {
   void SendReport();
   void sendtoacad_Click();
   void ResetOffsets();
+  // The title data, the sheet's settings and which drawing goes to CAD, as
+  // the dialogs and the Send menu set them: the plan shows them at once and
+  // the project file keeps them.
+  void SetProjectInfo(const ProjectInfo& info);
+  void SetSheetSettings(const SheetSettings& settings);
+  void SetSendMethodDrawing(bool method);
   // The column of a support put to sides, one step to undo.
   void MoveColumn(int support, int16 x, int16 y);
   void ex_t_Click();
@@ -112,6 +118,9 @@ class FrmFoot : public QMainWindow {
   QAction* sendtoacad = nullptr;
   QAction* sendtoXL = nullptr;
   QAction* sendReport = nullptr;
+  QAction* sendMethodDrawing = nullptr;  // checked: "To CAD" sends the method's exact drawing
+  QAction* projectInfo = nullptr;
+  QAction* sheetSettings = nullptr;
   QAction* undo = nullptr;
   QAction* redo = nullptr;
   QAction* fit = nullptr;
@@ -138,6 +147,10 @@ class FrmFoot : public QMainWindow {
   // Writes outputs beside the analysis file; a failure is told in a box.
   bool WriteBeside(const OutputFiles& files, const std::string& what);
   std::optional<std::string> HandOffTarget();
+  // What "To CAD" sends: the file the CAD program opens, and off Windows the
+  // drawing left beside the analysis file.
+  void WriteCadDrawing(const std::string& file) const;
+  std::string CadDrawingText() const;
   void End(int status);
 
   FormPlatform platform_;

@@ -13,7 +13,9 @@
 #include <QColor>
 #include <QPointF>
 #include <QRectF>
+#include <cstddef>
 #include <string_view>
+#include <vector>
 
 #include "drawing/drawing.h"
 
@@ -27,8 +29,15 @@ inline QPointF ScenePoint(double x, double y) { return {x, -y}; }
 // The colour of a layer without one of its own ("Grid" a grey blue, the rest near black).
 QColor LayerColour(std::string_view layer);
 
-// Adds the drawing's items to the scene at z 0 and returns the rectangle
-// they cover.
+// A run of a drawing's entities moved by (dx, dy) drawing units.
+struct DrawingPiece {
+  std::size_t first = 0, end = 0;
+  double dx = 0, dy = 0;
+};
+
+// Adds the drawing's items (the pieces given, or every entity where the
+// drawing lies) to the scene at z 0 and returns the rectangle they cover.
+QRectF AddDrawing(QGraphicsScene& scene, const Drawing& drawing, const std::vector<DrawingPiece>& pieces);
 QRectF AddDrawing(QGraphicsScene& scene, const Drawing& drawing);
 
 }  // namespace footmark

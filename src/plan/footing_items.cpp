@@ -20,8 +20,8 @@ QColor VerdictColour(PlanVerdict verdict) {
 }
 
 FootingItem::FootingItem(FootingOnPlan footing) : footing_(std::move(footing)) {
-  const double h = footing_.Side / 2;
-  setRect(QRectF(ScenePoint(footing_.X - h, footing_.Y + h), ScenePoint(footing_.X + h, footing_.Y - h)));
+  const Extents& o = footing_.Outline;
+  setRect(QRectF(ScenePoint(o.min.x, o.max.y), ScenePoint(o.max.x, o.min.y)));
   setFlag(ItemIsSelectable);
   setZValue(-1);  // beneath the drawing's outlines and marks
   setToolTip(QString::fromStdString(footing_.Tooltip()));
@@ -56,8 +56,9 @@ ColumnHandle::ColumnHandle(FootingItem& footing) : footing_(footing), marker_(Ma
 }
 
 void ColumnHandle::MoveTo(float left, float top) {
-  // Plan y grows downwards as the scene's does; the drawing's y is Ytop - plan y.
-  setPos(left, top - footing_.Footing().Ytop);
+  // Plan y grows downwards as the scene's does.
+  const Vec2 origin = footing_.Footing().Origin;
+  setPos(origin.x + left, top - origin.y);
 }
 
 }  // namespace footmark

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "design/schedules.h"
-#include "drawing/exact_plan.h"
 #include "model/column_offsets.h"
 #include "model/numerics.h"
 
@@ -27,43 +26,72 @@ std::string FootingOnPlan::Tooltip() const {
                      PlanVerdictText(Verdict);
   if (!Governing.empty()) text += " \u00b7 " + Governing + " at " + DecimalText(Utilisation * 100, 0) + " %";
   if (!Reason.empty()) text += "\n" + Reason;
+  if (!Clash.empty()) text += "\n" + Clash;
   return text;
 }
 
-Drawing PlanDrawing(const Model& model) {
-  Drawing drawing;
-  DxfFootingOutlines(drawing, model);
-  DxfGrid(drawing, model);
-  DxfGridDims(drawing, model);
-  DxfOffsetDims(drawing, model);
-  return drawing;
+namespace {
+
+// The gap between plan sheets in the view, as a share of the paper.
+constexpr double kSheetGap = 0.04;
+
+PlanVerdict VerdictOf(const checks::FootingCheck& c) {
+  return c.verdict == checks::Verdict::NotDesigned ? PlanVerdict::NotDesigned
+         : c.verdict == checks::Verdict::Fails     ? PlanVerdict::Fails
+         : c.warnings > 0                          ? PlanVerdict::Warning
+                                                   : PlanVerdict::Ok;
 }
 
-std::vector<FootingOnPlan> PlanFootings(const Model& model, const checks::DesignChecks& checks) {
-  std::vector<FootingOnPlan> footings;
-  const auto& gy = model.GridLinesY;
-  const double ytop = gy[0] >= 1 ? gy[ToInt16(gy[0])] : 0;
-  for (const SupportRow& row : SupportRows(model)) {
-    const FootingRecord& f = model.Footings[row.Support];
+// The plan sheets as their zones lie: columns to the right, rows downwards.
+std::vector<SheetInView> SheetsInView(const Sheet& sheet) {
+  std::vector<SheetInView> placed;
+  for (std::size_t s = 0; s < sheet.planSheets && s < sheet.drawing.sheets.size(); ++s) {
+    const DrawingSheet& paper = sheet.drawing.sheets[s];
+    const PlanZone zone = s < sheet.zones.size() ? sheet.zones[s] : PlanZone{static_cast<int>(s), 0, {}};
+    const Vec2 at{zone.column * paper.Width() * (1 + kSheetGap), -zone.row * paper.Height() * (1 + kSheetGap)};
+    const Vec2 shift{at.x - paper.x, at.y - paper.y};
+    placed.push_back({s, shift, {at, {at.x + paper.Width(), at.y + paper.Height()}},
+                      {{zone.block.min.x + shift.x, zone.block.min.y + shift.y},
+                       {zone.block.max.x + shift.x, zone.block.max.y + shift.y}}});
+  }
+  return placed;
+}
+
+}  // namespace
+
+PlanPicture ComposePlan(const Model& model, const checks::DesignChecks& checks, const ProjectInfo& project,
+                        const SheetSettings& settings) {
+  PlanPicture picture{ComposeSheet(model, checks, project, settings), {}, {}};
+  picture.sheets = SheetsInView(picture.sheet);
+  std::vector<const checks::GroupCheck*> groupOf(static_cast<std::size_t>(model.NumSupports) + 1, nullptr);
+  for (const checks::GroupCheck& g : checks.groups)
+    for (int s : g.supports)
+      if (s >= 1 && s <= model.NumSupports) groupOf[static_cast<std::size_t>(s)] = &g;
+  std::vector<const SupportRow*> rowOf(groupOf.size(), nullptr);
+  const std::vector<SupportRow> rows = SupportRows(model);
+  for (const SupportRow& row : rows)
+    if (row.Support >= 1 && row.Support <= model.NumSupports) rowOf[static_cast<std::size_t>(row.Support)] = &row;
+  for (std::size_t k = 0; k < picture.sheet.footings.size(); ++k) {
+    const SheetFooting& on = picture.sheet.footings[k];
+    const FootingRecord& f = model.Footings[on.support];
     FootingOnPlan p;
-    p.Support = row.Support;
-    p.Joint = row.Joint;
-    p.Column = row.Column;
-    p.Mark = row.Mark;
+    p.Support = on.support;
+    p.Item = static_cast<int>(k) + 1;
+    p.Mark = on.mark;
     p.Group = "F" + IntText(f.FootGroupNo);
+    if (const SupportRow* row = rowOf[static_cast<std::size_t>(on.support)]) p.Joint = row->Joint, p.Column = row->Column;
     p.Side = f.FootSize;
-    p.Ytop = ytop;
+    const Vec2 shift = on.sheet < picture.sheets.size() ? picture.sheets[on.sheet].shift : Vec2{};
+    p.Outline = {{on.outline.min.x + shift.x, on.outline.min.y + shift.y},
+                 {on.outline.max.x + shift.x, on.outline.max.y + shift.y}};
+    // The footing stands centred on its column, which the offsets moved.
+    const double columnX = f.PosX + ColumnShift(f.ColDepth, f.OffsetX), columnY = f.PosY + ColumnShift(f.ColWidth, f.OffsetY);
+    p.Origin = {(p.Outline.min.x + p.Outline.max.x) / 2 - columnX, (p.Outline.min.y + p.Outline.max.y) / 2 + columnY};
     p.Place = PlaceOf(f);
-    p.X = f.PosX + ColumnShift(f.ColDepth, f.OffsetX);
-    p.Y = ytop - (f.PosY + ColumnShift(f.ColWidth, f.OffsetY));
-    for (const checks::GroupCheck& g : checks.groups) {
-      if (std::find(g.supports.begin(), g.supports.end(), row.Support) == g.supports.end()) continue;
-      const checks::FootingCheck& c = g.check;
-      p.Group = g.mark;
-      p.Verdict = c.verdict == checks::Verdict::NotDesigned ? PlanVerdict::NotDesigned
-                  : c.verdict == checks::Verdict::Fails     ? PlanVerdict::Fails
-                  : c.warnings > 0                          ? PlanVerdict::Warning
-                                                            : PlanVerdict::Ok;
+    if (const checks::GroupCheck* g = groupOf[static_cast<std::size_t>(on.support)]) {
+      const checks::FootingCheck& c = g->check;
+      p.Group = g->mark;
+      p.Verdict = VerdictOf(c);
       if (c.governing >= 0) {
         const checks::Check& governing = c.checks[static_cast<std::size_t>(c.governing)];
         p.Governing = governing.id + " " + governing.name;
@@ -71,15 +99,16 @@ std::vector<FootingOnPlan> PlanFootings(const Model& model, const checks::Design
       }
       p.Reason = c.reason;
     }
-    for (const checks::Clash& clash : checks.clashes)
-      if ((clash.supportA == row.Support || clash.supportB == row.Support) && p.Verdict < PlanVerdict::Clashing) {
-        p.Verdict = PlanVerdict::Clashing;
-        p.Reason = (clash.overlap ? "overlaps the footing of support " : "stands too close to the footing of support ") +
-                   IntText(clash.supportA == row.Support ? clash.supportB : clash.supportA);
-      }
-    footings.push_back(std::move(p));
+    for (const SheetClash& clash : picture.sheet.clashes) {
+      if (clash.supportA != on.support && clash.supportB != on.support) continue;
+      p.Verdict = std::max(p.Verdict, PlanVerdict::Clashing);
+      p.Clash += (p.Clash.empty() ? "" : "\n") + clash.tag + ": " +
+                 (clash.overlap ? "overlaps the footing of support " : "stands too close to the footing of support ") +
+                 IntText(clash.supportA == on.support ? clash.supportB : clash.supportA) + ", combined footing required";
+    }
+    picture.footings.push_back(std::move(p));
   }
-  return footings;
+  return picture;
 }
 
 }  // namespace footmark

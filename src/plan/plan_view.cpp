@@ -13,11 +13,14 @@ namespace footmark {
 
 namespace {
 
-QString LegendText() {
+// The verdicts' colours, then the paper and scale of the sheet shown.
+QString LegendText(const Sheet& sheet) {
   QStringList entries;
   for (PlanVerdict v : kPlanVerdicts)
     entries << QString("<span style='color:%1'>&#9632;</span>&nbsp;%2").arg(VerdictColour(v).name(), PlanVerdictText(v));
-  return entries.join("&nbsp;&nbsp; ");
+  const QString paper = QString::fromStdString(sheet.paper) + " at 1:" + QString::number(sheet.scale);
+  return entries.join("&nbsp;&nbsp; ") + "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;" +
+         (sheet.planSheets > 1 ? QString("plan on %1 sheets ").arg(sheet.planSheets) + paper : "sheet " + paper);
 }
 
 }  // namespace
@@ -28,10 +31,10 @@ PlanView::PlanView(QWidget* parent) : QGraphicsView(parent) {
   setTransformationAnchor(AnchorUnderMouse);
   setResizeAnchor(AnchorViewCenter);
   setDragMode(RubberBandDrag);
-  setBackgroundBrush(Qt::white);
+  setBackgroundBrush(QColor(0xc8, 0xcb, 0xd0));  // a desk, the sheets on it white
   setViewportUpdateMode(BoundingRectViewportUpdate);
   // The legend has a strip of its own above the plan, which it never covers.
-  legend_ = new QLabel(LegendText(), this);
+  legend_ = new QLabel(this);
   legend_->setTextFormat(Qt::RichText);
   legend_->setContentsMargins(8, 3, 8, 3);
   legend_->hide();
@@ -43,13 +46,14 @@ PlanView::~PlanView() { scene_.blockSignals(true); }
 void PlanView::Clear() {
   drag_.reset();
   scene_.clear();
+  extents_ = plan_ = {};
   footings_.clear();
   handles_.clear();
   legend_->hide();
   setViewportMargins(0, 0, 0, 0);
 }
 
-void PlanView::ShowPlan(const Drawing& drawing, const std::vector<FootingOnPlan>& footings) {
+void PlanView::ShowPlan(PlanPicture picture) {
   const QStringList selected = [&] {
     QStringList groups;
     for (QGraphicsItem* item : scene_.selectedItems())
@@ -57,20 +61,31 @@ void PlanView::ShowPlan(const Drawing& drawing, const std::vector<FootingOnPlan>
     return groups;
   }();
   Clear();
-  extents_ = AddDrawing(scene_, drawing);
-  for (const FootingOnPlan& f : footings) {
+  picture_ = std::move(picture);
+  std::vector<DrawingPiece> pieces;
+  for (const SheetInView& s : picture_.sheets) {
+    const DrawingSheet& paper = picture_.sheet.drawing.sheets[s.sheet];
+    pieces.push_back({paper.first, paper.end, s.shift.x, s.shift.y});
+    const QRectF rect = QRectF(ScenePoint(s.paper.min.x, s.paper.max.y), ScenePoint(s.paper.max.x, s.paper.min.y));
+    scene_.addRect(rect, Qt::NoPen, Qt::white)->setZValue(-2);
+    extents_ |= rect;
+    plan_ |= QRectF(ScenePoint(s.plan.min.x, s.plan.max.y), ScenePoint(s.plan.max.x, s.plan.min.y));
+  }
+  extents_ |= AddDrawing(scene_, picture_.sheet.drawing, pieces);
+  for (const FootingOnPlan& f : picture_.footings) {
     auto* footing = new FootingItem(f);
     scene_.addItem(footing);
     auto* handle = new ColumnHandle(*footing);
     scene_.addItem(handle);
     footings_.push_back(footing);
     handles_.push_back(handle);
-    extents_ |= footing->sceneBoundingRect();
+    plan_ |= footing->sceneBoundingRect();
   }
   // Room to pan a little past the drawing.
   const double margin = std::max(extents_.width(), extents_.height()) * 0.25 + 2;
   scene_.setSceneRect(extents_.adjusted(-margin, -margin, margin, margin));
   SelectGroups(selected);
+  legend_->setText(LegendText(picture_.sheet));
   legend_->adjustSize();
   setViewportMargins(0, legend_->height(), 0, 0);
   legend_->move(frameWidth(), frameWidth());
@@ -79,8 +94,9 @@ void PlanView::ShowPlan(const Drawing& drawing, const std::vector<FootingOnPlan>
 }
 
 void PlanView::Fit() {
-  if (extents_.isEmpty()) return;
-  fitInView(extents_.adjusted(-1, -1, 1, 1), Qt::KeepAspectRatio);
+  if (plan_.isEmpty()) return;
+  const double margin = std::max(plan_.width(), plan_.height()) * 0.01;
+  fitInView(plan_.adjusted(-margin, -margin, margin, margin), Qt::KeepAspectRatio);
   fitted_ = true;
   emit zoomChanged();
 }
@@ -108,6 +124,14 @@ void PlanView::SelectGroups(const QStringList& groups) {
   const QSignalBlocker quiet(&scene_);
   for (FootingItem* f : footings_) f->setSelected(groups.contains(QString::fromStdString(f->Footing().Group)));
   emit scene_.selectionChanged();
+}
+
+void PlanView::RevealSelection() {
+  QRectF selected;
+  for (FootingItem* f : footings_)
+    if (f->isSelected()) selected |= f->sceneBoundingRect();
+  if (!selected.isEmpty() && !mapToScene(viewport()->rect()).boundingRect().intersects(selected))
+    centerOn(selected.center());
 }
 
 void PlanView::wheelEvent(QWheelEvent* event) {

@@ -1,6 +1,6 @@
-// The plan on screen: the composed drawing with the footings coloured by
-// their verdict, zoomed with the wheel or Ctrl +/-, panned with the middle
-// button or Space held, fitted with F (and again on a resize until the user
+// The plan on screen: the sheet's plan sheets on a grey desk with the
+// footings coloured by their verdict, zoomed with the wheel or Ctrl +/-, panned with the middle
+// button or Space held, fitted to the plan with F (and again on a resize until the user
 // zooms). Dragging a column's marker with the left button puts the column
 // to one side of its grid point: the view reports the readout while the
 // marker snaps and the sides reached when the button is let go; the window
@@ -11,7 +11,6 @@
 #include <optional>
 #include <vector>
 
-#include "drawing/drawing.h"
 #include "model/model.h"
 #include "plan/footing_items.h"
 
@@ -29,10 +28,12 @@ class PlanView : public QGraphicsView {
   explicit PlanView(QWidget* parent = nullptr);
   ~PlanView() override;
 
-  // Shows a design: the drawing and the footings, replacing what was shown.
-  // The zoom stays unless the view was fitted.
-  void ShowPlan(const Drawing& drawing, const std::vector<FootingOnPlan>& footings);
+  // Shows a design, replacing what was shown. The zoom stays unless the
+  // view was fitted.
+  void ShowPlan(PlanPicture picture);
   void Clear();
+  // The design shown: its sheet and footings.
+  const PlanPicture& Picture() const { return picture_; }
 
   void Fit();
   void ZoomBy(double factor);
@@ -44,6 +45,8 @@ class PlanView : public QGraphicsView {
   ColumnHandle* Handle(int support) const;
   // Selects the footings of these groups ("F2") only.
   void SelectGroups(const QStringList& groups);
+  // Brings the selected footings into view when none of them is.
+  void RevealSelection();
 
  signals:
   void columnDragged(int support, const QString& readout);
@@ -69,9 +72,11 @@ class PlanView : public QGraphicsView {
   bool SpaceKey(QKeyEvent* event, bool held);
 
   QGraphicsScene scene_;
+  PlanPicture picture_;
   std::vector<FootingItem*> footings_;  // by support - 1; owned by the scene
   std::vector<ColumnHandle*> handles_;
-  QRectF extents_;
+  QRectF extents_;  // the sheets
+  QRectF plan_;     // their plan blocks, which a fit shows
   bool fitted_ = true;
   std::optional<Drag> drag_;
   std::optional<QPoint> panFrom_;

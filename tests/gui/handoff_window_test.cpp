@@ -1,8 +1,14 @@
 // "To CAD" from the window: the drawing is written or the failure told, and the window stays.
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QProcess>
 #include <QStatusBar>
 #include <filesystem>
 #include <gtest/gtest.h>
 
+#include "app/sheet_dialogs.h"
+#include "drawing/exact_drawing.h"
+#include "dxf/portable_dxf.h"
 #include "window_rig.h"
 
 namespace footmark::testing {
@@ -80,6 +86,65 @@ TEST(SendToCad, AskedAboutFailingGroupsAndToldWithoutACadProgram) {
   alone.form.sendtoacad->trigger();
   EXPECT_EQ(alone.boxes.texts, std::vector<std::string>{"Open Auto Cad and Minimise it"});
   EXPECT_FALSE(fs::exists(alone.Beside("frame.dxf"))) << "a drawing was left";
+}
+
+// A CAD program that saves the drawing it opened, as AutoCAD does on Windows: it keeps what the window wrote.
+class SavesWhatItOpens : public CadAttacher {
+ public:
+  std::unique_ptr<CadApplication> Attach(const std::string& id) override { return standIn.Attach(id); }
+  std::string SavedFileName(const std::string& file) const override { return standIn.SavedFileName(file); }
+  CadStandIn standIn{DrawingViewer{}};
+};
+
+// The title data and the grid merge set in their dialogs and two columns dragged: the plan is the batch front
+// end's sheet with the same options, and "To CAD" sends it; with "Send the Method's Drawing" it sends the exact
+// drawing (off Windows left beside the analysis file as a portable drawing). A second window finds it all again.
+TEST(SendToCad, TheSheetOfThePlanUnlessTheMethodsDrawingIsAskedFor) {
+  for (const bool onWindows : {false, true}) {
+    SavesWhatItOpens autocad;
+    WindowRig rig(onWindows ? &autocad : nullptr);
+    rig.Start(ReadFile(SourcePath("examples/frame-6x5-4storey.ANL")), "six.ANL");
+    rig.ChooseSbc("200");
+    rig.form.projectInfo->trigger();
+    auto* project = rig.form.findChild<ProjectDialog*>();
+    ASSERT_TRUE(project);
+    project->Name->setText("Block A");
+    project->Revision->setText(" P2 ");
+    project->Date->setText("2024-05-01");
+    project->accept();
+    rig.form.sheetSettings->trigger();
+    auto* sheet = rig.form.findChild<SheetDialog*>();
+    ASSERT_TRUE(sheet);
+    sheet->GridMergeBox->setValue(0.5);
+    sheet->accept();
+    rig.Drag(8, -1, 0);
+    rig.Drag(27, 0, 1);
+    ASSERT_EQ((std::pair<int, int>(rig.Footing(8).OffsetX, rig.Footing(27).OffsetY)), std::pair(-1, 1));
+
+    QProcess cli;
+    const std::string exact = rig.Beside("cli.dxf"), portable = rig.Beside("cli-sheet.dxf");
+    cli.start(FOOTMARK_CLI, {QString::fromStdString(rig.form.AnalysisFile()), "--sbc", "200", "--offset", "8:-1:0", "--offset",
+                             "27:0:1", "--project-name", "Block A", "--revision", "P2", "--date", "2024-05-01",
+                             "--grid-merge", "0.5", "--dxf", QString::fromStdString(exact), "--portable-dxf",
+                             QString::fromStdString(portable)});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(PortableDxfText(rig.form.Plan->Picture().sheet.drawing), ReadFile(portable));
+    for (const bool method : {false, true}) {
+      if (method) rig.form.sendMethodDrawing->trigger();
+      rig.boxes.answers = {"Send anyway"};  // two groups fail at SBC 200
+      rig.form.sendtoacad->trigger();
+      const std::string sent = ReadFile(rig.Beside("six.dxf"));
+      const std::string expected = !method ? ReadFile(portable) : onWindows ? ReadFile(exact)
+                                                                            : PortableDxfText(ComposeDrawing(rig.form.model()));
+      EXPECT_TRUE(sent == expected) << (onWindows ? "AutoCAD" : "stand-in") << (method ? ", method's drawing" : ", sheet");
+    }
+    WindowRig second;
+    second.Open(rig.form.AnalysisFile());
+    EXPECT_TRUE(second.form.sendMethodDrawing->isChecked());
+    EXPECT_EQ(PortableDxfText(second.form.Plan->Picture().sheet.drawing), ReadFile(portable)) << "the project file lost some";
+    second.form.projectInfo->trigger();
+    EXPECT_EQ(second.form.findChild<ProjectDialog*>()->Revision->text(), "P2");
+  }
 }
 
 }  // namespace

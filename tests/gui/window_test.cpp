@@ -19,6 +19,8 @@
 #include <nlohmann/json.hpp>
 
 #include "app/design_panels.h"
+#include "app/sheet_dialogs.h"
+#include "plan/drawing_scene.h"
 #include "checks/check_result.h"
 #include "design/schedules.h"
 #include "window_rig.h"
@@ -112,13 +114,34 @@ TEST(SbcBox, EachChangeDesignsAtOnceWithTheVerdictsOfTheBatchFrontEnd) {
                                                                                    .arg(rig.form.Checks()->clashes.size())));
 }
 
-// At SBC 100 on the 6x5 example the plan's items carry the verdicts; fit keeps every footing in view.
-TEST(Plan, ShowsEachFootingByItsVerdictAndFitsTheBuilding) {
+// Every footing drawn on the sheet has its item on the plan, over the outline the sheet draws for it.
+void ExpectItemsOnTheSheetsFootings(const PlanView& plan) {
+  const PlanPicture& picture = plan.Picture();
+  std::size_t outlines = 0;
+  for (const DrawingEntity& e : picture.sheet.drawing.entities) {
+    if (e.layer != "FOOTING" || e.item <= 0 || e.kind != EntityKind::kPolyline) continue;
+    const SheetFooting& f = picture.sheet.footings.at(static_cast<std::size_t>(e.item - 1));
+    const Vec2 shift = picture.sheets.at(f.sheet).shift;
+    QRectF drawn;
+    for (const Vertex& v : e.points) drawn |= QRectF(ScenePoint(v.x + shift.x, v.y + shift.y), QSizeF(1e-9, 1e-9));
+    const QList<QGraphicsItem*> there = plan.scene()->items(drawn.center());
+    const auto item = std::find_if(there.begin(), there.end(), [](QGraphicsItem* i) { return i->type() == FootingItem::Type; });
+    ASSERT_NE(item, there.end()) << "no item on the footing of support " << f.support;
+    EXPECT_EQ(static_cast<FootingItem*>(*item)->Footing().Support, f.support);
+    EXPECT_LT(((*item)->sceneBoundingRect().topLeft() - drawn.topLeft()).manhattanLength(), 1e-3) << f.support;
+    ++outlines;
+  }
+  EXPECT_EQ(outlines, plan.Footings().size());
+}
+
+// At SBC 100 on the 6x5 example the plan's items carry the verdicts and the clashes; fit keeps every footing in view.
+TEST(Plan, ShowsEachFootingOfTheSheetByItsVerdictAndFitsTheBuilding) {
   WindowRig rig;
   rig.Start(ReadFile(SourcePath("examples/frame-6x5-4storey.ANL")), "six.ANL");
   rig.ChooseSbc("100");
   PlanView& plan = *rig.form.Plan;
   ASSERT_EQ(plan.Footings().size(), 27u);
+  ExpectItemsOnTheSheetsFootings(plan);
   std::map<std::string, std::set<PlanVerdict>> byGroup;
   for (FootingItem* f : plan.Footings()) byGroup[f->Footing().Group].insert(f->Footing().Verdict);
   for (const char* group : {"F14", "F15"}) EXPECT_EQ(byGroup[group], std::set{PlanVerdict::NotDesigned}) << group;
@@ -127,6 +150,11 @@ TEST(Plan, ShowsEachFootingByItsVerdictAndFitsTheBuilding) {
       EXPECT_EQ(byGroup[g.mark], std::set{PlanVerdict::Fails}) << g.mark;
     }
   EXPECT_EQ(rig.form.Checks()->fails, 13);
+  const std::vector<SheetClash>& clashes = plan.Picture().sheet.clashes;
+  EXPECT_EQ(clashes.size(), 7u);
+  for (const SheetClash& c : clashes)
+    for (int s : {c.supportA, c.supportB})
+      EXPECT_TRUE(Has(plan.Footing(s)->toolTip().toStdString(), c.tag + ": ")) << c.tag << " on support " << s;
   const QString tip = plan.Footing(1)->toolTip();
   EXPECT_TRUE(tip.contains("Support 1 \u00b7 joint ") && tip.contains(QString::fromStdString(plan.Footing(1)->Footing().Mark)))
       << tip.toStdString();
@@ -146,6 +174,35 @@ TEST(Plan, ShowsEachFootingByItsVerdictAndFitsTheBuilding) {
   rig.form.resize(1200, 500);
   QApplication::processEvents();
   EXPECT_TRUE(everyFootingShown()) << "no refit on resize";
+
+  // A2 at 1:50 cuts the plan into zones: the plan sheets lie apart in the view as their zones lie, every
+  // footing on its own sheet, all of them in view after a fit. A3 at 1:50 has no gap between footings to cut
+  // in: the sheet takes A0 at 1:200, and the window says so.
+  auto setSheet = [&](const char* paper, const char* scale) {
+    rig.form.sheetSettings->trigger();
+    auto* dialog = rig.form.findChild<SheetDialog*>();
+    ASSERT_TRUE(dialog);
+    dialog->PaperBox->setCurrentText(paper);
+    dialog->ScaleBox->setCurrentText(scale);
+    dialog->accept();
+    QApplication::processEvents();  // the closed dialog goes
+  };
+  setSheet("A3", "1:50");
+  EXPECT_EQ(rig.form.statusBar()->currentMessage(), "The plan does not fit the paper and scale set: it is drawn on A0 at 1:200");
+  setSheet("A2", "1:50");
+  const PlanPicture& cut = plan.Picture();
+  ASSERT_GT(cut.sheets.size(), 1u);
+  for (std::size_t a = 0; a < cut.sheets.size(); ++a)
+    for (std::size_t b = a + 1; b < cut.sheets.size(); ++b) EXPECT_FALSE(Overlap(cut.sheets[a].paper, cut.sheets[b].paper));
+  for (FootingItem* f : plan.Footings()) {
+    const Extents& paper = cut.sheets.at(cut.sheet.footings.at(static_cast<std::size_t>(f->Footing().Item - 1)).sheet).paper;
+    EXPECT_FALSE(f->Footing().Outline.min.x < paper.min.x || f->Footing().Outline.max.y > paper.max.y) << f->Footing().Support;
+  }
+  ExpectItemsOnTheSheetsFootings(plan);
+  QTest::keyClick(&plan, Qt::Key_F);
+  EXPECT_TRUE(everyFootingShown());
+  setSheet("To fit: the smallest that holds it", "To fit: 1:100, else 1:200");
+  EXPECT_EQ(plan.Picture().sheets.size(), 1u);
 
   // A row of the schedule picks its group's footings, a footing picks its rows.
   QTableWidget& schedule = *rig.form.ScheduleTable;

@@ -1,8 +1,9 @@
 // The window's whole journey with real widgets and mouse: the example opened
 // through the file dialog, SBC 200 typed in the SBC box, two columns dragged,
-// "To CAD" chosen from the Send menu with its key (the local CAD stand-in, no
-// viewer), and the drawing it leaves beside the analysis file read back by
-// ezdxf (journey_check.py) against the batch front end's design.
+// "Send the Method's Drawing" and then "To CAD" chosen from the Send menu with
+// their keys (the local CAD stand-in, no viewer), and the drawing it leaves
+// beside the analysis file read back by ezdxf (journey_check.py) against the
+// batch front end's design.
 #include <QApplication>
 #include <QMenuBar>
 #include <QProcess>
@@ -26,11 +27,14 @@ TEST(WindowJourney, OpenChooseDragSendAndReadTheDrawingBack) {
   rig.Drag(7, 0.5, 0);
   rig.Drag(10, 0, -0.6);
 
-  // Alt+S opens the Send menu, C its "To CAD".
-  QTest::keyClick(&rig.form, Qt::Key_S, Qt::AltModifier);
-  QWidget* menu = QApplication::activePopupWidget();
-  ASSERT_TRUE(menu) << "no Send menu";
-  QTest::keyClick(menu, Qt::Key_C);
+  // Alt+S opens the Send menu, M its "Send the Method's Drawing", C its "To CAD".
+  for (const Qt::Key item : {Qt::Key_M, Qt::Key_C}) {
+    QTest::keyClick(&rig.form, Qt::Key_S, Qt::AltModifier);
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_TRUE(menu) << "no Send menu";
+    QTest::keyClick(menu, item);
+  }
+  EXPECT_TRUE(rig.form.Project().SendMethodDrawing);
   EXPECT_FALSE(rig.form.Ended());
   EXPECT_EQ(rig.boxes.texts, std::vector<std::string>{});
 
