@@ -19,8 +19,9 @@ QString LegendText(const Sheet& sheet) {
   for (PlanVerdict v : kPlanVerdicts)
     entries << QString("<span style='color:%1'>&#9632;</span>&nbsp;%2").arg(VerdictColour(v).name(), PlanVerdictText(v));
   const QString paper = QString::fromStdString(sheet.paper) + " at 1:" + QString::number(sheet.scale);
-  return entries.join("&nbsp;&nbsp; ") + "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;" +
-         (sheet.planSheets > 1 ? QString("plan on %1 sheets ").arg(sheet.planSheets) + paper : "sheet " + paper);
+  QString shown = sheet.planSheets > 1 ? QString("plan on %1 sheets ").arg(sheet.planSheets) + paper : "sheet " + paper;
+  entries << shown.replace(' ', "&nbsp;");
+  return entries.join("&nbsp;&nbsp; ");
 }
 
 }  // namespace
@@ -37,6 +38,7 @@ PlanView::PlanView(QWidget* parent) : QGraphicsView(parent) {
   legend_ = new QLabel(this);
   legend_->setTextFormat(Qt::RichText);
   legend_->setContentsMargins(8, 3, 8, 3);
+  legend_->setWordWrap(true);
   legend_->hide();
 }
 
@@ -86,10 +88,8 @@ void PlanView::ShowPlan(PlanPicture picture) {
   scene_.setSceneRect(extents_.adjusted(-margin, -margin, margin, margin));
   SelectGroups(selected);
   legend_->setText(LegendText(picture_.sheet));
-  legend_->adjustSize();
-  setViewportMargins(0, legend_->height(), 0, 0);
-  legend_->move(frameWidth(), frameWidth());
   legend_->show();
+  PlaceLegend();
   if (fitted_) Fit();
 }
 
@@ -214,8 +214,17 @@ void PlanView::keyReleaseEvent(QKeyEvent* event) {
   if (!SpaceKey(event, false)) QGraphicsView::keyReleaseEvent(event);
 }
 
+// Across the top, in as many lines as the width needs.
+void PlanView::PlaceLegend() {
+  if (legend_->isHidden()) return;
+  const int width = viewport()->width();
+  legend_->setGeometry(frameWidth(), frameWidth(), width, legend_->heightForWidth(width));
+  if (viewportMargins().top() != legend_->height()) setViewportMargins(0, legend_->height(), 0, 0);
+}
+
 void PlanView::resizeEvent(QResizeEvent* event) {
   QGraphicsView::resizeEvent(event);
+  PlaceLegend();
   // Not under a marker being dragged: the pointer's way is measured in one scale.
   if (fitted_ && !drag_) Fit();
 }

@@ -70,6 +70,7 @@ class PlanView : public QGraphicsView {
   };
 
   bool SpaceKey(QKeyEvent* event, bool held);
+  void PlaceLegend();
 
   QGraphicsScene scene_;
   PlanPicture picture_;
