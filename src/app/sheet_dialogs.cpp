@@ -39,7 +39,7 @@ constexpr int kScales[] = {0, 50, 100, 200};
 ProjectDialog::ProjectDialog(QWidget* parent, const ProjectInfo& info) : QDialog(parent) {
   setObjectName("projectDialog");
   auto* form = new QFormLayout(this);
-  auto* about = new QLabel(tr("The title block of the sheet and the header of the report print these."));
+  auto* about = new QLabel(tr("The title block of every sheet prints these, in the drawings and in the report."));
   about->setWordWrap(true);
   form->addRow(about);
   Name = Field(*form, tr("&Project"), info.Project);

@@ -1,6 +1,5 @@
-// The two small dialogs of the sheet: the title data its title block and
-// the report's headers print ("Project"), and the paper, scale and grid of
-// the sheet ("Sheet"). Each shows what it is given and hands back what the
+// The two small dialogs of the sheet: the title data its title block
+// prints ("Project"), and the paper, scale and grid of the sheet ("Sheet"). Each shows what it is given and hands back what the
 // user set; the window applies it and keeps it in the project file.
 #pragma once
 

@@ -98,7 +98,7 @@ const std::vector<OptionGroup>& OptionTable() {
          "repeatable",
          kOffset, true},
         {"--project", "FILE",
-         "the window's project file (NAME.footmark.json): its SBC, reference volume, offsets and title data, "
+         "the window's project file (NAME.footmark.json): its SBC, reference volume, offsets, title data and sheet, "
          "where the command line gives none of its own",
          kProject}}},
       {"Checks on the file's load cases (every output prints the settings in force):",
