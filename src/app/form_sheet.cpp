@@ -1,10 +1,12 @@
-// FrmFoot's side of the sheet: the title data and the sheet's settings set
-// in their dialogs, and the drawing "To CAD" sends.
+// FrmFoot's side of the sheet: the plan that shows it, the title data and
+// the sheet's settings set in their dialogs, and the drawing "To CAD" sends.
 #include <QStatusBar>
 
 #include "app/frm_foot.h"
 #include "dxf/drawing_export.h"
 #include "dxf/portable_dxf.h"
+#include "model/failure.h"
+#include "plan/plan_footings.h"
 
 namespace footmark {
 
@@ -21,7 +23,7 @@ void FrmFoot::SetSheetSettings(const SheetSettings& settings) {
   // A plan that cannot be cut to the paper and scale set (no gap between
   // footings to cut in) goes on the largest paper at the smallest scale.
   const Sheet& drawn = Plan->Picture().sheet;
-  if (checks_ && ((settings.paper != Paper::kAuto && drawn.paper != PaperName(settings.paper)) ||
+  if (!Plan->Footings().empty() && ((settings.paper != Paper::kAuto && drawn.paper != PaperName(settings.paper)) ||
                   (settings.scale != 0 && drawn.scale != settings.scale)))
     statusBar()->showMessage(tr("The plan does not fit the paper and scale set: it is drawn on %1 at 1:%2")
                                  .arg(QString::fromStdString(drawn.paper))
@@ -35,20 +37,29 @@ void FrmFoot::SetSendMethodDrawing(bool method) {
   SaveProject();
 }
 
-// The sheet as the plan shows it, or the method's exact drawing when asked
-// for; AutoCAD on Windows opens this file.
+void FrmFoot::ShowSheet() {
+  try {
+    Plan->ShowPlan(ComposePlan(*model_, *checks_, project_.Project, project_.Sheet));
+  } catch (const RuntimeFailure& e) {
+    Plan->Clear();
+    platform_.Boxes.MsgBox(std::string("Run-time error: ") + e.what(), BoxIcon::Failure);
+  }
+}
+
+// The sheet, composed as the plan shows it, or the method's exact drawing
+// when asked for; AutoCAD on Windows opens this file.
 void FrmFoot::WriteCadDrawing(const std::string& file) const {
   if (project_.SendMethodDrawing)
     SaveDrawingDxf(*model_, file);
   else
-    SavePortableDxf(Plan->Picture().sheet.drawing, file);
+    SavePortableDxf(ComposeSheet(*model_, *checks_, project_.Project, project_.Sheet).drawing, file);
 }
 
 // What the stand-in leaves beside the analysis file: a portable drawing
 // every DXF viewer draws alike, of the sheet or of the method's drawing.
 std::string FrmFoot::CadDrawingText() const {
-  return project_.SendMethodDrawing ? PortableDxfText(ComposeDrawing(*model_))
-                                    : PortableDxfText(Plan->Picture().sheet.drawing);
+  return PortableDxfText(project_.SendMethodDrawing ? ComposeDrawing(*model_)
+                                                    : ComposeSheet(*model_, *checks_, project_.Project, project_.Sheet).drawing);
 }
 
 }  // namespace footmark

@@ -22,7 +22,6 @@
 #include "handoff/cad_standin.h"
 #include "model/failure.h"
 #include "model/numerics.h"
-#include "plan/plan_footings.h"
 
 namespace footmark {
 
@@ -241,7 +240,7 @@ bool FrmFoot::Design() {
 }
 
 void FrmFoot::ShowDesign() {
-  Plan->ShowPlan(ComposePlan(*model_, *checks_, project_.Project, project_.Sheet));
+  ShowSheet();
   FillSchedule(*ScheduleTable, *model_, *checks_);
   FillChecks(*ChecksTable, *checks_);
   FillUplift(*UpliftTable, *model_);

@@ -140,6 +140,7 @@ class FrmFoot : public QMainWindow {
   bool Load(const std::string& file, bool atStart);
   bool Design();
   void ShowDesign();
+  void ShowSheet();
   void UpdateActions();
   void ShowStatus();
   void SetSides(const std::vector<ColumnSide>& sides);

@@ -49,6 +49,7 @@ void PlanView::Clear() {
   drag_.reset();
   scene_.clear();
   extents_ = plan_ = {};
+  picture_ = {};
   footings_.clear();
   handles_.clear();
   legend_->hide();
