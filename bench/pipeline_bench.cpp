@@ -10,6 +10,7 @@
 #include "checks/design_checks.h"
 #include "grouping/joint_grid.h"
 #include "loads/load_cases.h"
+#include "pipeline/pipeline.h"
 
 namespace {
 
@@ -30,6 +31,24 @@ void BM_ChecksOnTheLoadBasis(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(checks::CheckDesign(*model).fails);
 }
 BENCHMARK(BM_ChecksOnTheLoadBasis)->Unit(benchmark::kMillisecond);
+
+// What --revise and --max-types add to the checks above: the method's design
+// checked, merged to 5 types and revised, then checked again. Each run starts
+// from the method's design (a copy, outside the timing).
+void Revision(benchmark::State& state, revise::RevisionRequest request) {
+  const auto method = bench::DesignCapacityBuilding(state.range(0) ? std::to_string(state.range(0)) : "200");
+  auto model = std::make_unique<Model>();
+  for (auto _ : state) {
+    state.PauseTiming();
+    *model = *method;
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(CheckedDesign(*model, {}, request).fails);
+  }
+}
+void BM_Revise(benchmark::State& state) { Revision(state, {.revise = true}); }
+void BM_ReviseAndMerge(benchmark::State& state) { Revision(state, {.revise = true, .maxTypes = 5}); }
+BENCHMARK(BM_Revise)->Unit(benchmark::kMillisecond)->DenseRange(100, 450, 50);
+BENCHMARK(BM_ReviseAndMerge)->Unit(benchmark::kMillisecond)->Arg(200);
 
 // The load definitions and every reaction component read from the text.
 void BM_ReadingTheLoadCases(benchmark::State& state) {

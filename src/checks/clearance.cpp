@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "model/column_offsets.h"
 
@@ -25,25 +27,59 @@ std::vector<FootingPlace> FootingPlaces(const Model& model) {
   return places;
 }
 
+namespace {
+
+// The pair when it overlaps or stands closer than warnGap.
+std::optional<Clash> PairClash(const FootingPlace& a, const FootingPlace& b, double warnGap) {
+  const double half = (a.side + b.side) / 2;
+  // Far apart along one axis even before the gaps are rounded to the mm.
+  if (std::fabs(a.x - b.x) - half >= warnGap + 0.0005 || std::fabs(a.z - b.z) - half >= warnGap + 0.0005)
+    return std::nullopt;
+  Clash c;
+  c.gapX = Mm(std::fabs(a.x - b.x) - half);
+  c.gapZ = Mm(std::fabs(a.z - b.z) - half);
+  if (c.gapX >= warnGap || c.gapZ >= warnGap) return std::nullopt;  // far apart along one axis
+  c.overlap = c.gapX < 0 && c.gapZ < 0;
+  c.gap = (c.gapX >= 0 && c.gapZ >= 0) ? Mm(std::hypot(c.gapX, c.gapZ)) : std::max(c.gapX, c.gapZ);
+  if (!c.overlap && c.gap >= warnGap) return std::nullopt;
+  c.supportA = std::min(a.support, b.support);
+  c.supportB = std::max(a.support, b.support);
+  return c;
+}
+
+}  // namespace
+
 std::vector<Clash> FindClashes(const std::vector<FootingPlace>& places, double warnGap) {
   std::vector<Clash> clashes;
-  for (std::size_t i = 0; i < places.size(); ++i) {
-    for (std::size_t j = i + 1; j < places.size(); ++j) {
-      const FootingPlace& a = places[i];
-      const FootingPlace& b = places[j];
-      const double half = (a.side + b.side) / 2;
-      Clash c;
-      c.gapX = Mm(std::fabs(a.x - b.x) - half);
-      c.gapZ = Mm(std::fabs(a.z - b.z) - half);
-      if (c.gapX >= warnGap || c.gapZ >= warnGap) continue;  // far apart along one axis
-      c.overlap = c.gapX < 0 && c.gapZ < 0;
-      c.gap = (c.gapX >= 0 && c.gapZ >= 0) ? Mm(std::hypot(c.gapX, c.gapZ)) : std::max(c.gapX, c.gapZ);
-      if (!c.overlap && c.gap >= warnGap) continue;
-      c.supportA = std::min(a.support, b.support);
-      c.supportB = std::max(a.support, b.support);
-      clashes.push_back(c);
-    }
+  for (std::size_t i = 0; i < places.size(); ++i)
+    for (std::size_t j = i + 1; j < places.size(); ++j)
+      if (const auto c = PairClash(places[i], places[j], warnGap)) clashes.push_back(*c);
+  return clashes;
+}
+
+std::vector<Clash> ClashesOf(const std::vector<FootingPlace>& places, const std::vector<int>& supports,
+                             double warnGap) {
+  std::vector<bool> listed;
+  for (const int s : supports) {
+    if (s < 0) continue;
+    if (static_cast<std::size_t>(s) >= listed.size()) listed.resize(static_cast<std::size_t>(s) + 1);
+    listed[static_cast<std::size_t>(s)] = true;
   }
+  std::vector<bool> own(places.size());
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    const auto s = static_cast<std::size_t>(places[i].support);
+    own[i] = s < listed.size() && listed[s];
+  }
+  std::vector<Clash> clashes;
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    if (!own[i]) continue;
+    for (std::size_t j = 0; j < places.size(); ++j)
+      if (j != i && !(own[j] && j < i))  // a pair of the group's own once
+        if (const auto c = PairClash(places[i], places[j], warnGap)) clashes.push_back(*c);
+  }
+  std::sort(clashes.begin(), clashes.end(), [](const Clash& a, const Clash& b) {
+    return std::pair{a.supportA, a.supportB} < std::pair{b.supportA, b.supportB};
+  });
   return clashes;
 }
 

@@ -38,4 +38,9 @@ std::vector<FootingPlace> FootingPlaces(const Model& model);
 // supportA then supportB.
 std::vector<Clash> FindClashes(const std::vector<FootingPlace>& places, double warnGap = kClearanceWarnGap);
 
+// The same, only the pairs with at least one of `supports`: what a change to
+// the footings of one group can alter.
+std::vector<Clash> ClashesOf(const std::vector<FootingPlace>& places, const std::vector<int>& supports,
+                             double warnGap = kClearanceWarnGap);
+
 }  // namespace footmark::checks

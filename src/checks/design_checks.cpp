@@ -72,44 +72,83 @@ const Check* GroupCheck::Governing() const {
   return check.governing < 0 ? nullptr : &check.checks[static_cast<std::size_t>(check.governing)];
 }
 
+CheckBasis MakeCheckBasis(const Model& model, const CheckSettings& settings) {
+  CheckBasis basis{LoadsOf(model), {}, settings};
+  basis.combinations = loads::FormCombinations(*basis.file, settings.psi);
+  return basis;
+}
+
+namespace {
+
+// A group's check and its bottom mesh for the bar bending schedule.
+struct Checked {
+  GroupCheck group;
+  bbs::MeshBars mesh;
+};
+
+Checked CheckOne(const Model& model, int g, const CheckBasis& basis, const std::vector<FootingPlace>& places,
+                 const std::vector<Clash>& clashes) {
+  GroupSource src = GroupInputs(model, g);
+  FootingInputs& in = src.inputs;
+  const CheckSettings& settings = basis.settings;
+  if (in.notDesigned.empty() && in.B > in.P && in.P > 0 && in.D > 0) {
+    std::vector<SupportColumn> columns;
+    for (const int s : src.supports)
+      if (s >= 1 && s <= model.NumSupports)
+        columns.push_back({s, model.Footings(s).ColWidth, model.Footings(s).ColDepth});
+    const GroupShape shape{in.B / 1000, in.P / 1000, in.D / 1000, (in.D - kCover - 1.5 * in.barDia) / 1000};
+    in.loads = GroupLoadDemands(*basis.file, basis.combinations, columns, shape, model.SBC, settings);
+  }
+  in.placed = true;
+  in.neighbours = Neighbours(src.supports, places, clashes);
+  in.clearanceGap = settings.clearanceGap;
+
+  Checked c;
+  GroupCheck& group = c.group;
+  group.mark = "F" + IntText(g);
+  group.supports = src.supports;
+  group.loadCase = src.loadCase;
+  group.designSupport = model.FootGroups(g).GovSupport;
+  group.check = CheckFooting(in);
+
+  MarkQuantities& q = group.quantities;
+  q.count = static_cast<int>(src.supports.size());
+  if (group.check.verdict == Verdict::NotDesigned) {
+    q.note = "not designed: no quantities";
+  } else {
+    q.concreteEach = Rounded(FootingConcrete(in.B, in.D, in.P), 3);
+    q.concreteTotal = Rounded(q.count * q.concreteEach, 3);
+  }
+  c.mesh = {g, group.mark, q.count, q.note.empty(), in.B, in.D, static_cast<int>(in.barDia), in.bars,
+            group.check.bendLeg};
+  return c;
+}
+
+}  // namespace
+
+GroupCheck CheckGroup(const Model& model, int g, const CheckBasis& basis, const std::vector<FootingPlace>& places,
+                      const std::vector<Clash>& clashes) {
+  return CheckOne(model, g, basis, places, clashes).group;
+}
+
 DesignChecks CheckDesign(const Model& model, const CheckSettings& settings) {
   DesignChecks out;
   out.assumptions = MethodAssumptions(model);
   out.settings = settings;
-  const std::shared_ptr<const loads::LoadFile> file = LoadsOf(model);
-  out.loadCases = file->cases;
-  out.loadFallback = file->fallback;
-  out.combinations = loads::FormCombinations(*file, settings.psi);
-  out.loadWarnings = file->warnings;
+  const CheckBasis basis = MakeCheckBasis(model, settings);
+  out.loadCases = basis.file->cases;
+  out.loadFallback = basis.file->fallback;
+  out.combinations = basis.combinations;
+  out.loadWarnings = basis.file->warnings;
   out.loadWarnings.insert(out.loadWarnings.end(), out.combinations.notes.begin(), out.combinations.notes.end());
   const std::vector<FootingPlace> places = FootingPlaces(model);
   std::vector<bbs::MeshBars> meshes;
   out.clashes = FindClashes(places, settings.clearanceGap / 1000);
 
   for (int g = 1; g <= model.FootGroupCount; ++g) {
-    GroupSource src = GroupInputs(model, g);
-    FootingInputs& in = src.inputs;
-    if (in.notDesigned.empty() && in.B > in.P && in.P > 0 && in.D > 0) {
-      std::vector<SupportColumn> columns;
-      for (const int s : src.supports)
-        if (s >= 1 && s <= model.NumSupports)
-          columns.push_back({s, model.Footings(s).ColWidth, model.Footings(s).ColDepth});
-      const GroupShape shape{in.B / 1000, in.P / 1000, in.D / 1000, (in.D - kCover - 1.5 * in.barDia) / 1000};
-      in.loads = GroupLoadDemands(*file, out.combinations, columns, shape, model.SBC, settings);
-    }
-    in.placed = true;
-    in.neighbours = Neighbours(src.supports, places, out.clashes);
-    in.clearanceGap = settings.clearanceGap;
-
-    GroupCheck group;
-    group.mark = "F" + IntText(g);
-    group.supports = src.supports;
-    group.loadCase = src.loadCase;
-    group.designSupport = model.FootGroups(g).GovSupport;
-    group.check = CheckFooting(in);
-
-    MarkQuantities& q = group.quantities;
-    q.count = static_cast<int>(src.supports.size());
+    Checked c = CheckOne(model, g, basis, places, out.clashes);
+    const GroupCheck& group = c.group;
+    const MarkQuantities& q = group.quantities;
     out.allFootings += q.count;
     switch (group.check.verdict) {
       case Verdict::Ok: ++out.ok; break;
@@ -118,17 +157,12 @@ DesignChecks CheckDesign(const Model& model, const CheckSettings& settings) {
     }
     out.methodOk += group.check.methodVerdict == Verdict::Ok;
     out.methodFails += group.check.methodVerdict == Verdict::Fails;
-    if (group.check.verdict == Verdict::NotDesigned) {
-      q.note = "not designed: no quantities";
-    } else {
-      q.concreteEach = Rounded(FootingConcrete(in.B, in.D, in.P), 3);
-      q.concreteTotal = Rounded(q.count * q.concreteEach, 3);
+    if (group.check.verdict != Verdict::NotDesigned) {
       out.footings += q.count;
       out.concrete = Rounded(out.concrete + q.concreteTotal, 3);
     }
-    meshes.push_back({g, group.mark, q.count, q.note.empty(), in.B, in.D, static_cast<int>(in.barDia), in.bars,
-                      group.check.bendLeg});
-    out.groups.push_back(std::move(group));
+    meshes.push_back(c.mesh);
+    out.groups.push_back(std::move(c.group));
   }
   // Column bars lap above the pedestal with their development length in tension.
   const double lapPerDia = model.Fck > 0 && model.Fe > 0 ? 0.87 * model.Fe / (4 * BondStress(model.Fck, model.Fe)) : 0;

@@ -4,6 +4,7 @@
 // front ends call after RunDetailedDesign; it changes nothing in the model.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -76,6 +77,21 @@ DesignChecks CheckDesign(const Model& model, const CheckSettings& settings = {})
 
 // "designed footings only (23 of 27)": what the totals count.
 std::string DesignedFootingsText(const DesignChecks& checks);
+
+// What the checks of every group of one design share: the load cases, the
+// combinations formed from them and the settings. A revision that checks
+// one group after each of its steps forms them once.
+struct CheckBasis {
+  std::shared_ptr<const loads::LoadFile> file;
+  loads::CombinationSets combinations;
+  CheckSettings settings;
+};
+CheckBasis MakeCheckBasis(const Model& model, const CheckSettings& settings);
+
+// The check of group g (from 1) among the footings as placed; `clashes`
+// need only be those that touch the group's supports (ClashesOf).
+GroupCheck CheckGroup(const Model& model, int g, const CheckBasis& basis, const std::vector<FootingPlace>& places,
+                      const std::vector<Clash>& clashes);
 
 // The method's assumptions and limits, and the checks' own, in plain words,
 // for a report's or a workbook's project page.

@@ -73,6 +73,7 @@ int Run(const cli::Options& options) {
   int status = outcome.Status;
   run.designed = outcome.Checks.has_value();
   if (outcome.Checks) run.checks = &*outcome.Checks;
+  if (outcome.Revision) run.revision = &*outcome.Revision;
   if (outcome.Failure && status == kExitInputEnds) {
     run.failure = *outcome.Failure;
     run.messages.push_back(*outcome.Failure);

@@ -8,6 +8,7 @@
 #include "model/failure.h"
 #include "model/output_target.h"
 #include "project/project_file.h"
+#include "revise/revision.h"
 
 namespace footmark::cli {
 
@@ -54,6 +55,13 @@ ValueRule Setting(const char* key) {
   return {"a value", [key](Options& o, const std::string&, const std::string& v) { checks::SetSetting(o.Settings, key, v); }};
 }
 
+// A limit of the revision, judged by the core's table of limits.
+ValueRule Limit(const char* key) {
+  return {"a value", [key](Options& o, const std::string&, const std::string& v) {
+            revise::SetLimit(o.Revision.limits, key, v);
+          }};
+}
+
 const ValueRule kMaxVolume{"a number", [](Options& o, const std::string&, const std::string& v) {
                              o.MaxVolume = MaxVolumeFromText(v);
                            }};
@@ -83,6 +91,7 @@ const std::vector<OptionGroup>& OptionTable() {
   using J = JobRequest;
   using F = OutputFiles;
   using P = ProjectInfo;
+  using R = revise::RevisionRequest;
   static const std::vector<OptionGroup> table = {
       {"Design:",
        {{"--sbc", "KN_PER_M2",
@@ -116,6 +125,20 @@ const std::vector<OptionGroup>& OptionTable() {
         {"--clearance-gap", "MM", "footings closer than this are reported (100)", Setting("clearance-gap")},
         {"--tie-beams", "yes|no", "tie beams take the lateral actions: no overturning or sliding checks (no)",
          Setting("tie-beams")}}},
+      {"Revision of what fails, and fewer footing types (the outputs show the result, with a record of every "
+       "step):",
+       {{"--revise", nullptr,
+         "change every footing group that fails a check or is not designed by the smallest steps that make every "
+         "check pass: side +0.1~m, depth +25~mm, bars, bend-up legs, pedestal +50~mm", Switch(&J::Revision, &R::revise)},
+        {"--max-types", "N", "merge footing groups, the least concrete added first, until at most N remain (1 to 100)",
+         Number({.Low = 1, .High = 100, .What = "the number of footing types is a whole number", .Whole = true},
+                &J::Revision, &R::maxTypes)},
+        {"--largest-side", "M", "no revised footing wider than this (6)", Limit("largest-side")},
+        {"--largest-depth", "M", "no revised footing deeper than this (1.5)", Limit("largest-depth")},
+        {"--largest-pedestal", "M", "no revised pedestal wider than this (1.5)", Limit("largest-pedestal")},
+        {"--largest-bar", "MM", "no revised bottom bar thicker than this (32)", Limit("largest-bar")},
+        {"--least-bar-spacing", "MM", "bottom bars of a revised footing no closer than this, centre to centre (125)",
+         Limit("least-bar-spacing")}}},
       {"Outputs (FILE, or - for standard output):",
        {{"--json", "FILE", "the run as JSON", OutputFile(&O::jsonFile)},
         {"--dxf", "FILE", "the method's drawing as AutoCAD takes it (R12 DXF)", OutputFile(&J::Outputs, &F::Dxf)},
@@ -154,6 +177,9 @@ namespace {
 void CheckTogether(const Options& o) {
   if (o.AnalysisFile.empty()) throw std::invalid_argument("no analysis file given");
   if (o.Outputs.Any() && !o.Sbc) throw std::invalid_argument("an output needs --sbc: every output shows a design");
+  if (o.Revision.Any() && !o.Sbc)
+    throw std::invalid_argument(std::string(o.Revision.revise ? "--revise" : "--max-types") +
+                                " needs --sbc: it changes a design");
   if (!o.Offsets.empty() && !o.Outputs.AnyDrawing())
     throw std::invalid_argument("--offset needs a drawing: --dxf, --portable-dxf, --svg or --report");
   const auto& outputs = o.outputFiles;

@@ -6,6 +6,7 @@
 #include "cli/bar_schedule_report.h"
 #include "cli/checks_report.h"
 #include "cli/json.h"
+#include "cli/revision_report.h"
 #include "cli/text_table.h"
 #include "design/schedules.h"
 #include "grouping/bar_sets.h"
@@ -88,6 +89,7 @@ void WriteTextReport(std::ostream& out, const Model& model, const RunRecord& run
     WriteChecks(out, *run.checks);
     WriteBarSchedule(out, run.checks->bars);
   }
+  if (run.revision) WriteRevision(out, *run.revision);
   if (run.drawingFile) out << "\nDrawing written to " << *run.drawingFile << '\n';
   for (const auto& [what, file] : run.written) out << what << " written to " << file << '\n';
 }
@@ -190,6 +192,7 @@ std::string JsonReport(const Model& model, const RunRecord& run) {
         JsonChecks(j, *run.checks);
         JsonBarSchedule(j, run.checks->bars);
       }
+      if (run.revision) JsonRevision(j, *run.revision);
     }
     if (run.drawingFile) j.Key("drawing").FileName(*run.drawingFile);
     if (!run.written.empty()) {

@@ -12,6 +12,7 @@
 #include "checks/design_checks.h"
 #include "model/messages.h"
 #include "model/model.h"
+#include "revise/revision.h"
 
 namespace footmark::cli {
 
@@ -25,6 +26,7 @@ struct RunRecord {
   std::vector<std::pair<std::string, std::string>> written;
   std::vector<std::string> writeFailures;  // each names its file and the reason
   const checks::DesignChecks* checks = nullptr;  // after a design
+  const revise::DesignRevision* revision = nullptr;  // when one was asked for
   std::optional<std::string> failure;
 };
 

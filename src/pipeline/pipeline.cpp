@@ -12,6 +12,7 @@
 #include "dxf/drawing_export.h"
 #include "dxf/dxf_writer.h"
 #include "report/calculation_report.h"
+#include "revise/revise.h"
 #include "svg/svg_writer.h"
 #include "workbook/workbook.h"
 #include "model/analysis_reader.h"
@@ -93,7 +94,8 @@ class Beside {
 // The drawings and the report, the sheet composed once for every file that
 // shows the plan.
 WrittenFiles WriteDrawings(const Model& model, const checks::DesignChecks& checks, const OutputFiles& files,
-                           const ProjectInfo& project, const SheetSettings& sheet) {
+                           const ProjectInfo& project, const SheetSettings& sheet,
+                           const revise::DesignRevision* revision) {
   WrittenFiles result;
   Write("Drawing", files.Dxf, [&](const std::string& file) { DxfWriteFile(ComposeDrawing(model), file); }, result);
   std::optional<Sheet> composed;
@@ -108,7 +110,7 @@ WrittenFiles WriteDrawings(const Model& model, const checks::DesignChecks& check
         [&](const std::string& file) {
           std::string plan;
           for (const std::string& s : SvgSheets(sheetDrawing())) plan += s;
-          SaveCalculationReport(model, checks, plan, file, project);
+          SaveCalculationReport(model, checks, plan, file, project, revision);
         },
         result);
   return result;
@@ -117,7 +119,8 @@ WrittenFiles WriteDrawings(const Model& model, const checks::DesignChecks& check
 }  // namespace
 
 WrittenFiles WriteOutputs(const Model& model, const checks::DesignChecks& checks, const OutputFiles& files,
-                          const ProjectInfo& project, const SheetSettings& sheet) {
+                          const ProjectInfo& project, const SheetSettings& sheet,
+                          const revise::DesignRevision* revision) {
   // The workbook on this thread while the drawings and the report are
   // written beside it: the files are independent, and the machine has
   // cores to spare.
@@ -126,33 +129,49 @@ WrittenFiles WriteOutputs(const Model& model, const checks::DesignChecks& checks
   others.Workbook.reset();
   std::optional<Beside> beside;
   if (files.Workbook && others.Any())
-    beside.emplace([&] { drawings = WriteDrawings(model, checks, others, project, sheet); });
+    beside.emplace([&] { drawings = WriteDrawings(model, checks, others, project, sheet, revision); });
   else
-    drawings = WriteDrawings(model, checks, others, project, sheet);
-  Write("Workbook", files.Workbook, [&](const std::string& file) { SaveWorkbook(model, checks, file, project); },
-        workbook);
+    drawings = WriteDrawings(model, checks, others, project, sheet, revision);
+  Write("Workbook", files.Workbook,
+        [&](const std::string& file) { SaveWorkbook(model, checks, file, project, revision); }, workbook);
   if (beside) beside->Join();
   for (WrittenFile& w : workbook.Written) drawings.Written.push_back(std::move(w));
   for (std::string& f : workbook.Failures) drawings.Failures.push_back(std::move(f));
   return drawings;
 }
 
-checks::DesignChecks FinishDesign(Model& model, const checks::CheckSettings& settings) {
+checks::DesignChecks CheckedDesign(Model& model, const checks::CheckSettings& settings,
+                                   const revise::RevisionRequest& revision,
+                                   std::optional<revise::DesignRevision>* record) {
+  if (!revision.Any()) return checks::CheckDesign(model, settings);
+  const checks::DesignChecks method = checks::CheckDesign(model, settings);
+  revise::DesignRevision steps = revise::StartRevision(model, method, revision);
+  if (revision.maxTypes > 0) revise::MergeFootingTypes(model, steps);
+  if (revision.revise) revise::ReviseFailingGroups(model, settings, steps, &method);
+  checks::DesignChecks checks = checks::CheckDesign(model, settings);
+  revise::CloseRevision(checks, steps);
+  if (record) *record = std::move(steps);
+  return checks;
+}
+
+checks::DesignChecks FinishDesign(Model& model, const checks::CheckSettings& settings,
+                                  const revise::RevisionRequest& revision,
+                                  std::optional<revise::DesignRevision>* record) {
   RunDetailedDesign(model);
-  return checks::CheckDesign(model, settings);
+  return CheckedDesign(model, settings, revision, record);
 }
 
 std::optional<checks::DesignChecks> DesignJob(Model& model, const JobRequest& request, const FileSystem& fs,
-                                              UserMessages& ui) {
+                                              UserMessages& ui, std::optional<revise::DesignRevision>* record) {
   model.AnlFilePath = request.AnalysisFile;
   model.MaxVolume = request.MaxVolume;
   ReadAnalysis(model, fs, ui);
   if (!request.Sbc) return std::nullopt;
   RunDesign(model, SbcFromText(*request.Sbc), ui);
   RunDetailedDesign(model);
-  // The clearance between footings is judged where the columns stand.
+  // The clearance between footings is judged, and revised, where the columns stand.
   ApplyOffsets(model, request.Offsets);
-  return checks::CheckDesign(model, request.Settings);
+  return CheckedDesign(model, request.Settings, request.Revision, record);
 }
 
 checks::DesignChecks MoveColumns(Model& model, const std::vector<ColumnSide>& sides,
@@ -167,10 +186,11 @@ JobOutcome RunJob(Model& model, const JobRequest& request, const FileSystem& fs,
     // The spreadsheet library loads beside the design.
     std::optional<Beside> library;
     if (request.Outputs.Workbook && request.Sbc) library.emplace(PrepareWorkbook);
-    outcome.Checks = DesignJob(model, request, fs, ui);
+    outcome.Checks = DesignJob(model, request, fs, ui, &outcome.Revision);
     if (library) library->Join();
     if (outcome.Checks) {
-      outcome.Files = WriteOutputs(model, *outcome.Checks, request.Outputs, request.Project, request.Sheet);
+      outcome.Files = WriteOutputs(model, *outcome.Checks, request.Outputs, request.Project, request.Sheet,
+                                   outcome.Revision ? &*outcome.Revision : nullptr);
       if (!outcome.Files.Failures.empty())
         outcome.Status = kExitRuntimeFailure;
       else if (!AllOk(*outcome.Checks))

@@ -15,6 +15,7 @@
 #include "model/project_info.h"
 #include "model/text_stream.h"
 #include "pipeline/exit_status.h"
+#include "revise/revision.h"
 
 namespace footmark {
 
@@ -50,6 +51,7 @@ struct JobRequest {
   ProjectInfo Project = {};  // title block and report headers
   SheetSettings Sheet = {};  // paper, scale and grid of the sheet
   checks::CheckSettings Settings = {};  // the site and the office's choices for the checks
+  revise::RevisionRequest Revision = {};  // revise what fails, fewer footing types; none: the method's design
 };
 
 // Reads the analysis file: reactions, joints, members and the BETA list,
@@ -76,18 +78,30 @@ struct WrittenFiles {
 // exact drawing from the method's composition, the portable DXF, the SVG and
 // the report's plan from the sheet. Each file replaces an earlier one only
 // once it is complete; one that cannot be written does not stop the others.
+// With a revision the report and the workbook add its record.
 WrittenFiles WriteOutputs(const Model& model, const checks::DesignChecks& checks, const OutputFiles& files,
-                          const ProjectInfo& project = {}, const SheetSettings& sheet = {});
+                          const ProjectInfo& project = {}, const SheetSettings& sheet = {},
+                          const revise::DesignRevision* revision = nullptr);
+
+// The checks of the design as it stands; when a revision is asked for, the
+// method's design is checked, merged to fewer types and revised first, and
+// `record` (when given) gets every step.
+checks::DesignChecks CheckedDesign(Model& model, const checks::CheckSettings& settings,
+                                   const revise::RevisionRequest& revision = {},
+                                   std::optional<revise::DesignRevision>* record = nullptr);
 
 // The detailed design and its independent check of the footings as placed,
-// as both front ends finish a design before any output.
-checks::DesignChecks FinishDesign(Model& model, const checks::CheckSettings& settings = {});
+// revised when asked, as both front ends finish a design before any output.
+checks::DesignChecks FinishDesign(Model& model, const checks::CheckSettings& settings = {},
+                                  const revise::RevisionRequest& revision = {},
+                                  std::optional<revise::DesignRevision>* record = nullptr);
 
 // The design half of the job: read the file, and with an SBC the design run,
 // the detailed design, the columns put to their sides and the checks (none
 // without an SBC). Failures are thrown (ProgramEnd, RuntimeFailure).
 std::optional<checks::DesignChecks> DesignJob(Model& model, const JobRequest& request, const FileSystem& fs,
-                                              UserMessages& ui);
+                                              UserMessages& ui,
+                                              std::optional<revise::DesignRevision>* record = nullptr);
 
 // Columns of a designed model put to other sides: the design stays, the
 // checks run again (the clearance between footings follows the columns).
@@ -99,6 +113,7 @@ inline bool AllOk(const checks::DesignChecks& checks) { return checks.fails == 0
 
 struct JobOutcome {
   std::optional<checks::DesignChecks> Checks;  // after a design
+  std::optional<revise::DesignRevision> Revision;  // when one was asked for
   WrittenFiles Files;
   // The message that ended the run early; Status says how.
   std::optional<std::string> Failure;

@@ -10,6 +10,7 @@
 #include "report/group_sheet.h"
 #include "report/html.h"
 #include "report/project_pages.h"
+#include "report/revision_pages.h"
 
 namespace footmark {
 
@@ -133,7 +134,7 @@ std::string PageHeads(const ProjectInfo& project, const std::string& date) {
 }  // namespace
 
 std::string CalculationReportHtml(const Model& model, const checks::DesignChecks& checks, const std::string& planSvg,
-                                  const ProjectInfo& project) {
+                                  const ProjectInfo& project, const revise::DesignRevision* revision) {
   using namespace report;
   const std::string date = project.Date.empty() ? RunDate() : project.Date;
   std::string html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
@@ -143,6 +144,7 @@ std::string CalculationReportHtml(const Model& model, const checks::DesignChecks
   html += MethodAssumptions(checks);
   html += LoadBasis(checks);
   html += Summary(model, checks);
+  if (revision) html += RevisionPages(model, checks, *revision);
   for (const checks::GroupCheck& group : checks.groups) html += GroupSheet(model, group);
   html += BarSchedulePages(checks);
   html += UpliftWarnings(model);
@@ -152,8 +154,9 @@ std::string CalculationReportHtml(const Model& model, const checks::DesignChecks
 }
 
 void SaveCalculationReport(const Model& model, const checks::DesignChecks& checks, const std::string& planSvg,
-                           const std::string& fileName, const ProjectInfo& project) {
-  ReplaceFile(fileName, CalculationReportHtml(model, checks, planSvg, project));
+                           const std::string& fileName, const ProjectInfo& project,
+                           const revise::DesignRevision* revision) {
+  ReplaceFile(fileName, CalculationReportHtml(model, checks, planSvg, project, revision));
 }
 
 }  // namespace footmark

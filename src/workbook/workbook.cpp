@@ -19,6 +19,7 @@
 #include "model/program.h"
 #include "model/replace_file.h"
 #include "model/scratch_files.h"
+#include "workbook/revision_sheet.h"
 #include "workbook/sheets.h"
 
 namespace footmark {
@@ -119,7 +120,7 @@ class ScratchFile {
 
 // Builds every sheet; the first error libxlsxwriter met, if any.
 lxw_error AddSheets(lxw_workbook* book, const Model& model, const checks::DesignChecks& checks,
-                    const ProjectInfo& project) {
+                    const ProjectInfo& project, const revise::DesignRevision* revision) {
   const std::size_t slash = model.AnlFilePath.find_last_of("/\\");
   std::string title = "Isolated footings: " + model.AnlFilePath.substr(slash == std::string::npos ? 0 : slash + 1);
   std::string comments = "Footing design by IS 456:2000, written by Footmark";
@@ -135,6 +136,7 @@ lxw_error AddSheets(lxw_workbook* book, const Model& model, const checks::Design
   workbook::AddColumnSchedule(b, model);
   workbook::AddChecks(b, checks);
   workbook::AddQuantities(b, checks);
+  if (revision) workbook::AddRevision(b, model, checks, *revision);
   workbook::AddBarSchedule(b, checks);
   workbook::AddUplift(b, model);
   workbook::AddLoadCases(b, checks);
@@ -153,7 +155,7 @@ void PrepareWorkbook() {
 }
 
 void SaveWorkbook(const Model& model, const checks::DesignChecks& checks, const std::string& fileName,
-                  const ProjectInfo& project) {
+                  const ProjectInfo& project, const revise::DesignRevision* revision) {
   const ClassicLocale classic;
   const ScratchFile scratch(fileName);
   const std::string name = scratch.Name();
@@ -164,7 +166,7 @@ void SaveWorkbook(const Model& model, const checks::DesignChecks& checks, const 
   if (!raw) FailToWrite(fileName, workbook::Xlsx().lxw_strerror(LXW_ERROR_MEMORY_MALLOC_FAILED));
   std::unique_ptr<lxw_workbook, void (*)(lxw_workbook*)> book(raw, workbook::Xlsx().lxw_workbook_free);
 
-  lxw_error error = AddSheets(raw, model, checks, project);
+  lxw_error error = AddSheets(raw, model, checks, project, revision);
   if (error != LXW_NO_ERROR) FailToWrite(fileName, workbook::Xlsx().lxw_strerror(error));
   {
     const InterruptsHeld held;  // its scratch files have names for a moment

@@ -8,6 +8,7 @@
 #include "checks/design_checks.h"
 #include "model/model.h"
 #include "model/project_info.h"
+#include "revise/revision.h"
 
 namespace footmark {
 
@@ -19,8 +20,9 @@ namespace footmark {
 // can do it beside the design; a failure is left for SaveWorkbook to report.
 void PrepareWorkbook();
 
-// Every sheet prints with the project at its head and page numbers at its foot.
+// Every sheet prints with the project at its head and page numbers at its
+// foot. With a revision, its sheet follows the quantities.
 void SaveWorkbook(const Model& model, const checks::DesignChecks& checks, const std::string& fileName,
-                  const ProjectInfo& project = {});
+                  const ProjectInfo& project = {}, const revise::DesignRevision* revision = nullptr);
 
 }  // namespace footmark

@@ -1,0 +1,53 @@
+#include "revise/clash_rule.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/numerics.h"
+
+namespace footmark::revise {
+
+std::optional<ClashBlock> BlockingClash(const std::vector<checks::Clash>& clashes, const std::vector<int>& supports,
+                                        bool grown) {
+  const auto own = [&](int s) { return std::find(supports.begin(), supports.end(), s) != supports.end(); };
+  for (const checks::Clash& c : clashes) {
+    if (!c.overlap) continue;
+    const bool a = own(c.supportA);
+    if (!a && !own(c.supportB)) continue;
+    ClashBlock block{{a ? c.supportA : c.supportB, a ? c.supportB : c.supportA, -c.gap}, ""};
+    block.reason = std::string(grown ? "grows into" : "overlaps") + " the footing of support " +
+                   IntText(block.clash.other) + " (support " + IntText(block.clash.support) + ", by " +
+                   DecimalText(block.clash.overlap * 1000, 0) + " mm); combined footing required";
+    return block;
+  }
+  return std::nullopt;
+}
+
+Room RoomToGrow(const std::vector<checks::FootingPlace>& places, const std::vector<int>& supports) {
+  std::vector<bool> own(places.size());
+  for (std::size_t i = 0; i < places.size(); ++i)
+    own[i] = std::find(supports.begin(), supports.end(), places[i].support) != supports.end();
+  Room room{std::numeric_limits<double>::infinity(), {}};
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    if (!own[i]) continue;
+    const checks::FootingPlace& a = places[i];
+    for (std::size_t j = 0; j < places.size(); ++j) {
+      if (j == i) continue;
+      const checks::FootingPlace& b = places[j];
+      // Apart while the half sides together stay within the larger of the
+      // two centre distances; two of the group's own grow together.
+      const double distance = std::max(std::fabs(a.x - b.x), std::fabs(a.z - b.z));
+      const double side = own[j] ? distance : 2 * distance - b.side;
+      if (side < room.side) room = {side, {a.support, b.support, 0}};
+    }
+  }
+  return room;
+}
+
+std::string NoRoomReason(const Room& room) {
+  return "grows into the footing of support " + IntText(room.first.other) + " (support " +
+         IntText(room.first.support) + ") beyond a side of " + DecimalText(room.side, 3) +
+         " m; combined footing required";
+}
+
+}  // namespace footmark::revise
