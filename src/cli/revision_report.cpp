@@ -27,9 +27,9 @@ void WriteRevision(std::ostream& out, const revise::DesignRevision& record) {
   out << "\nRevision (" << Options(record.request) << ")\n";
   if (record.merging) {
     out << "Fewer footing types: " << revise::MergingSummary(*record.merging) << '\n';
-    Rows rows{{"kept (method's marks)", "absorbed", "supports moved", "concrete (m3)"}};
+    Rows rows{{"kept (method's marks)", "absorbed", "supports moved", "concrete (m3)", ""}};
     for (const revise::MergeRow& m : revise::MergeRows(record))
-      rows.push_back({m.kept, m.absorbed, m.supports, DecimalText(m.concrete, 3)});
+      rows.push_back({m.kept, m.absorbed, m.supports, DecimalText(m.concrete, 3), m.meets});
     if (rows.size() > 1) WriteTable(out, rows);
     out << "Marks now, numbered in the method's order without gaps:";
     for (std::size_t g = 0; g < record.origins.size(); ++g)
@@ -69,7 +69,10 @@ void JsonRevision(Json& j, const revise::DesignRevision& record) {
       j.BeginObject().Field("kept", revise::MethodMarks(merge.kept)).Field("absorbed", revise::MethodMarks(merge.absorbed));
       j.Key("supports").BeginArray();
       for (const int s : merge.supports) j.Int(s);
-      j.EndArray().Key("concrete_added").Number(DecimalText(merge.concrete, 3)).EndObject();
+      j.EndArray().Key("concrete_added").Number(DecimalText(merge.concrete, 3));
+      if (merge.meets)
+        j.Key("meets").BeginArray().Int(merge.meets->support).Int(merge.meets->other).EndArray();
+      j.EndObject();
     }
     j.EndArray().Key("marks").BeginArray();
     for (std::size_t g = 0; g < record.origins.size(); ++g) {

@@ -54,9 +54,9 @@ std::string RevisionPages(const Model& model, const checks::DesignChecks& checks
                              ". The larger footing's design serves both, deepened and its pedestal widened where the "
                              "other's are larger; the marks keep the method's order, numbered again without gaps."));
     Table merges("merges", {{"Kept (method's marks)", ""}, {"Absorbed", ""}, {"Supports moved", ""},
-                            {"Concrete added (m³)", "num"}});
+                            {"Concrete added (m³)", "num"}, {"", ""}});
     for (const revise::MergeRow& m : revise::MergeRows(record))
-      merges.Row({m.kept, m.absorbed, m.supports, Signed(m.concrete, 3)});
+      merges.Row({m.kept, m.absorbed, m.supports, Signed(m.concrete, 3), Typeset(m.meets)}, m.meets.empty() ? "" : "fail");
     if (!merges.Empty()) html += merges.Html();
   }
   html += Tag("h3", "Each mark: the method's design and the design now");

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "model/numerics.h"
+#include "checks/clearance.h"
+#include "revise/clash_rule.h"
 #include "revise/group_revision.h"
 #include "revise/revise.h"
 
@@ -86,26 +88,37 @@ void MergeFootingTypes(Model& model, DesignRevision& record) {
   m.maxTypes = record.request.maxTypes;
   m.before = model.FootGroupCount;
   while (model.FootGroupCount > m.maxTypes) {
+    // Each group's room to grow among the footings as they stand.
+    const std::vector<checks::FootingPlace> places = checks::FootingPlaces(model);
     std::vector<double> counts(static_cast<std::size_t>(model.FootGroupCount) + 1);
-    for (int g = 1; g <= model.FootGroupCount; ++g)
-      counts[static_cast<std::size_t>(g)] = static_cast<double>(SupportsOf(model.FootGroups(g)).size());
+    std::vector<Room> rooms(counts.size());
+    for (int g = 1; g <= model.FootGroupCount; ++g) {
+      const std::vector<int> supports = SupportsOf(model.FootGroups(g));
+      counts[static_cast<std::size_t>(g)] = static_cast<double>(supports.size());
+      rooms[static_cast<std::size_t>(g)] = RoomToGrow(places, supports);
+    }
+    // The merge that adds the least concrete among those that grow no
+    // footing into another; only when none is left, whatever the clash.
     std::optional<Candidate> best;
+    bool bestMeets = true;
     for (int a = 1; a <= model.FootGroupCount; ++a) {
       for (int b = a + 1; b <= model.FootGroupCount; ++b) {
         std::optional<Candidate> c = Pair(model, a, b);
         if (!c) continue;
         c->concrete = AddedConcrete(model, *c, counts);
-        if (!best || c->concrete < best->concrete - 1e-9) best = c;
+        const float side = model.FootGroups(c->kept).Size, was = model.FootGroups(c->absorbed).Size;
+        const bool meets = side > was && side > rooms[static_cast<std::size_t>(c->absorbed)].side + 1e-6;
+        if (!best || (bestMeets && !meets) || (meets == bestMeets && c->concrete < best->concrete - 1e-9)) {
+          best = c;
+          bestMeets = meets;
+        }
       }
-    }
-    if (!best) {
-      m.note = "no two of the " + IntText(model.FootGroupCount) +
-               " groups can merge: a group the method left undesigned has no design to serve another";
-      break;
     }
     const auto index = [](int g) { return static_cast<std::size_t>(g - 1); };
     Merge merge{record.origins[index(best->kept)].methodGroups, record.origins[index(best->absorbed)].methodGroups,
                 SupportsOf(model.FootGroups(best->absorbed)), best->concrete};
+    std::sort(merge.supports.begin(), merge.supports.end());
+    if (bestMeets) merge.meets = rooms[static_cast<std::size_t>(best->absorbed)].first;
     ApplyDesign(model, best->kept, Merged(model, *best));
     std::vector<int>& origin = record.origins[index(best->kept)].methodGroups;
     origin.insert(origin.end(), merge.absorbed.begin(), merge.absorbed.end());

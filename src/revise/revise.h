@@ -16,10 +16,12 @@ DesignRevision StartRevision(const Model& model, const checks::DesignChecks& met
 // Merges footing groups until at most request.maxTypes remain, each time the
 // two whose merge adds the least concrete: the larger footing's design
 // (larger side, then volume) serves both, deepened and its pedestal widened
-// where the other's are larger, so that no footing gets smaller. A group
-// the method left undesigned has no design to serve another; it may join a
-// designed one. The groups that remain keep their order and are numbered
-// F1, F2, ... again without gaps.
+// where the other's are larger, so that no footing gets smaller. A merge
+// that grows a footing into another is taken only when no other is left,
+// and the pair it makes meet is on record (a combined footing required). A
+// group the method left undesigned has no design to serve another; it may
+// join a designed one. The groups that remain keep their order and are
+// numbered F1, F2, ... again without gaps.
 void MergeFootingTypes(Model& model, DesignRevision& record);
 
 // Revises every group that fails a check or is not designed, F1 first, each

@@ -102,6 +102,9 @@ struct Merge {
   std::vector<int> kept, absorbed;
   std::vector<int> supports;   // the absorbed group's supports
   double concrete = 0;         // m3 added by the merge
+  // Only when no other merge was left: the footings it grew into another's
+  // (a combined footing required).
+  std::optional<RevisionClash> meets = std::nullopt;
 };
 
 struct Merging {

@@ -77,15 +77,19 @@ std::vector<MergeRow> MergeRows(const DesignRevision& record) {
   for (const Merge& m : record.merging->merges) {
     std::string supports;
     for (const int s : m.supports) supports += (supports.empty() ? "" : " ") + IntText(s);
-    rows.push_back({MethodMarks(m.kept), MethodMarks(m.absorbed), supports, m.concrete});
+    rows.push_back({MethodMarks(m.kept), MethodMarks(m.absorbed), supports, m.concrete,
+                    m.meets ? "support " + IntText(m.meets->support) + " meets support " + IntText(m.meets->other) +
+                                  "'s footing: combined footing required"
+                            : ""});
   }
   return rows;
 }
 
 std::string RevisionSummary(const DesignRevision& record) {
-  return IntText(record.Count(Outcome::Revised)) + " groups revised, " + IntText(record.Count(Outcome::Designed)) +
-         " designed without the reference volume, " + IntText(record.Count(Outcome::CannotBeRevised)) +
-         " cannot be revised";
+  const auto groups = [](int n) { return IntText(n) + (n == 1 ? " group " : " groups "); };
+  return groups(record.Count(Outcome::Revised)) + "revised, " + groups(record.Count(Outcome::Designed)) +
+         "designed without the reference volume, " + groups(record.Count(Outcome::CannotBeRevised)) +
+         "that cannot be revised";
 }
 
 std::string MergingSummary(const Merging& m) {

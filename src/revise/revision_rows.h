@@ -49,6 +49,7 @@ std::vector<ComparisonRow> ComparisonRows(const Model& model, const checks::Desi
 struct MergeRow {
   std::string kept, absorbed, supports;
   double concrete = 0;
+  std::string meets;  // "support 3 meets support 2's footing": the clash a last resort made
 };
 std::vector<MergeRow> MergeRows(const DesignRevision& record);
 
