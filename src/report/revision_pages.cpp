@@ -12,9 +12,9 @@ std::string Signed(double x, int decimals) { return (x > 0 ? "+" : "") + Num(x, 
 
 std::string MethodVsRevised(const Model& model, const checks::DesignChecks& checks,
                             const revise::DesignRevision& record) {
-  Table table("revision", {{"Mark", ""}, {"Method's", ""}, {"B (m)", "num"}, {"P (m)", "num"}, {"D (m)", "num"},
-                           {"Bars", ""}, {"B (m)", "num"}, {"P (m)", "num"}, {"D (m)", "num"}, {"Bars", ""},
-                           {"Concrete (m³)", "num"}, {"Steel (kg)", "num"}, {"State", ""}});
+  Table table("revision", {{"Mark", ""}, {"Method's marks", ""}, {"B (m)", "num"}, {"P (m)", "num"},
+                           {"D (m)", "num"}, {"Bars", ""}, {"B now", "num"}, {"P now", "num"}, {"D now", "num"},
+                           {"Bars now", ""}, {"Concrete (m³)", "num"}, {"Steel (kg)", "num"}, {"State", ""}});
   for (const revise::ComparisonRow& r : revise::ComparisonRows(model, checks, record)) {
     const bool same = r.method.side == r.now.side && r.method.pedestal == r.now.pedestal &&
                       r.method.depth == r.now.depth && r.method.bars == r.now.bars;
@@ -25,6 +25,9 @@ std::string MethodVsRevised(const Model& model, const checks::DesignChecks& chec
                Typeset(r.state)},
               r.state.find("cannot") != std::string::npos ? "fail" : "");
   }
+  table.Total({"total", "", "", "", "", "", "", "", "", "",
+               Num(record.concreteMethod, 2) + " → " + Num(record.concrete, 2),
+               Num(record.steelMethod, 1) + " → " + Num(record.steel, 1), ""});
   return table.Html();
 }
 

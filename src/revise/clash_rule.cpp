@@ -44,10 +44,10 @@ Room RoomToGrow(const std::vector<checks::FootingPlace>& places, const std::vect
   return room;
 }
 
-std::string NoRoomReason(const Room& room) {
-  return "grows into the footing of support " + IntText(room.first.other) + " (support " +
-         IntText(room.first.support) + ") beyond a side of " + DecimalText(room.side, 3) +
-         " m; combined footing required";
+std::string NoRoomReason(const Room& room, const std::string& check) {
+  return check + " passes only beyond a side of " + DecimalText(room.side, 3) + " m, where the footing of support " +
+         IntText(room.first.support) + " meets that of support " + IntText(room.first.other) +
+         "; combined footing required";
 }
 
 }  // namespace footmark::revise

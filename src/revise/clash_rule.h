@@ -34,7 +34,7 @@ struct Room {
 };
 Room RoomToGrow(const std::vector<checks::FootingPlace>& places, const std::vector<int>& supports);
 
-// The reason a group cannot grow past its room.
-std::string NoRoomReason(const Room& room);
+// The reason a group cannot grow past its room, where `check` would pass.
+std::string NoRoomReason(const Room& room, const std::string& check);
 
 }  // namespace footmark::revise

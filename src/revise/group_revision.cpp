@@ -206,9 +206,7 @@ class Reviser {
     const Room room = step == Step::Side ? RoomToGrow(Places(), supports_) : Room{1e9, {}};
     std::string why;
     const std::vector<FootGroup> rungs = Ladder(design_, step, limits_, room.side, why);
-    const auto noRoom = [&](const std::string& id) {
-      return NoFix{NoRoomReason(room) + " before " + id + " passes", room.first};
-    };
+    const auto noRoom = [&](const std::string& id) { return NoFix{NoRoomReason(room, id), room.first}; };
 
     std::map<std::size_t, Judged> judged;
     const auto movesOn = [&](std::size_t i) {

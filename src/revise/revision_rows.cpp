@@ -61,11 +61,7 @@ std::vector<ComparisonRow> ComparisonRows(const Model& model, const checks::Desi
     }
     const GroupRevision* r = record.Find(g);
     row.state = origin.size() > 1 ? "merged" : r ? "" : "as designed";
-    if (r) {
-      if (!row.state.empty()) row.state += ", ";
-      row.state += OutcomeText(r->outcome);
-      if (r->outcome == Outcome::CannotBeRevised) row.state += ": " + r->reason;
-    }
+    if (r) row.state += (row.state.empty() ? "" : ", ") + std::string(OutcomeText(r->outcome));
     rows.push_back(std::move(row));
   }
   return rows;

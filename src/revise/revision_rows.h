@@ -38,7 +38,7 @@ struct ComparisonRow {
   std::string mark;         // "F2"
   std::string methodMarks;  // "F3 + F4"
   DesignCells method, now;
-  std::string state;  // "as designed", "merged", "revised", "designed", "cannot be revised: ..."
+  std::string state;  // "as designed", "merged", "revised", "designed", "cannot be revised" (ChangeRows says why)
   double concreteMethod = 0, concrete = 0;  // m3, every footing of the group
   double steelMethod = 0, steel = 0;        // kg
 };
