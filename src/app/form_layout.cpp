@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -76,6 +77,23 @@ void FrmFoot::BuildControls() {
   volumeLabel->setBuddy(MaxVolumeBox);
   bar->addWidget(MaxVolumeBox);
   connect(MaxVolumeBox, &QLineEdit::returnPressed, this, [this] { ApplyMaxVolume(MaxVolumeBox->text().toStdString()); });
+
+  reviseGroups = new QAction(tr("Re&vise Failing Groups"), this);
+  reviseGroups->setCheckable(true);
+  reviseGroups->setToolTip(tr("Change every group that fails a check or is not designed by the smallest steps "
+                              "that make every check pass"));
+  bar->addAction(reviseGroups);
+  connect(reviseGroups, &QAction::triggered, this, [this](bool on) { ApplyRevise(on); });
+  auto* typesLabel = new QLabel(tr("Footing &types at most"));
+  typesLabel->setContentsMargins(12, 0, 4, 0);
+  bar->addWidget(typesLabel);
+  MaxTypesBox = new QSpinBox;
+  MaxTypesBox->setRange(0, 100);
+  MaxTypesBox->setSpecialValueText(tr("any"));
+  MaxTypesBox->setToolTip(tr("Groups are merged, the least concrete added first, until at most so many remain"));
+  typesLabel->setBuddy(MaxTypesBox);
+  bar->addWidget(MaxTypesBox);
+  connect(MaxTypesBox, &QSpinBox::editingFinished, this, [this] { ApplyMaxTypes(MaxTypesBox->value()); });
 
   LabNoSrea = Caption("Footings");
   LabLoadCases = Caption("Load Cases");
@@ -177,6 +195,9 @@ void FrmFoot::BuildMenus() {
   dezine = design->addAction(tr("&Design"), this, [this] { dezine_Click(); });
   dezine->setShortcut(QKeySequence(Qt::Key_F5));
   resetOffsets = design->addAction(tr("&Reset Offsets"), this, [this] { ResetOffsets(); });
+  design->addSeparator();
+  design->addAction(reviseGroups);
+  settings = design->addAction(tr("Se&ttings..."), this, [this] { EditSettings(); });
 
   QMenu* send = menuBar()->addMenu(tr("&Send"));
   sendtoacad = send->addAction(tr("To &CAD"), this, [this] { sendtoacad_Click(); });

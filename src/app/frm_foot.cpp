@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QUndoCommand>
@@ -22,6 +23,7 @@
 #include "handoff/cad_standin.h"
 #include "model/failure.h"
 #include "model/numerics.h"
+#include "revise/revision_rows.h"
 
 namespace footmark {
 
@@ -161,10 +163,14 @@ bool FrmFoot::Load(const std::string& file, bool atStart) {
       platform_.Boxes.MsgBox(std::string(e.what()) + "\rIt is left as it is, and what you set now is not kept.",
                              BoxIcon::Warning);
     }
+  } else {
+    project_.Revision.revise = remembered_->Revise();  // a building new to the window: as last chosen
   }
   std::erase_if(project_.Offsets, [&](const ColumnSide& o) { return o.Support > model_->NumSupports; });
   MaxVolumeBox->setText(ToQt(DecimalText(project_.MaxVolume.value_or(10), 6)));
   sendMethodDrawing->setChecked(project_.SendMethodDrawing);
+  revision_.reset();
+  ShowProjectControls();
   remembered_->AddRecent(FileNameToQt(file));
   FillRecentMenu();
   setWindowTitle(QFileInfo(FileNameToQt(file)).fileName() + " - " + kWindowCaption);
@@ -223,11 +229,15 @@ bool FrmFoot::Design() {
                            .Sbc = project_.Sbc,
                            .MaxVolume = project_.MaxVolume.value_or(10),
                            .Offsets = project_.Offsets,
-                           .Project = project_.Project};
+                           .Project = project_.Project,
+                           .Settings = project_.Checks,
+                           .Revision = project_.Revision};
   try {
-    std::optional<checks::DesignChecks> checks = DesignJob(*model, request, *files_, quiet);
+    std::optional<revise::DesignRevision> revision;
+    std::optional<checks::DesignChecks> checks = DesignJob(*model, request, *files_, quiet, &revision);
     model_ = std::move(model);
     checks_ = std::move(checks);
+    revision_ = std::move(revision);
   } catch (const ProgramEnd& e) {
     platform_.Boxes.MsgBox(e.what(), BoxIcon::Warning);
     return false;
@@ -260,6 +270,9 @@ void FrmFoot::ShowStatus() {
   const checks::DesignChecks& c = *checks_;
   QString counts = QString("%1 ok \u00b7 %2 fail \u00b7 %3 not designed").arg(c.ok).arg(c.fails).arg(c.notDesigned);
   if (!c.clashes.empty()) counts += QString(" \u00b7 %1 clashing").arg(c.clashes.size());
+  if (revision_)
+    counts += QString(" \u00b7 %1 revised").arg(revision_->Count(revise::Outcome::Revised) +
+                                              revision_->Count(revise::Outcome::Designed));
   CountsLabel->setText(counts);
   statusBar()->showMessage(ToQt(kDragHint).trimmed());
 }
@@ -272,6 +285,8 @@ void FrmFoot::UpdateActions() {
   combSBC->setEnabled(!analysisFile_.empty());
   MaxVolumeBox->setEnabled(!analysisFile_.empty());
   for (QAction* item : {projectInfo, sheetSettings, sendMethodDrawing}) item->setEnabled(!analysisFile_.empty());
+  for (QAction* item : {reviseGroups, settings}) item->setEnabled(!analysisFile_.empty());
+  MaxTypesBox->setEnabled(!analysisFile_.empty());
   fit->setEnabled(designed);
 }
 
@@ -294,13 +309,67 @@ void FrmFoot::ResetOffsets() {
 void FrmFoot::SetSides(const std::vector<ColumnSide>& sides) {
   if (!checks_) return;
   try {
-    checks_ = MoveColumns(*model_, sides);
+    if (project_.Revision.Any()) {
+      // A revision starts again from the method's design where the columns now stand.
+      ApplyOffsets(*model_, sides);
+      project_.Offsets = SidesOf(*model_);
+      if (Design()) SaveProject();
+      return;
+    }
+    checks_ = MoveColumns(*model_, sides, project_.Checks);
   } catch (const std::exception& e) {
     platform_.Boxes.MsgBox(std::string("Run-time error: ") + e.what(), BoxIcon::Failure);
   }
   project_.Offsets = SidesOf(*model_);
   ShowDesign();
   SaveProject();
+}
+
+bool FrmFoot::ChangeProject(const std::function<void(ProjectSettings&)>& change) {
+  const ProjectSettings before = project_;
+  change(project_);
+  if (project_.Sbc && !Design()) {
+    project_ = before;
+    ShowProjectControls();
+    return false;
+  }
+  ShowProjectControls();
+  SaveProject();
+  return true;
+}
+
+void FrmFoot::ShowProjectControls() {
+  const QSignalBlocker quiet(MaxTypesBox);
+  reviseGroups->setChecked(project_.Revision.revise);
+  MaxTypesBox->setValue(project_.Revision.maxTypes);
+}
+
+bool FrmFoot::ApplyRevise(bool on) {
+  remembered_->SetRevise(on);
+  return ChangeProject([on](ProjectSettings& p) { p.Revision.revise = on; });
+}
+
+bool FrmFoot::ApplyMaxTypes(int types) {
+  if (types == project_.Revision.maxTypes) return true;
+  return ChangeProject([types](ProjectSettings& p) { p.Revision.maxTypes = types; });
+}
+
+bool FrmFoot::ApplySettings(const SettingTexts& texts) {
+  checks::CheckSettings checks = project_.Checks;
+  revise::RevisionLimits limits = project_.Revision.limits;
+  try {
+    SetByKeys(texts, checks, limits);
+  } catch (const ProgramEnd& e) {
+    platform_.Boxes.MsgBox(e.what(), BoxIcon::Warning);
+    return false;
+  }
+  return ChangeProject([&](ProjectSettings& p) { p.Checks = checks, p.Revision.limits = limits; });
+}
+
+void FrmFoot::EditSettings() {
+  SettingsDialog dialog(project_.Checks, project_.Revision.limits, this);
+  while (dialog.exec() == QDialog::Accepted)
+    if (ApplySettings(dialog.Texts())) return;
 }
 
 void FrmFoot::SaveProject() {
@@ -314,7 +383,8 @@ void FrmFoot::SaveProject() {
 }
 
 bool FrmFoot::WriteBeside(const OutputFiles& files, const std::string& what) {
-  const WrittenFiles written = WriteOutputs(*model_, *checks_, files, project_.Project, project_.Sheet);
+  const WrittenFiles written =
+      WriteOutputs(*model_, *checks_, files, project_.Project, project_.Sheet, revision_ ? &*revision_ : nullptr);
   if (!written.Failures.empty()) {
     platform_.Boxes.MsgBox("The " + what + " was not written: " + written.Failures.front(), BoxIcon::Warning);
     return false;
@@ -326,7 +396,8 @@ void FrmFoot::dezine_Click() {
   if (!Design()) return;
   const std::string report = FileBeside(analysisFile_, "-report.html");
   if (!WriteBeside({.Report = report}, "calculation report")) return;
-  if (platform_.Boxes.Ask(Summary(*checks_) + "\rThe calculation report is " + report, SummaryIcon(*checks_),
+  const std::string revised = revision_ && revision_->request.revise ? "\rRevised: " + revise::RevisionSummary(*revision_) : "";
+  if (platform_.Boxes.Ask(Summary(*checks_) + revised + "\rThe calculation report is " + report, SummaryIcon(*checks_),
                           "Open report", "Close"))
     platform_.Open(report, DesktopFile::Page);
 }

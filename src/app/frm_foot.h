@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/settings_dialog.h"
 #include "checks/design_checks.h"
 #include "handoff/desktop_open.h"
 #include "model/model.h"
@@ -29,6 +30,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QSpinBox;
 class QTableWidget;
 
 namespace footmark {
@@ -71,6 +73,15 @@ class FrmFoot : public QMainWindow {
   bool ApplySbc(const std::string& text);
   void combSBC_Click();
   bool ApplyMaxVolume(const std::string& text);
+  // "Revise failing groups", "footing types at most" (0: as designed), and
+  // the checks' settings and the revision's limits by their keys as the
+  // settings dialog gives them: each kept in the project file and, with an
+  // SBC chosen, the design again at once. One refused is told and nothing
+  // changes.
+  bool ApplyRevise(bool on);
+  bool ApplyMaxTypes(int types);
+  bool ApplySettings(const SettingTexts& texts);
+  void EditSettings();
   // "Design": the design again, the calculation report beside the analysis
   // file and a summary that opens it when asked.
   void dezine_Click();
@@ -92,6 +103,7 @@ class FrmFoot : public QMainWindow {
   int ExitStatus() const { return exitStatus_; }
   const Model& model() const { return *model_; }
   const std::optional<checks::DesignChecks>& Checks() const { return checks_; }
+  const std::optional<revise::DesignRevision>& Revision() const { return revision_; }
   const ProjectSettings& Project() const { return project_; }
   const std::string& AnalysisFile() const { return analysisFile_; }
   QUndoStack& UndoStack() { return undo_; }
@@ -99,6 +111,7 @@ class FrmFoot : public QMainWindow {
   // The controls, as the layout names them.
   QComboBox* combSBC = nullptr;
   QLineEdit* MaxVolumeBox = nullptr;
+  QSpinBox* MaxTypesBox = nullptr;
   QLabel* LabNoSrea = nullptr;
   QLabel* LabLoadCases = nullptr;
   QLabel* LabFckFe = nullptr;
@@ -115,6 +128,8 @@ class FrmFoot : public QMainWindow {
   QAction* ex_t = nullptr;
   QAction* dezine = nullptr;
   QAction* resetOffsets = nullptr;
+  QAction* reviseGroups = nullptr;
+  QAction* settings = nullptr;
   QAction* sendtoacad = nullptr;
   QAction* sendtoXL = nullptr;
   QAction* sendReport = nullptr;
@@ -145,6 +160,10 @@ class FrmFoot : public QMainWindow {
   void ShowStatus();
   void SetSides(const std::vector<ColumnSide>& sides);
   void SaveProject();
+  // The project changed as `change` says, and the design again; undone when
+  // the design cannot be made.
+  bool ChangeProject(const std::function<void(ProjectSettings&)>& change);
+  void ShowProjectControls();
   // Writes outputs beside the analysis file; a failure is told in a box.
   bool WriteBeside(const OutputFiles& files, const std::string& what);
   std::optional<std::string> HandOffTarget();
@@ -161,6 +180,7 @@ class FrmFoot : public QMainWindow {
   std::unique_ptr<FileSystem> files_;
   std::unique_ptr<Model> model_;
   std::optional<checks::DesignChecks> checks_;
+  std::optional<revise::DesignRevision> revision_;
   ProjectSettings project_;
   bool projectWritable_ = true;
   QUndoStack undo_;

@@ -36,6 +36,12 @@ void Remembered::RemoveRecent(const QString& file) {
 
 QString Remembered::LastFolder() const { return settings_ ? settings_->value("lastFolder").toString() : QString(); }
 
+bool Remembered::Revise() const { return settings_ && settings_->value("revise").toBool(); }
+
+void Remembered::SetRevise(bool on) {
+  if (settings_) settings_->setValue("revise", on);
+}
+
 void Remembered::SaveWindow(const QMainWindow& window) {
   if (!settings_) return;
   settings_->setValue("geometry", window.saveGeometry());

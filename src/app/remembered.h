@@ -24,6 +24,9 @@ class Remembered {
   void AddRecent(const QString& file);
   void RemoveRecent(const QString& file);
   QString LastFolder() const;
+  // "Revise failing groups" as last chosen: the start of a building new to the window.
+  bool Revise() const;
+  void SetRevise(bool on);
 
   void SaveWindow(const QMainWindow& window);
   // The geometry and panels as left, the window kept on the screen; false

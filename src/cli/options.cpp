@@ -107,8 +107,8 @@ const std::vector<OptionGroup>& OptionTable() {
          "repeatable",
          kOffset, true},
         {"--project", "FILE",
-         "the window's project file (NAME.footmark.json): its SBC, reference volume, offsets, title data and sheet, "
-         "where the command line gives none of its own",
+         "the window's project file (NAME.footmark.json): its SBC, reference volume, offsets, title data, sheet, "
+         "the checks' settings and the revision, where the command line gives none of its own",
          kProject}}},
       {"Checks on the file's load cases (every output prints the settings in force):",
        {{"--founding-depth", "M", "ground to the underside of the footings (1.5)", Setting("founding-depth")},

@@ -120,6 +120,51 @@ void ReadSheet(const Json& sheet, ProjectSettings& s) {
   }
 }
 
+// A setting's value as its option takes it: "1.5", "net", "yes".
+std::string SettingText(const Json& value, const std::string& name) {
+  if (value.is_string()) return value.get<std::string>();
+  if (value.is_boolean()) return value.get<bool>() ? "yes" : "no";
+  if (value.is_number()) return value.dump();
+  Fail(name + " must be a number or a text, not " + value.dump());
+}
+
+// Sets what a section names by the keys of the options; the option's own
+// message says what is wrong, the key says where.
+template <class Set>
+void ReadSettings(const Json& section, const std::string& where, const Set& set) {
+  for (const auto& [key, value] : section.items()) {
+    const std::string name = where + "." + key;
+    try {
+      set(key, SettingText(value, name));
+    } catch (const ProgramEnd& e) {
+      std::string what = e.what();
+      const std::string option = "--" + key + ": ";
+      if (what.starts_with(option)) what = what.substr(option.size());
+      Fail(name + ": " + what);
+    }
+  }
+}
+
+void ReadRevision(const Json& section, ProjectSettings& s) {
+  if (const Json* revise = Member(section, "revise")) {
+    if (!revise->is_boolean()) Fail("revision.revise must be true or false, not " + revise->dump());
+    s.Revision.revise = revise->get<bool>();
+  }
+  if (const Json* types = Member(section, "max_types")) {
+    const int n = WholeNumber(*types, "revision.max_types");
+    if (n < 0 || n > 100) Fail("revision.max_types must be 0 (as designed) to 100, not " + types->dump());
+    s.Revision.maxTypes = n;
+  }
+  ReadSettings(section, "revision", [&](const std::string& key, const std::string& value) {
+    if (revise::IsLimitKey(key)) revise::SetLimit(s.Revision.limits, key, value);
+  });
+}
+
+// A setting as its row holds it: a number where it reads as one.
+Json SettingJson(const checks::SettingRow& row) {
+  return StrictNumber(row.value) ? Json::parse(row.value) : Json(row.value);
+}
+
 }  // namespace
 
 std::string ProjectFileFor(const std::string& analysisFile) { return FileBeside(analysisFile, ".footmark.json"); }
@@ -150,6 +195,11 @@ ProjectSettings ParseProject(std::string_view text) {
         Fail("send_to_cad.drawing must be \"sheet\" or \"method\", not " + drawing->dump());
       s.SendMethodDrawing = *drawing == "method";
     }
+  if (const Json* checks = Section(root, "checks", ""))
+    ReadSettings(*checks, "checks", [&](const std::string& key, const std::string& value) {
+      if (checks::IsSettingKey(key)) checks::SetSetting(s.Checks, key, value);
+    });
+  if (const Json* revision = Section(root, "revision", "")) ReadRevision(*revision, s);
   return s;
 }
 
@@ -197,6 +247,14 @@ std::string ProjectText(const ProjectSettings& s) {
   Json& cad = root["send_to_cad"];
   if (!cad.is_object()) cad = Json::object();
   cad["drawing"] = s.SendMethodDrawing ? "method" : "sheet";
+  Json& checks = root["checks"];
+  if (!checks.is_object()) checks = Json::object();
+  for (const checks::SettingRow& row : checks::SettingsInForce(s.Checks)) checks[row.key] = SettingJson(row);
+  Json& revision = root["revision"];
+  if (!revision.is_object()) revision = Json::object();
+  revision["revise"] = s.Revision.revise;
+  revision["max_types"] = s.Revision.maxTypes;
+  for (const checks::SettingRow& row : revise::LimitsInForce(s.Revision.limits)) revision[row.key] = SettingJson(row);
   return root.dump(2) + "\n";
 }
 
@@ -210,6 +268,8 @@ void ApplyProject(const ProjectSettings& s, JobRequest& request) {
   request.Offsets.insert(request.Offsets.begin(), s.Offsets.begin(), s.Offsets.end());
   request.Project = s.Project;
   request.Sheet = s.Sheet;
+  request.Settings = s.Checks;
+  request.Revision = s.Revision;
 }
 
 }  // namespace footmark

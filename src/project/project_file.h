@@ -1,8 +1,8 @@
 // NAME.footmark.json beside the analysis file: what the engineer chose for
 // that building (the SBC, the reference volume, the columns put off their grid
 // points, the title data, the sheet's paper, scale and grid, which drawing
-// goes to CAD), so that the window opens it as it was left and
-// the batch front end repeats it (--project FILE).
+// goes to CAD, the checks' settings, the revision), so that the window opens
+// it as it was left and the batch front end repeats it (--project FILE).
 //
 // The file is JSON with one object per section; a section or key this
 // version does not know is ignored on reading and written back unchanged,
@@ -26,6 +26,8 @@ struct ProjectSettings {
   ProjectInfo Project;
   SheetSettings Sheet;
   bool SendMethodDrawing = false;  // "To CAD" sends the method's exact drawing rather than the sheet
+  checks::CheckSettings Checks;      // the checks' settings, by the keys of their options
+  revise::RevisionRequest Revision;  // revise failing groups, at most so many types, the limits
   std::string Text;  // the file as read ("" for a new one): what a save keeps
 };
 
@@ -47,8 +49,8 @@ std::string ProjectText(const ProjectSettings& settings);
 void SaveProjectFile(const ProjectSettings& settings, const std::string& file);
 
 // The request set as the project says: SBC, reference volume, offsets,
-// title data and sheet settings; what the project leaves out stays as the
-// request had it.
+// title data, sheet settings, the checks' settings and the revision; what
+// the project leaves out stays as the request had it.
 void ApplyProject(const ProjectSettings& settings, JobRequest& request);
 
 }  // namespace footmark

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -302,6 +303,46 @@ TEST(ProjectFile, TheWindowLeavesItsWorkAndFindsItAgain) {
   EXPECT_TRUE(Has(third.boxes.texts.at(0), "design.sbc_kn_m2 must be a number, not \"two hundred\""));
   third.ChooseSbc("200");
   EXPECT_EQ(ReadFile(folder.path() + "/frame.footmark.json"), bad);
+}
+
+// The revision's switch, the footing types and the settings design again at once, are kept in the
+// project file, and the switch is where a building new to the window starts; a setting refused
+// changes nothing. The settings dialog has a field for every setting and limit.
+TEST(Revision, TheSwitchTheTypesAndTheSettingsAreKept) {
+  ScratchDir folder, settings;
+  const std::string file = folder.Write("frame.ANL", Example());
+  {
+    WindowRig rig(nullptr, settings.path());
+    rig.Open(file);
+    rig.ChooseSbc("100");
+    EXPECT_EQ(rig.form.Checks()->fails, 7);
+    rig.form.reviseGroups->trigger();
+    EXPECT_EQ(rig.form.Checks()->ok, 7);
+    EXPECT_EQ(rig.form.Revision()->Count(revise::Outcome::Revised), 7);
+    EXPECT_TRUE(rig.form.CountsLabel->text().endsWith("7 revised")) << rig.form.CountsLabel->text().toStdString();
+    rig.form.MaxTypesBox->setValue(3);
+    emit rig.form.MaxTypesBox->editingFinished();
+    EXPECT_EQ(rig.form.model().FootGroupCount, 3);
+    EXPECT_FALSE(rig.form.ApplySettings({{"founding-depth", "2"}, {"psi", "2"}}));
+    EXPECT_TRUE(Has(rig.boxes.texts.back(), "--psi: 2 is out of range"));
+    EXPECT_TRUE(rig.form.ApplySettings({{"founding-depth", "2"}, {"largest-side", "4.5"}}));
+    EXPECT_EQ(rig.form.Checks()->settings.foundingDepth, 2);
+
+    SettingsDialog dialog(rig.form.Project().Checks, rig.form.Project().Revision.limits, &rig.form);
+    const std::size_t rows = checks::SettingsInForce({}).size() + revise::LimitsInForce({}).size();
+    ASSERT_EQ(dialog.Fields.size(), rows);
+    dialog.Fields.back().second->setText("100");
+    EXPECT_EQ(dialog.Texts().back(), (std::pair<std::string, std::string>("least-bar-spacing", "100")));
+  }
+  WindowRig again(nullptr, settings.path());
+  again.Open(file);
+  EXPECT_TRUE(again.form.reviseGroups->isChecked());
+  EXPECT_EQ(again.form.MaxTypesBox->value(), 3);
+  EXPECT_EQ(again.form.Project().Checks.foundingDepth, 2);
+  EXPECT_EQ(again.form.Project().Revision.limits.largestSide, 4.5);
+  again.Open(folder.Write("other.ANL", Example()));
+  EXPECT_TRUE(again.form.reviseGroups->isChecked()) << "a new building starts with the switch as last set";
+  EXPECT_EQ(again.form.MaxTypesBox->value(), 0);
 }
 
 }  // namespace

@@ -17,7 +17,8 @@ using testing::Has;
 using testing::ReadFile;
 
 TEST(ProjectFile, KeepsWhatItDoesNotKnowAndRoundTrips) {
-  const ProjectSettings read = ParseProject(R"({"footmark_project": 1, "checks": {"basis": "LB"},
+  const ProjectSettings read = ParseProject(R"({"footmark_project": 1, "checks": {"basis": "LB", "psi": 0.7,
+    "sbc-basis": "net", "tie-beams": true}, "revision": {"revise": true, "max_types": 5, "largest-side": 4.5},
     "design": {"sbc_kn_m2": 150.5, "reference_volume_m3": 12.5, "later": [1, 2]},
     "column_offsets": [{"support": 7, "x": 1}, {"support": 3, "x": 0, "y": 0}],
     "project": {"name": "Block A", "revision": "P2", "colour": "red"},
@@ -30,6 +31,8 @@ TEST(ProjectFile, KeepsWhatItDoesNotKnowAndRoundTrips) {
   EXPECT_EQ(read.Project.Revision, "P2");
   EXPECT_EQ((std::tuple(read.Sheet.paper, read.Sheet.scale, read.Sheet.gridMerge, read.SendMethodDrawing)),
             std::tuple(Paper::kA2, 50, 0.15, true));
+  EXPECT_TRUE(read.Checks.psi == 0.7 && read.Checks.sbcBasis == checks::SbcBasis::Net && read.Checks.tieBeams);
+  EXPECT_TRUE(read.Revision.revise && read.Revision.maxTypes == 5 && read.Revision.limits.largestSide == 4.5);
 
   const std::string text = ProjectText(read);
   for (const char* kept : {"\"basis\": \"LB\"", "\"later\": [", "\"colour\": \"red\"", "\"sbc_kn_m2\": 150", "\"pen\": 2",
@@ -40,6 +43,8 @@ TEST(ProjectFile, KeepsWhatItDoesNotKnowAndRoundTrips) {
   EXPECT_EQ(again.Sbc, read.Sbc);
   EXPECT_EQ(again.MaxVolume, read.MaxVolume);
   EXPECT_EQ(again.Offsets.size(), 1u);
+  EXPECT_EQ(again.Checks.psi, 0.7);
+  EXPECT_EQ(again.Revision.limits.largestSide, 4.5);
   EXPECT_EQ(ProjectText(again), text);
   EXPECT_TRUE(Has(ProjectText(ProjectSettings{}), "\"paper\": \"auto\",\n    \"scale\": \"auto\""));
 }
@@ -61,7 +66,12 @@ TEST(ProjectFile, ABadFileIsToldWhereAndWhat) {
            {"{\"sheet\": {\"paper\": \"B4\"}}", "sheet.paper must be \"auto\", \"A3\", \"A2\", \"A1\" or \"A0\", not \"B4\""},
            {"{\"sheet\": {\"scale\": 75}}", "sheet.scale must be \"auto\", 50, 100 or 200, not 75"},
            {"{\"sheet\": {\"grid_merge_m\": 6}}", "sheet.grid_merge_m must be from 0 to 5 m, not 6"},
-           {"{\"send_to_cad\": {\"drawing\": \"both\"}}", "send_to_cad.drawing must be \"sheet\" or \"method\", not \"both\""}}) {
+           {"{\"send_to_cad\": {\"drawing\": \"both\"}}", "send_to_cad.drawing must be \"sheet\" or \"method\", not \"both\""},
+           {"{\"checks\": {\"psi\": 2}}", "checks.psi: 2 is out of range; psi is a number from 0 to 1"},
+           {"{\"checks\": {\"sbc-basis\": [1]}}", "checks.sbc-basis must be a number or a text, not [1]"},
+           {"{\"revision\": {\"revise\": \"yes\"}}", "revision.revise must be true or false"},
+           {"{\"revision\": {\"max_types\": 101}}", "revision.max_types must be 0 (as designed) to 100"},
+           {"{\"revision\": {\"largest-bar\": 14}}", "revision.largest-bar: 14 is not a bar diameter"}}) {
     std::string what = "read";
     try {
       ParseProject(text);
