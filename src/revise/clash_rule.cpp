@@ -23,25 +23,37 @@ std::optional<ClashBlock> BlockingClash(const std::vector<checks::Clash>& clashe
   return std::nullopt;
 }
 
-Room RoomToGrow(const std::vector<checks::FootingPlace>& places, const std::vector<int>& supports) {
-  std::vector<bool> own(places.size());
-  for (std::size_t i = 0; i < places.size(); ++i)
-    own[i] = std::find(supports.begin(), supports.end(), places[i].support) != supports.end();
-  Room room{std::numeric_limits<double>::infinity(), {}};
+std::vector<Room> RoomsOf(const std::vector<checks::FootingPlace>& places, const std::vector<int>& groupOf,
+                          int groups) {
+  std::vector<Room> rooms(static_cast<std::size_t>(groups), Room{std::numeric_limits<double>::infinity(), {}});
+  const auto keep = [&](int g, double side, const checks::FootingPlace& a, const checks::FootingPlace& b) {
+    if (g < 0) return;
+    Room& room = rooms[static_cast<std::size_t>(g)];
+    if (side < room.side) room = {side, {a.support, b.support, 0}};
+  };
   for (std::size_t i = 0; i < places.size(); ++i) {
-    if (!own[i]) continue;
     const checks::FootingPlace& a = places[i];
-    for (std::size_t j = 0; j < places.size(); ++j) {
-      if (j == i) continue;
+    for (std::size_t j = i + 1; j < places.size(); ++j) {
       const checks::FootingPlace& b = places[j];
       // Apart while the half sides together stay within the larger of the
-      // two centre distances; two of the group's own grow together.
+      // two centre distances; two of one group grow together.
       const double distance = std::max(std::fabs(a.x - b.x), std::fabs(a.z - b.z));
-      const double side = own[j] ? distance : 2 * distance - b.side;
-      if (side < room.side) room = {side, {a.support, b.support, 0}};
+      if (groupOf[i] >= 0 && groupOf[i] == groupOf[j]) {
+        keep(groupOf[i], distance, a, b);
+        continue;
+      }
+      keep(groupOf[i], 2 * distance - b.side, a, b);
+      keep(groupOf[j], 2 * distance - a.side, b, a);
     }
   }
-  return room;
+  return rooms;
+}
+
+Room RoomToGrow(const std::vector<checks::FootingPlace>& places, const std::vector<int>& supports) {
+  std::vector<int> groupOf(places.size(), -1);
+  for (std::size_t i = 0; i < places.size(); ++i)
+    if (std::find(supports.begin(), supports.end(), places[i].support) != supports.end()) groupOf[i] = 0;
+  return RoomsOf(places, groupOf, 1).front();
 }
 
 std::string NoRoomReason(const Room& room, const std::string& check) {

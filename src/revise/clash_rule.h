@@ -34,6 +34,11 @@ struct Room {
 };
 Room RoomToGrow(const std::vector<checks::FootingPlace>& places, const std::vector<int>& supports);
 
+// The room of every group at once: groupOf[i] is the group (0 .. groups - 1)
+// of places[i], -1 for none.
+std::vector<Room> RoomsOf(const std::vector<checks::FootingPlace>& places, const std::vector<int>& groupOf,
+                          int groups);
+
 // The reason a group cannot grow past its room, where `check` would pass.
 std::string NoRoomReason(const Room& room, const std::string& check);
 

@@ -91,12 +91,16 @@ void MergeFootingTypes(Model& model, DesignRevision& record) {
     // Each group's room to grow among the footings as they stand.
     const std::vector<checks::FootingPlace> places = checks::FootingPlaces(model);
     std::vector<double> counts(static_cast<std::size_t>(model.FootGroupCount) + 1);
-    std::vector<Room> rooms(counts.size());
+    std::vector<int> groupOfSupport(static_cast<std::size_t>(model.NumSupports) + 1, -1);
     for (int g = 1; g <= model.FootGroupCount; ++g) {
       const std::vector<int> supports = SupportsOf(model.FootGroups(g));
       counts[static_cast<std::size_t>(g)] = static_cast<double>(supports.size());
-      rooms[static_cast<std::size_t>(g)] = RoomToGrow(places, supports);
+      for (const int s : supports)
+        if (s >= 1 && s <= model.NumSupports) groupOfSupport[static_cast<std::size_t>(s)] = g;
     }
+    std::vector<int> groupOf;
+    for (const checks::FootingPlace& p : places) groupOf.push_back(groupOfSupport[static_cast<std::size_t>(p.support)]);
+    std::vector<Room> rooms = RoomsOf(places, groupOf, model.FootGroupCount + 1);  // by group number
     // The merge that adds the least concrete among those that grow no
     // footing into another; only when none is left, whatever the clash.
     std::optional<Candidate> best;
