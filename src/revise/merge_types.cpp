@@ -15,12 +15,13 @@ namespace footmark::revise {
 
 namespace {
 
-// Concrete of one footing as the quantities count it, m3: B^2 D and the
-// pedestal as a cube; none for a group without a design.
+// Concrete of one footing as the quantities count it, m3 to three decimals:
+// B^2 D and the pedestal as a cube; none for a group without a design.
 double Volume(const FootGroup& g) {
   if (!g.Designed) return 0;
   const auto mm = [](float x) { return std::round(x * 1000.0) / 1000; };
-  return mm(g.Size) * mm(g.Size) * mm(g.Depth) + mm(g.Pedestal) * mm(g.Pedestal) * mm(g.Pedestal);
+  const double v = mm(g.Size) * mm(g.Size) * mm(g.Depth) + mm(g.Pedestal) * mm(g.Pedestal) * mm(g.Pedestal);
+  return std::round(v * 1000) / 1000;
 }
 
 struct Candidate {

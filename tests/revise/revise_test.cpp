@@ -132,7 +132,7 @@ TEST(Revision, TheExamplesAndTheCapacityBuildingPassOrSayWhy) {
   MemoryFileSystem memory;
   memory.Add("capacity.ANL", bench::CapacityAnalysisFile());
   int revised = 0, designed = 0, cannot = 0;
-  for (const std::string file : {testing::SourcePath("examples/frame-4x3-2storey.ANL"),
+  for (const std::string& file : {testing::SourcePath("examples/frame-4x3-2storey.ANL"),
                                  testing::SourcePath("examples/frame-6x5-4storey.ANL"),
                                  testing::SourcePath("examples/frame-5x4-wind.ANL"), std::string("capacity.ANL")}) {
     const FileSystem& fs = file == "capacity.ANL" ? memory : disk;
@@ -175,8 +175,9 @@ TEST(FewerTypes, TheSixByFiveExampleInFiveTypes) {
           << "F" << g << " is smaller than the method's F" << m;
     }
     const GroupRevision* r = record->Find(g);
-    if (checks.groups[static_cast<std::size_t>(g - 1)].check.verdict != Verdict::Ok)
+    if (checks.groups[static_cast<std::size_t>(g - 1)].check.verdict != Verdict::Ok) {
       EXPECT_TRUE(r && r->reason.ends_with("combined footing required")) << "F" << g << ": " << (r ? r->reason : "");
+    }
   }
   EXPECT_GT(record->merging->concrete, 0);
   EXPECT_NEAR(record->concrete - record->concreteMethod, record->merging->concrete, 1e-6)
