@@ -204,8 +204,8 @@ void CheckTogether(const Options& o) {
 
 const OptionSpec* FindOption(const std::string& name) {
   for (const OptionGroup& group : OptionTable())
-    for (const OptionSpec& spec : group.options)
-      if (name == spec.name || (spec.alias && name == spec.alias)) return &spec;
+    for (const OptionSpec& option : group.options)
+      if (name == option.name || (option.alias && name == option.alias)) return &option;
   return nullptr;
 }
 
@@ -248,23 +248,23 @@ Options ParseOptions(const std::vector<std::string>& args) {
     }
     const std::size_t equals = arg.starts_with("--") ? arg.find('=') : std::string::npos;
     const std::string name = arg.substr(0, equals);
-    const OptionSpec* spec = FindOption(name);
-    if (!spec) throw std::invalid_argument("unknown option " + name);
+    const OptionSpec* option = FindOption(name);
+    if (!option) throw std::invalid_argument("unknown option " + name);
     std::string value;
-    if (!spec->value) {
+    if (!option->value) {
       if (equals != std::string::npos) throw std::invalid_argument(name + " takes no value");
     } else {
-      if (std::find(given.begin(), given.end(), spec) != given.end() && !spec->repeats)
-        throw std::invalid_argument(std::string(spec->name) + " is given twice: it takes one value");
+      if (std::find(given.begin(), given.end(), option) != given.end() && !option->repeats)
+        throw std::invalid_argument(std::string(option->name) + " is given twice: it takes one value");
       if (equals != std::string::npos)
         value = arg.substr(equals + 1);
       else if (i + 1 < args.size() && !LooksLikeOption(args[i + 1]))
         value = args[++i];
-      if (value.empty()) throw std::invalid_argument(std::string(spec->name) + " needs " + spec->rule.needs);
+      if (value.empty()) throw std::invalid_argument(std::string(option->name) + " needs " + option->rule.needs);
     }
-    given.push_back(spec);
+    given.push_back(option);
     try {
-      spec->rule.apply(o, spec->name, value);
+      option->rule.apply(o, option->name, value);
     } catch (const ProgramEnd& e) {
       throw std::invalid_argument(e.what());
     }
