@@ -29,6 +29,13 @@ struct CheckSettings {
   std::optional<double> jointHeight;
   double clearanceGap = 100;  // mm: footings closer than this are reported
   bool tieBeams = false;      // tie beams take the lateral actions: no overturning or sliding checks
+  // Combined footings (with a revision): footings that overlap, or leave a
+  // face to face gap under combiningGap, share one footing of at most
+  // combinedColumns columns; a column's transverse band reaches bandRule
+  // times the effective depth beyond each of its faces.
+  double combiningGap = 100;  // mm
+  double combinedColumns = 3;
+  double bandRule = 0.75;
 };
 
 struct SettingRow {

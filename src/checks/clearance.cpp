@@ -16,21 +16,62 @@ double Mm(double metres) { return std::round(metres * 1000) / 1000; }
 
 }  // namespace
 
-std::vector<FootingPlace> FootingPlaces(const Model& model) {
+std::vector<FootingPlace> IsolatedPlaces(const Model& model) {
+  std::vector<bool> combined(static_cast<std::size_t>(model.NumSupports) + 1);
+  for (const CombinedArea& a : model.CombinedAreas)
+    for (const int s : a.supports)
+      if (s >= 1 && s <= model.NumSupports) combined[static_cast<std::size_t>(s)] = true;
   std::vector<FootingPlace> places;
   for (int s = 1; s <= model.NumSupports; ++s) {
     const FootingRecord& f = model.Footings[s];
-    if (!(f.FootSize > 0)) continue;
+    if (!(f.FootSize > 0) || combined[static_cast<std::size_t>(s)]) continue;
     places.push_back({s, Mm(f.PosX + ColumnShift(f.ColDepth, f.OffsetX)),
                       Mm(f.PosY + ColumnShift(f.ColWidth, f.OffsetY)), Mm(f.FootSize)});
   }
   return places;
 }
 
+std::vector<FootingPlace> FootingPlaces(const Model& model) {
+  std::vector<FootingPlace> places = IsolatedPlaces(model);
+  // A rectangle is the union of squares of its width sliding along its
+  // length, so the gaps to it are the gaps to the nearest of them. Every
+  // square of one combined footing carries its lowest support, so that they
+  // never clash with each other.
+  for (const CombinedArea& a : model.CombinedAreas) {
+    if (a.supports.empty()) continue;
+    const bool alongX = a.sizeX >= a.sizeZ;
+    const double width = Mm(std::min(a.sizeX, a.sizeZ)), run = std::max(a.sizeX, a.sizeZ) - width;
+    const int squares = static_cast<int>(std::ceil(run / width - 1e-9)) + 1;
+    for (int k = 0; k < squares; ++k) {
+      const double along = squares > 1 ? -run / 2 + run * k / (squares - 1) : 0;
+      const double x = Mm(alongX ? a.x + along : a.x), z = Mm(alongX ? a.z : a.z + along);
+      places.push_back({a.supports.front(), x, z, width});
+    }
+  }
+  return places;
+}
+
 namespace {
+
+// Each pair once, its least gap, ordered by supportA then supportB: a
+// combined footing meets a footing through more than one of its squares.
+std::vector<Clash> Closest(std::vector<Clash> clashes) {
+  std::stable_sort(clashes.begin(), clashes.end(), [](const Clash& a, const Clash& b) {
+    return a.supportA != b.supportA ? a.supportA < b.supportA
+           : a.supportB != b.supportB ? a.supportB < b.supportB
+                                      : a.gap < b.gap;
+  });
+  clashes.erase(std::unique(clashes.begin(), clashes.end(),
+                            [](const Clash& a, const Clash& b) {
+                              return a.supportA == b.supportA && a.supportB == b.supportB;
+                            }),
+                clashes.end());
+  return clashes;
+}
 
 // The pair when it overlaps or stands closer than warnGap.
 std::optional<Clash> PairClash(const FootingPlace& a, const FootingPlace& b, double warnGap) {
+  if (a.support == b.support) return std::nullopt;  // two squares of one combined footing
   const double half = (a.side + b.side) / 2;
   // Far apart along one axis even before the gaps are rounded to the mm.
   if (std::fabs(a.x - b.x) - half >= warnGap + 0.0005 || std::fabs(a.z - b.z) - half >= warnGap + 0.0005)
@@ -54,7 +95,7 @@ std::vector<Clash> FindClashes(const std::vector<FootingPlace>& places, double w
   for (std::size_t i = 0; i < places.size(); ++i)
     for (std::size_t j = i + 1; j < places.size(); ++j)
       if (const auto c = PairClash(places[i], places[j], warnGap)) clashes.push_back(*c);
-  return clashes;
+  return Closest(std::move(clashes));
 }
 
 std::vector<Clash> ClashesOf(const std::vector<FootingPlace>& places, const std::vector<int>& supports,
@@ -77,10 +118,7 @@ std::vector<Clash> ClashesOf(const std::vector<FootingPlace>& places, const std:
       if (j != i && !(own[j] && j < i))  // a pair of the group's own once
         if (const auto c = PairClash(places[i], places[j], warnGap)) clashes.push_back(*c);
   }
-  std::sort(clashes.begin(), clashes.end(), [](const Clash& a, const Clash& b) {
-    return std::pair{a.supportA, a.supportB} < std::pair{b.supportA, b.supportB};
-  });
-  return clashes;
+  return Closest(std::move(clashes));
 }
 
 }  // namespace footmark::checks

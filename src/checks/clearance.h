@@ -31,8 +31,12 @@ struct Clash {
 };
 
 // Every support's footing as the plan places it: the column centre and the
-// footing side of its size class. Supports without a size are left out.
+// footing side of its size class. Supports without a size are left out. A
+// combined footing stands in for its supports as squares of its width
+// covering its rectangle, each carrying a support of its own.
 std::vector<FootingPlace> FootingPlaces(const Model& model);
+// The isolated footings only: supports in a combined footing are left out.
+std::vector<FootingPlace> IsolatedPlaces(const Model& model);
 
 // Every pair that overlaps or stands closer than warnGap (m), ordered by
 // supportA then supportB.

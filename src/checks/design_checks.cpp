@@ -226,3 +226,24 @@ std::vector<std::string> MethodAssumptions(const Model& model) {
 }
 
 }  // namespace footmark::checks
+
+namespace footmark::checks {
+
+void AddCombined(DesignChecks& checks, std::vector<combined::CombinedFooting> footings) {
+  for (const combined::CombinedFooting& f : footings) {
+    const int count = static_cast<int>(f.supports.size());
+    checks.allFootings += count;
+    switch (f.verdict) {
+      case Verdict::Ok: ++checks.ok; break;
+      case Verdict::Fails: ++checks.fails; break;
+      case Verdict::NotDesigned: ++checks.notDesigned; break;
+    }
+    if (f.verdict == Verdict::NotDesigned) continue;
+    checks.footings += count;
+    checks.concrete = Rounded(checks.concrete + Rounded(f.concrete, 3), 3);
+    checks.steel = Rounded(checks.steel + Rounded(f.steel, 2), 2);
+  }
+  checks.combined = std::move(footings);
+}
+
+}  // namespace footmark::checks

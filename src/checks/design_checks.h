@@ -13,6 +13,7 @@
 #include "checks/check_result.h"
 #include "checks/check_settings.h"
 #include "checks/clearance.h"
+#include "combined/combined_footing.h"
 #include "loads/combinations.h"
 #include "model/model.h"
 
@@ -68,7 +69,14 @@ struct DesignChecks {
   std::vector<std::string> assumptions;            // MethodAssumptions(model)
   // Footings that overlap or stand closer than the warning gap, as placed.
   std::vector<Clash> clashes;
+  // Combined footings where isolated ones clashed (a revision's), CF1 first;
+  // the counts and totals above include them (AddCombined).
+  std::vector<combined::CombinedFooting> combined;
 };
+
+// Puts the combined footings into the checked design: their verdicts count
+// as the groups' do, their concrete and steel join the totals.
+void AddCombined(DesignChecks& checks, std::vector<combined::CombinedFooting> footings);
 
 // Checks every group of model.FootGroups (1 .. FootGroupCount) on the load
 // cases of model.Loads (the design's own reactions, every case alike, when

@@ -171,6 +171,34 @@ void JsonLoadBasis(Json& j, const checks::DesignChecks& checks) {
 
 }  // namespace
 
+void JsonCheck(Json& j, const Check& c) {
+  j.BeginObject()
+      .Field("id", c.id)
+      .Field("name", c.name)
+      .Field("clause", c.clause)
+      .Key("demand")
+      .Number(DecimalText(c.demand, c.decimals + 1))
+      .Key("capacity")
+      .Number(DecimalText(c.capacity, c.decimals + 1))
+      .Field("unit", c.unit)
+      .Key("utilisation")
+      .Number(DecimalText(c.utilisation, kRatioDecimals))
+      .Key("method_utilisation")
+      .Number(DecimalText(c.methodUtilisation, kRatioDecimals))
+      .Field("status", checks::StatusText(c.status));
+  JsonWhere(j, c.support, c.combination);
+  if (c.loadCase > 0) j.Field("load_case", c.loadCase);
+  if (!c.reactions.empty()) j.Field("reactions", c.reactions);
+  j.Key("rated").Bool(c.rated);
+  if (!c.note.empty()) j.Field("note", c.note);
+  if (!c.working.empty()) {
+    j.Key("working").BeginArray();
+    for (const std::string& line : c.working) j.String(line);
+    j.EndArray();
+  }
+  j.EndObject();
+}
+
 void JsonChecks(Json& j, const checks::DesignChecks& checks) {
   j.Key("checks").BeginArray();
   for (const GroupCheck& g : checks.groups) {
@@ -189,33 +217,7 @@ void JsonChecks(Json& j, const checks::DesignChecks& checks) {
     j.EndObject();
     if (!fc.barDetail.empty()) j.Field("bar_detail", fc.barDetail);
     j.Key("checks").BeginArray();
-    for (const Check& c : fc.checks) {
-      j.BeginObject()
-          .Field("id", c.id)
-          .Field("name", c.name)
-          .Field("clause", c.clause)
-          .Key("demand")
-          .Number(DecimalText(c.demand, c.decimals + 1))
-          .Key("capacity")
-          .Number(DecimalText(c.capacity, c.decimals + 1))
-          .Field("unit", c.unit)
-          .Key("utilisation")
-          .Number(DecimalText(c.utilisation, kRatioDecimals))
-          .Key("method_utilisation")
-          .Number(DecimalText(c.methodUtilisation, kRatioDecimals))
-          .Field("status", checks::StatusText(c.status));
-      JsonWhere(j, c.support, c.combination);
-      if (c.loadCase > 0) j.Field("load_case", c.loadCase);
-      if (!c.reactions.empty()) j.Field("reactions", c.reactions);
-      j.Key("rated").Bool(c.rated);
-      if (!c.note.empty()) j.Field("note", c.note);
-      if (!c.working.empty()) {
-        j.Key("working").BeginArray();
-        for (const std::string& line : c.working) j.String(line);
-        j.EndArray();
-      }
-      j.EndObject();
-    }
+    for (const Check& c : fc.checks) JsonCheck(j, c);
     j.EndArray().EndObject();
   }
   j.EndArray();

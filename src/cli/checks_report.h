@@ -16,4 +16,7 @@ void WriteChecks(std::ostream& out, const checks::DesignChecks& checks);
 
 void JsonChecks(Json& j, const checks::DesignChecks& checks);
 
+// One check as an object: its figures, status, where it governs, its working.
+void JsonCheck(Json& j, const checks::Check& c);
+
 }  // namespace footmark::cli

@@ -124,7 +124,12 @@ const std::vector<OptionGroup>& OptionTable() {
          Setting("joint-height")},
         {"--clearance-gap", "MM", "footings closer than this are reported (100)", Setting("clearance-gap")},
         {"--tie-beams", "yes|no", "tie beams take the lateral actions: no overturning or sliding checks (no)",
-         Setting("tie-beams")}}},
+         Setting("tie-beams")},
+        {"--combining-gap", "MM", "with --revise, footings closer than this face to face are combined (100)",
+         Setting("combining-gap")},
+        {"--combined-columns", "N", "the most columns on one combined footing, 2 or 3 (3)", Setting("combined-columns")},
+        {"--band-width", "K", "a combined footing's column band: the column and K d each side (0.75)",
+         Setting("band-width")}}},
       {"Revision of what fails, and fewer footing types (the outputs show the result, with a record of every "
        "step):",
        {{"--revise", nullptr,

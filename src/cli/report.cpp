@@ -6,6 +6,7 @@
 #include "cli/bar_schedule_report.h"
 #include "cli/checks_report.h"
 #include "cli/json.h"
+#include "cli/combined_report.h"
 #include "cli/revision_report.h"
 #include "cli/text_table.h"
 #include "design/schedules.h"
@@ -90,6 +91,7 @@ void WriteTextReport(std::ostream& out, const Model& model, const RunRecord& run
     WriteBarSchedule(out, run.checks->bars);
   }
   if (run.revision) WriteRevision(out, *run.revision);
+  if (run.checks) WriteCombined(out, *run.checks);
   if (run.drawingFile) out << "\nDrawing written to " << *run.drawingFile << '\n';
   for (const auto& [what, file] : run.written) out << what << " written to " << file << '\n';
 }
@@ -193,6 +195,7 @@ std::string JsonReport(const Model& model, const RunRecord& run) {
         JsonBarSchedule(j, run.checks->bars);
       }
       if (run.revision) JsonRevision(j, *run.revision);
+      if (run.checks && !run.checks->combined.empty()) JsonCombined(j, *run.checks);
     }
     if (run.drawingFile) j.Key("drawing").FileName(*run.drawingFile);
     if (!run.written.empty()) {

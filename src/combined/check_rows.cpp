@@ -20,8 +20,7 @@ CheckRow Rated(std::string id, std::string name, std::string clause, double dema
   c.demand = demand, c.capacity = capacity, c.unit = std::move(unit), c.decimals = decimals;
   c.utilisation = u;
   c.status = u <= 1 + 1e-9 ? checks::Status::Pass : checks::Status::Fail;
-  c.combination = combination;
-  r.combination = std::move(combination);
+  c.combination = std::move(combination);
   return r;
 }
 
@@ -29,6 +28,7 @@ CheckRow NotApplicable(std::string id, std::string name, std::string clause, std
   CheckRow r;
   r.check.id = std::move(id), r.check.name = std::move(name), r.check.clause = std::move(clause);
   r.check.status = checks::Status::NotApplicable;
+  r.check.rated = false;
   r.check.note = std::move(note);
   return r;
 }
@@ -105,7 +105,7 @@ void SoilRows(const Line& line, const Size& size, const std::vector<Loaded>& cas
     }
     if (q <= qn) continue;
     qn = q;
-    c2.combination = CaseName(line, cases, static_cast<int>(k2));
+    c2.check.combination = CaseName(line, cases, static_cast<int>(k2));
     c2.check.demand = q;
     c2.check.unit = "kN/m2", c2.check.decimals = 2;
     if (c2.check.status == checks::Status::Fail) continue;
@@ -122,7 +122,7 @@ void SoilRows(const Line& line, const Size& size, const std::vector<Loaded>& cas
     if (!(c.sumN > 0) || carried) continue;
     c2.check.status = checks::Status::Fail;
     c2.check.note = "the resultant of " + c.combination->name + " lies off the base: no soil pressure balances it";
-    c2.combination = c.combination->name;
+    c2.check.combination = c.combination->name;
   }
   rows.push_back(c2);
 }

@@ -66,9 +66,10 @@ struct LengthTrial {
   bool clashes = false;           // the rectangle runs into an outside footing
 };
 
+// A check as the isolated footings' are kept (its governing combination in
+// check.combination, empty where none enters).
 struct CheckRow {
   checks::Check check;
-  std::string combination;  // the governing one; empty where none enters
 };
 
 struct CombinedFooting {

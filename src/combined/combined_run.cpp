@@ -16,6 +16,7 @@ CombinedFooting Refused(const SetLine& line) {
   CheckRow c0;
   c0.check.id = "C0", c0.check.name = "input sanity, the set on one grid line";
   c0.check.demand = 1, c0.check.utilisation = 1, c0.check.status = checks::Status::Fail;
+  c0.check.rated = false;
   c0.check.note = "not designed: " + line.recommendation;
   f.checks.push_back(c0);
   return f;
@@ -39,12 +40,14 @@ checks::Clash Joins(int a, int b) {
 }  // namespace
 
 std::vector<CombinedFooting> DesignCombinedFootings(const std::vector<PlanSupport>& plan, const Settings& settings,
-                                                    const InputsFor& inputsFor) {
+                                                    const InputsFor& inputsFor,
+                                                    const std::vector<checks::Clash>& forced) {
   std::vector<checks::FootingPlace> places;
   for (const PlanSupport& p : plan) places.push_back(p.footing);
   std::vector<checks::Clash> pairs;
   for (const checks::Clash& c : checks::FindClashes(places, std::max(settings.combiningGap, settings.clearanceGap)))
     if (Combines(c, settings.combiningGap)) pairs.push_back(c);
+  for (const checks::Clash& c : forced) pairs.push_back(Joins(c.supportA, c.supportB));
   std::map<std::vector<int>, CombinedFooting> designs;  // by members: a set that did not grow keeps its design
   // Each round joins at least two sets, so the rounds end.
   for (;;) {

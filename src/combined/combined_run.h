@@ -19,7 +19,10 @@ using InputsFor = std::function<CombinedInput(const SetLine& line)>;
 // One entry per set, ordered by lowest support: designed footings marked
 // CF1, CF2, ... in that order; sets that are not designed carry their
 // recommendation as the reason (verdict not designed, C0 failing).
+// `forced`: pairs that combine whatever their footings' gap, as when an
+// isolated footing can pass its checks only by growing into its neighbour.
 std::vector<CombinedFooting> DesignCombinedFootings(const std::vector<PlanSupport>& plan, const Settings& settings,
-                                                    const InputsFor& inputsFor);
+                                                    const InputsFor& inputsFor,
+                                                    const std::vector<checks::Clash>& forced = {});
 
 }  // namespace footmark::combined

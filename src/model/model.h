@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/table.h"
 
@@ -108,6 +109,17 @@ struct FootGroup {
   bool Designed = false;    // a pedestal candidate was accepted
 };
 
+// A combined footing that took supports out of their isolated groups: its
+// rectangle in plan, model axes (x, and z as plan y), m. A set that could
+// not be designed keeps its isolated footings: one area for each, all with
+// the set's supports.
+struct CombinedArea {
+  std::string mark;           // "CF1"; empty when not designed
+  std::vector<int> supports;  // ascending
+  double x = 0, z = 0;        // centre
+  double sizeX = 0, sizeZ = 0;
+};
+
 using CountedSet = Table<float, kMaxSetValues>;
 
 struct Model {
@@ -169,6 +181,8 @@ struct Model {
   Table<int16, kMaxClasses> MergeOrder{"MergeOrder"};
   Table<FootGroup, kMaxFootGroups> FootGroups{"FootGroups"};
   int16 FootGroupCount = 0;
+  // Supports taken out of the groups into combined footings (a revision's).
+  std::vector<CombinedArea> CombinedAreas;
   Table<float, kMaxPedSizes> PedSizes{"PedSizes"};
   Table<float, 13, 7> ShearTable{"ShearTable"};
   int16 GradeCol = 0;

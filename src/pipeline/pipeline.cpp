@@ -13,6 +13,7 @@
 #include "dxf/dxf_writer.h"
 #include "report/calculation_report.h"
 #include "revise/revise.h"
+#include "combined/combined_footing.h"
 #include "svg/svg_writer.h"
 #include "workbook/workbook.h"
 #include "model/analysis_reader.h"
@@ -143,12 +144,18 @@ WrittenFiles WriteOutputs(const Model& model, const checks::DesignChecks& checks
 checks::DesignChecks CheckedDesign(Model& model, const checks::CheckSettings& settings,
                                    const revise::RevisionRequest& revision,
                                    std::optional<revise::DesignRevision>* record) {
+  model.CombinedAreas.clear();  // the method's groups, as the design has just formed them
   if (!revision.Any()) return checks::CheckDesign(model, settings);
   const checks::DesignChecks method = checks::CheckDesign(model, settings);
   revise::DesignRevision steps = revise::StartRevision(model, method, revision);
   if (revision.maxTypes > 0) revise::MergeFootingTypes(model, steps);
-  if (revision.revise) revise::ReviseFailingGroups(model, settings, steps, &method);
+  std::vector<combined::CombinedFooting> combined;
+  if (revision.revise) {
+    revise::ReviseFailingGroups(model, settings, steps, &method);
+    combined = revise::CombineClashingFootings(model, settings, steps);
+  }
   checks::DesignChecks checks = checks::CheckDesign(model, settings);
+  checks::AddCombined(checks, std::move(combined));
   revise::CloseRevision(checks, steps);
   if (record) *record = std::move(steps);
   return checks;

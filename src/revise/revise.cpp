@@ -24,6 +24,7 @@ const char* OutcomeText(Outcome outcome) {
     case Outcome::Revised: return "revised";
     case Outcome::Designed: return "designed";
     case Outcome::CannotBeRevised: return "cannot be revised";
+    case Outcome::Combined: return "combined";
   }
   return "";
 }

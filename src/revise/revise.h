@@ -5,6 +5,7 @@
 #pragma once
 
 #include "checks/design_checks.h"
+#include "combined/combined_footing.h"
 #include "revise/revision.h"
 
 namespace footmark::revise {
@@ -30,6 +31,16 @@ void MergeFootingTypes(Model& model, DesignRevision& record);
 // group that no merge changed.
 void ReviseFailingGroups(Model& model, const checks::CheckSettings& settings, DesignRevision& record,
                          const checks::DesignChecks* method = nullptr);
+
+// Supports whose isolated footings overlap, stand closer face to face than
+// the combining gap, or could pass only by growing into each other become
+// combined footings CF1, CF2, ... (the sets that cannot be one rectangle on
+// a grid line stay not designed, with the footing recommended). Their
+// supports leave their groups (model.CombinedAreas holds them); a group
+// that loses supports is judged again and revised where it fails, and the
+// record says where its supports went.
+std::vector<combined::CombinedFooting> CombineClashingFootings(Model& model, const checks::CheckSettings& settings,
+                                                               DesignRevision& record);
 
 // The quantities of the design as it leaves, from its checks.
 void CloseRevision(const checks::DesignChecks& now, DesignRevision& record);

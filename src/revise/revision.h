@@ -64,8 +64,11 @@ struct Change {
   double ratioBefore = 0, ratioAfter = 0;  // its utilisation before the first step and after the last
 };
 
-enum class Outcome { Revised, Designed, CannotBeRevised };
-const char* OutcomeText(Outcome outcome);  // "revised", "designed", "cannot be revised"
+// Combined: supports left the group for combined footings, and what
+// remains passes as it is (or nothing remains).
+enum class Outcome { Revised, Designed, CannotBeRevised, Combined };
+// "revised", "designed", "cannot be revised", "combined"
+const char* OutcomeText(Outcome outcome);
 
 // Two footings that meet: one of the group's and another.
 struct RevisionClash {
@@ -93,6 +96,8 @@ struct GroupRevision {
   std::string governingBefore, governingAfter;  // check ids
   double ratioBefore = 0, ratioAfter = 0;
   std::optional<RevisionClash> clash;
+  // Supports that left the group for combined footings: "supports 9, 14 to CF1".
+  std::string combined;
 };
 
 // One merge of two footing groups into one.

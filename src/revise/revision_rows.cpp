@@ -20,7 +20,14 @@ std::string MethodMarks(const std::vector<int>& methodGroups) {
 std::vector<ChangeRow> ChangeRows(const DesignRevision& record) {
   std::vector<ChangeRow> rows;
   for (const GroupRevision& g : record.groups) {
-    const std::string mark = "F" + IntText(g.group), outcome = OutcomeText(g.outcome);
+    // A group whose supports all went to combined footings has no mark now.
+    const std::string mark = g.group > 0 ? "F" + IntText(g.group) : "-";
+    const std::string outcome = OutcomeText(g.outcome);
+    if (!g.combined.empty() && (g.outcome == Outcome::Combined || g.outcome == Outcome::CannotBeRevised)) {
+      const std::string why = g.reason.empty() ? "" : g.reason + "; ";
+      rows.push_back({mark, outcome, "", "", "", "", why + g.combined, g.ratioBefore, g.ratioAfter, false});
+      if (g.changes.empty() || g.outcome == Outcome::CannotBeRevised) continue;
+    }
     if (g.outcome == Outcome::CannotBeRevised) {
       rows.push_back({mark, outcome, "", "", "", "", g.reason, g.ratioBefore, g.ratioAfter, false});
       continue;
@@ -85,7 +92,10 @@ std::string RevisionSummary(const DesignRevision& record) {
   const auto groups = [](int n) { return IntText(n) + (n == 1 ? " group " : " groups "); };
   return groups(record.Count(Outcome::Revised)) + "revised, " + groups(record.Count(Outcome::Designed)) +
          "designed without the reference volume, " + groups(record.Count(Outcome::CannotBeRevised)) +
-         "that cannot be revised";
+         "that cannot be revised" +
+         (record.Count(Outcome::Combined) > 0
+              ? ", " + groups(record.Count(Outcome::Combined)) + "giving supports to combined footings"
+              : "");
 }
 
 std::string MergingSummary(const Merging& m) {

@@ -1,0 +1,120 @@
+#include "combined/model_inputs.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "checks/clearance.h"
+#include "model/column_offsets.h"
+
+namespace footmark::combined {
+
+namespace {
+
+Action AtBase(const loads::Reaction& r, double h) {
+  return {r.fy, r.mx + h * r.fz, r.mz - h * r.fx, r.fx, r.fz};
+}
+
+Combination Combined(const loads::Combination& c) { return {c.name, c.deadFactor, c.lateral, 0, {}}; }
+
+std::vector<loads::Term> Sum(std::vector<loads::Term> a, const std::vector<loads::Term>& b, double factor) {
+  for (const loads::Term& t : b) a.push_back({t.index, factor * t.factor});
+  return a;
+}
+
+struct Built {
+  Combination combination;
+  std::vector<loads::Term> terms;
+};
+
+}  // namespace
+
+std::vector<PlanSupport> PlanOf(const Model& model) {
+  std::vector<PlanSupport> plan;
+  for (const checks::FootingPlace& p : checks::IsolatedPlaces(model)) {
+    const FootingRecord& f = model.Footings[p.support];
+    plan.push_back({p, std::round(f.PosX * 1000.0) / 1000, std::round(f.PosY * 1000.0) / 1000});
+  }
+  return plan;
+}
+
+Settings SettingsOf(const Model& model, const checks::CheckSettings& s) {
+  Settings out;
+  out.fck = model.Fck, out.fy = model.Fe;
+  out.sbc = model.SBC;
+  out.netSbc = s.sbcBasis == checks::SbcBasis::Net;
+  out.lateralIncrease = s.seismicIncrease / 100;
+  out.foundingDepth = s.foundingDepth;
+  out.soilWeight = s.soilWeight, out.concreteWeight = s.concreteWeight;
+  out.bandRule = s.bandRule;
+  out.combiningGap = s.combiningGap / 1000;
+  out.clearanceGap = s.clearanceGap / 1000;
+  out.maxColumns = static_cast<int>(std::lround(s.combinedColumns));
+  out.friction = s.friction;
+  return out;
+}
+
+CombinedInput InputsOf(const Model& model, const checks::CheckBasis& basis, const SetLine& line) {
+  CombinedInput in;
+  in.axis = line.axis;
+  const loads::CombinationSets& sets = basis.combinations;
+  double h = 0;
+  for (const int s : line.supports) {
+    const FootingRecord& f = model.Footings[s];
+    ColumnInput c;
+    c.support = s;
+    c.joint = std::atoi(f.JointNo.c_str());
+    c.x = std::round((f.PosX + ColumnShift(f.ColDepth, f.OffsetX)) * 1000) / 1000;
+    c.z = std::round((f.PosY + ColumnShift(f.ColWidth, f.OffsetY)) * 1000) / 1000;
+    c.gridX = std::round(f.PosX * 1000.0) / 1000, c.gridZ = std::round(f.PosY * 1000.0) / 1000;
+    c.columnX = f.ColDepth, c.columnZ = f.ColWidth;
+    if (f.FootGroupNo >= 1 && f.FootGroupNo <= model.FootGroupCount) {
+      const FootGroup& g = model.FootGroups[f.FootGroupNo];
+      h = std::max(h, std::round(g.Depth * 1000.0) / 1000);
+      // A pedestal the group was given stands on the combined footing too.
+      if (g.Designed && g.Pedestal * 1000 > std::max(f.ColDepth, f.ColWidth))
+        c.pedestalX = c.pedestalZ = std::round(g.Pedestal * 1000.0);
+    }
+    in.columns.push_back(c);
+  }
+  if (basis.settings.jointHeight) h = *basis.settings.jointHeight;
+
+  std::vector<Built> service, factored, stability;
+  for (const loads::Combination& c : sets.service) service.push_back({Combined(c), c.terms});
+  for (const loads::Combination& c : sets.factored) factored.push_back({Combined(c), c.terms});
+  for (const loads::Combination& c : sets.uplift) stability.push_back({Combined(c), c.terms});
+  if (sets.fallback) {
+    // The method's convention: the first printed case is the sustained one.
+    in.loadWarning = "the load cases could not all be classified: every printed case is taken alike";
+  } else {
+    // The footing is centred on DL + LL and its length chosen under 1.5(DL + LL).
+    const std::vector<loads::Term> gravity = Sum(sets.dead, sets.live, 1);
+    const auto find = [](const std::vector<Built>& list, const std::string& name) {
+      return static_cast<std::size_t>(
+          std::find_if(list.begin(), list.end(), [&](const Built& b) { return b.combination.name == name; }) -
+          list.begin());
+    };
+    const bool live = !sets.live.empty();
+    in.resultantCase = find(service, live ? "DL + LL" : "DL");
+    if (in.resultantCase == service.size()) service.push_back({{"DL + LL", 1, false, 0, {}}, gravity});
+    in.lengthCase = find(factored, live ? "1.5(DL + LL)" : "1.5DL");
+    if (in.lengthCase == factored.size()) factored.push_back({{"1.5(DL + LL)", 1.5, false, 0, {}}, Sum({}, gravity, 1.5)});
+    // Sliding under the dead load and each lateral action, 1.4 on the
+    // horizontal force against 0.9 of the weight (IS 456 20.2).
+    for (const loads::LateralCase& x : sets.laterals)
+      for (const double sign : {1.0, -1.0})
+        stability.push_back({{"0.9DL " + std::string(sign > 0 ? "+ " : "- ") + x.label, 0.9, true, 1.4, {}},
+                             Sum(sets.dead, {{x.index, 1}}, sign)});
+  }
+  const auto fill = [&](std::vector<Built>& list, std::vector<Combination>& out) {
+    for (Built& b : list) {
+      for (const int s : line.supports) b.combination.actions.push_back(AtBase(loads::Evaluate(*basis.file, s, b.terms), h));
+      out.push_back(std::move(b.combination));
+    }
+  };
+  fill(service, in.service);
+  fill(factored, in.factored);
+  fill(stability, in.stability);
+  return in;
+}
+
+}  // namespace footmark::combined

@@ -1,0 +1,181 @@
+// Combined footings after the revision: supports whose isolated footings
+// overlap, nearly touch, or could pass only by growing into each other
+// leave their groups for one footing under both. The groups that lose
+// supports are judged again without them, and revised again where they
+// still fail; a group that can pass only by growing into a combined footing
+// joins it. Each round adds a pair, so the rounds end.
+#include <algorithm>
+#include <map>
+
+#include "combined/model_inputs.h"
+#include "model/numerics.h"
+#include "revise/group_revision.h"
+#include "revise/revise.h"
+
+namespace footmark::revise {
+
+namespace {
+
+checks::Clash Pair(int a, int b) {
+  checks::Clash c;
+  c.supportA = std::min(a, b), c.supportB = std::max(a, b);
+  c.gapX = c.gapZ = c.gap = -1;
+  c.overlap = true;
+  return c;
+}
+
+// The pairs of groups that could pass only by growing into a neighbour.
+bool AddBlocked(const DesignRevision& record, std::vector<checks::Clash>& forced) {
+  bool added = false;
+  for (const GroupRevision& g : record.groups) {
+    if (g.outcome != Outcome::CannotBeRevised || !g.clash || g.clash->other < 1) continue;
+    const checks::Clash c = Pair(g.clash->support, g.clash->other);
+    const bool known = std::any_of(forced.begin(), forced.end(), [&](const checks::Clash& f) {
+      return f.supportA == c.supportA && f.supportB == c.supportB;
+    });
+    if (!known) forced.push_back(c), added = true;
+  }
+  return added;
+}
+
+// A designed footing's rectangle; a set that is not designed keeps its
+// isolated footings, as squares that stand clear of every other footing.
+void AddAreas(const combined::CombinedFooting& f, const std::map<int, combined::PlanSupport>& seen,
+              std::vector<CombinedArea>& areas) {
+  std::vector<int> supports = f.supports;
+  std::sort(supports.begin(), supports.end());
+  if (f.L > 0) {
+    const bool alongX = f.axis == combined::Axis::X;
+    areas.push_back({f.mark, supports, f.centreX, f.centreZ, alongX ? f.L : f.B, alongX ? f.B : f.L});
+    return;
+  }
+  for (const int s : supports) {
+    const checks::FootingPlace& p = seen.at(s).footing;
+    areas.push_back({"", supports, p.x, p.z, p.side, p.side});
+  }
+}
+
+// Sets only grow from one round to the next: their members stay paired.
+void KeepSets(const std::vector<combined::CombinedFooting>& footings, std::vector<checks::Clash>& forced) {
+  for (const combined::CombinedFooting& f : footings)
+    for (std::size_t i = 1; i < f.supports.size(); ++i) {
+      const checks::Clash c = Pair(f.supports[0], f.supports[i]);
+      if (std::none_of(forced.begin(), forced.end(), [&](const checks::Clash& k) {
+            return k.supportA == c.supportA && k.supportB == c.supportB;
+          }))
+        forced.push_back(c);
+    }
+}
+
+std::string Listed(const std::vector<int>& supports) {
+  std::string text = supports.size() == 1 ? "support " : "supports ";
+  for (std::size_t i = 0; i < supports.size(); ++i) text += (i ? ", " : "") + IntText(supports[i]);
+  return text;
+}
+
+// Takes the combined footings' supports out of their groups; groups left
+// empty go and the others are numbered again without gaps. Returns the
+// groups (numbered anew) that lost supports, with what they lost.
+std::map<int, std::string> TakeOut(Model& model, const std::vector<CombinedArea>& areas, DesignRevision& record) {
+  std::map<int, std::string> whereTo;  // support -> the footing that took it
+  for (const CombinedArea& a : areas)
+    for (const int s : a.supports) whereTo[s] = a.mark.empty() ? "a set not designed" : a.mark;
+  std::map<int, std::string> lost;
+  std::vector<int> numbers(static_cast<std::size_t>(model.FootGroupCount) + 1);  // old -> new, 0: gone
+  int kept = 0;
+  std::vector<GroupOrigin> origins;
+  std::vector<bool> passing;
+  for (int g = 1; g <= model.FootGroupCount; ++g) {
+    FootGroup group = model.FootGroups(g);
+    std::vector<int> stay, gone;
+    for (const int s : SupportsOf(group)) (whereTo.count(s) ? gone : stay).push_back(s);
+    std::string note;
+    std::map<std::string, std::vector<int>> byFooting;
+    for (const int s : gone) byFooting[whereTo[s]].push_back(s);
+    for (const auto& [mark, supports] : byFooting) note += (note.empty() ? "" : "; ") + Listed(supports) + " to " + mark;
+    const auto i = static_cast<std::size_t>(g - 1);
+    if (stay.empty()) {
+      bool recorded = false;
+      for (GroupRevision& r : record.groups)
+        if (r.group == g) r.group = 0, r.outcome = Outcome::Combined, r.combined = note, recorded = true;
+      if (!recorded) {
+        GroupRevision r;
+        r.outcome = Outcome::Combined, r.combined = note, r.before = r.after = r.start = group;
+        record.groups.push_back(std::move(r));
+      }
+      continue;
+    }
+    ++kept;
+    numbers[static_cast<std::size_t>(g)] = kept;
+    if (!gone.empty()) {
+      group.Supports.clear();
+      for (const int s : stay) group.Supports += IntText(s) + " ";
+      group = AtSide(model, group);
+      lost[kept] = note;
+    }
+    model.FootGroups(kept) = group;
+    origins.push_back(record.origins[i]);
+    passing.push_back(record.passing[i] && gone.empty());
+  }
+  for (int g = kept + 1; g <= model.FootGroupCount; ++g) model.FootGroups(g) = FootGroup{};
+  model.FootGroupCount = static_cast<int16>(kept);
+  for (GroupRevision& r : record.groups)
+    if (r.group > 0) r.group = numbers[static_cast<std::size_t>(r.group)];
+  record.origins = std::move(origins);
+  record.passing = std::move(passing);
+  for (int s = 1; s <= model.NumSupports; ++s) {
+    FootingRecord& f = model.Footings(s);
+    f.FootGroupNo = whereTo.count(s) || f.FootGroupNo < 1 ? 0 : numbers[static_cast<std::size_t>(f.FootGroupNo)];
+  }
+  return lost;
+}
+
+}  // namespace
+
+std::vector<combined::CombinedFooting> CombineClashingFootings(Model& model, const checks::CheckSettings& settings,
+                                                               DesignRevision& record) {
+  const checks::CheckBasis basis = checks::MakeCheckBasis(model, settings);
+  const combined::Settings set = combined::SettingsOf(model, settings);
+  const combined::InputsFor inputs = [&](const combined::SetLine& line) {
+    return combined::InputsOf(model, basis, line);
+  };
+  std::map<int, combined::PlanSupport> seen;  // every support's isolated footing as last placed
+  std::vector<checks::Clash> forced;
+  std::vector<combined::CombinedFooting> footings;
+  for (int round = 0; round <= model.NumSupports; ++round) {
+    for (const combined::PlanSupport& p : combined::PlanOf(model)) seen[p.footing.support] = p;
+    if (!AddBlocked(record, forced) && round > 0) break;
+    std::vector<combined::PlanSupport> plan;
+    for (const auto& [support, p] : seen) plan.push_back(p);
+    footings = combined::DesignCombinedFootings(plan, set, inputs, forced);
+    if (footings.empty()) break;
+    KeepSets(footings, forced);
+    model.CombinedAreas.clear();
+    for (const combined::CombinedFooting& f : footings) AddAreas(f, seen, model.CombinedAreas);
+    const std::map<int, std::string> lost = TakeOut(model, model.CombinedAreas, record);
+    // The groups that lost supports, judged again and revised where they fail.
+    for (const auto& [g, note] : lost) {
+      std::string combined = note;
+      for (auto r = record.groups.begin(); r != record.groups.end();)
+        if (r->group == g) {
+          if (!r->combined.empty()) combined = r->combined + "; " + note;
+          r = record.groups.erase(r);
+        } else {
+          ++r;
+        }
+      std::optional<GroupRevision> r = ReviseGroup(model, g, basis, record.request.limits);
+      if (!r) {
+        r.emplace();
+        r->group = g, r->outcome = Outcome::Combined, r->before = r->after = r->start = model.FootGroups(g);
+      }
+      r->combined = combined;
+      record.groups.push_back(std::move(*r));
+    }
+    std::sort(record.groups.begin(), record.groups.end(),
+              [](const GroupRevision& a, const GroupRevision& b) { return a.group < b.group; });
+    RenumberPedestals(model);
+  }
+  return footings;
+}
+
+}  // namespace footmark::revise
