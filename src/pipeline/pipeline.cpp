@@ -144,7 +144,6 @@ WrittenFiles WriteOutputs(const Model& model, const checks::DesignChecks& checks
 checks::DesignChecks CheckedDesign(Model& model, const checks::CheckSettings& settings,
                                    const revise::RevisionRequest& revision,
                                    std::optional<revise::DesignRevision>* record) {
-  model.CombinedAreas.clear();  // the method's groups, as the design has just formed them
   if (!revision.Any()) return checks::CheckDesign(model, settings);
   const checks::DesignChecks method = checks::CheckDesign(model, settings);
   revise::DesignRevision steps = revise::StartRevision(model, method, revision);
@@ -165,6 +164,7 @@ checks::DesignChecks FinishDesign(Model& model, const checks::CheckSettings& set
                                   const revise::RevisionRequest& revision,
                                   std::optional<revise::DesignRevision>* record) {
   RunDetailedDesign(model);
+  model.CombinedAreas.clear();  // the method's groups, as the design has just formed them
   return CheckedDesign(model, settings, revision, record);
 }
 
@@ -176,6 +176,7 @@ std::optional<checks::DesignChecks> DesignJob(Model& model, const JobRequest& re
   if (!request.Sbc) return std::nullopt;
   RunDesign(model, SbcFromText(*request.Sbc), ui);
   RunDetailedDesign(model);
+  model.CombinedAreas.clear();
   // The clearance between footings is judged, and revised, where the columns stand.
   ApplyOffsets(model, request.Offsets);
   return CheckedDesign(model, request.Settings, request.Revision, record);

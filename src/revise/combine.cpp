@@ -55,6 +55,20 @@ void AddAreas(const combined::CombinedFooting& f, const std::map<int, combined::
   }
 }
 
+// Footings that overlap or nearly touch as they now stand, a combined
+// footing's among them (its squares carry its lowest support).
+bool AddClashing(const Model& model, double combiningGap, std::vector<checks::Clash>& forced) {
+  bool added = false;
+  for (const checks::Clash& c : checks::FindClashes(checks::FootingPlaces(model), combiningGap)) {
+    if (!combined::Combines(c, combiningGap)) continue;
+    if (std::none_of(forced.begin(), forced.end(), [&](const checks::Clash& k) {
+          return k.supportA == c.supportA && k.supportB == c.supportB;
+        }))
+      forced.push_back(Pair(c.supportA, c.supportB)), added = true;
+  }
+  return added;
+}
+
 // Sets only grow from one round to the next: their members stay paired.
 void KeepSets(const std::vector<combined::CombinedFooting>& footings, std::vector<checks::Clash>& forced) {
   for (const combined::CombinedFooting& f : footings)
@@ -142,9 +156,21 @@ std::vector<combined::CombinedFooting> CombineClashingFootings(Model& model, con
   std::map<int, combined::PlanSupport> seen;  // every support's isolated footing as last placed
   std::vector<checks::Clash> forced;
   std::vector<combined::CombinedFooting> footings;
+  // A design revised before keeps its combined footings as they stand
+  // unless something new asks for one.
+  if (!model.CombinedAreas.empty()) {
+    std::vector<checks::Clash> fresh;
+    if (!AddClashing(model, set.combiningGap, fresh) && !AddBlocked(record, fresh)) return {};
+    std::vector<combined::CombinedFooting> before;
+    for (const CombinedArea& a : model.CombinedAreas) before.push_back({.supports = a.supports});
+    KeepSets(before, forced);
+    forced.insert(forced.end(), fresh.begin(), fresh.end());
+    model.CombinedAreas.clear();
+  }
   for (int round = 0; round <= model.NumSupports; ++round) {
     for (const combined::PlanSupport& p : combined::PlanOf(model)) seen[p.footing.support] = p;
-    if (!AddBlocked(record, forced) && round > 0) break;
+    const bool blocked = AddBlocked(record, forced);
+    if (round > 0 && !AddClashing(model, set.combiningGap, forced) && !blocked) break;
     std::vector<combined::PlanSupport> plan;
     for (const auto& [support, p] : seen) plan.push_back(p);
     footings = combined::DesignCombinedFootings(plan, set, inputs, forced);
@@ -152,18 +178,22 @@ std::vector<combined::CombinedFooting> CombineClashingFootings(Model& model, con
     KeepSets(footings, forced);
     model.CombinedAreas.clear();
     for (const combined::CombinedFooting& f : footings) AddAreas(f, seen, model.CombinedAreas);
-    const std::map<int, std::string> lost = TakeOut(model, model.CombinedAreas, record);
-    // The groups that lost supports, judged again and revised where they fail.
-    for (const auto& [g, note] : lost) {
+    std::map<int, std::string> again = TakeOut(model, model.CombinedAreas, record);
+    // The groups that lost supports, judged again and revised where they
+    // fail; those that could not be revised meet the combined footings now.
+    for (const GroupRevision& r : record.groups)
+      if (r.group > 0 && r.outcome == Outcome::CannotBeRevised) again.emplace(r.group, "");
+    for (const auto& [g, note] : again) {
       std::string combined = note;
       for (auto r = record.groups.begin(); r != record.groups.end();)
         if (r->group == g) {
-          if (!r->combined.empty()) combined = r->combined + "; " + note;
+          if (!r->combined.empty()) combined = note.empty() ? r->combined : r->combined + "; " + note;
           r = record.groups.erase(r);
         } else {
           ++r;
         }
       std::optional<GroupRevision> r = ReviseGroup(model, g, basis, record.request.limits);
+      if (!r && combined.empty()) continue;
       if (!r) {
         r.emplace();
         r->group = g, r->outcome = Outcome::Combined, r->before = r->after = r->start = model.FootGroups(g);

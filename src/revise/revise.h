@@ -38,7 +38,9 @@ void ReviseFailingGroups(Model& model, const checks::CheckSettings& settings, De
 // a grid line stay not designed, with the footing recommended). Their
 // supports leave their groups (model.CombinedAreas holds them); a group
 // that loses supports is judged again and revised where it fails, and the
-// record says where its supports went.
+// record says where its supports went. A design whose combined footings
+// were formed before keeps them, and none is returned, unless a new clash
+// or a group blocked by its neighbour asks for more.
 std::vector<combined::CombinedFooting> CombineClashingFootings(Model& model, const checks::CheckSettings& settings,
                                                                DesignRevision& record);
 
