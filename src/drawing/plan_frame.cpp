@@ -23,6 +23,38 @@ int LineOf(const std::vector<double>& lines, double at) {
   return at - lines[static_cast<std::size_t>(i - 1)] <= *above - at ? i - 1 : i;
 }
 
+// The supports of combined footings: the footing's rectangle, its mark and
+// state; a set not designed keeps its squares with the footing recommended.
+void CombinedOutline(const Model& model, const checks::DesignChecks& checks, PlanFooting& p) {
+  for (std::size_t k = 0; k < model.CombinedAreas.size(); ++k) {
+    const CombinedArea& a = model.CombinedAreas[k];
+    if (std::find(a.supports.begin(), a.supports.end(), p.support) == a.supports.end()) continue;
+    const combined::CombinedFooting* f = nullptr;
+    for (const combined::CombinedFooting& c : checks.combined)
+      if (!a.mark.empty() && c.mark == a.mark) f = &c;
+    p.group = 0;
+    p.pedestal = 0;
+    if (!f) {
+      // A set not designed keeps its isolated footings, hatched, with the footing recommended.
+      p.verdict = checks::Verdict::NotDesigned;
+      p.mark = "";
+      for (const combined::CombinedFooting& c : checks.combined)
+        if (c.supports.size() == a.supports.size() &&
+            std::is_permutation(c.supports.begin(), c.supports.end(), a.supports.begin()))
+          p.mark = c.reason.find("strip") != std::string::npos ? "STRIP FOOTING" : "RAFT OR STRAP";
+      return;
+    }
+    p.combined = Extents{{Mm(a.x - a.sizeX / 2), Mm(-a.z - a.sizeZ / 2)}, {Mm(a.x + a.sizeX / 2), Mm(-a.z + a.sizeZ / 2)}};
+    p.drawsFooting = p.support == a.supports.front();
+    p.mark = p.drawsFooting ? f->mark : "";
+    p.verdict = f->verdict;
+    p.governing = f->verdict == checks::Verdict::Fails && f->governing >= 0
+                      ? f->checks[static_cast<std::size_t>(f->governing)].check.id
+                      : "";
+    return;
+  }
+}
+
 }  // namespace
 
 std::string GridLetters(int index) {
@@ -92,6 +124,7 @@ PlanFrame BuildPlanFrame(const Model& model, const checks::DesignChecks& checks,
     p.lineY = LineOf(lineZ, Mm(f.PosY));
     p.offX = Mm(p.x - lineX[static_cast<std::size_t>(p.lineX)]);
     p.offY = Mm(p.y + lineZ[static_cast<std::size_t>(p.lineY)]);
+    CombinedOutline(model, checks, p);
     const Extents sq = p.Square();
     plan.extent.min = {std::min(plan.extent.min.x, sq.min.x), std::min(plan.extent.min.y, sq.min.y)};
     plan.extent.max = {std::max(plan.extent.max.x, sq.max.x), std::max(plan.extent.max.y, sq.max.y)};

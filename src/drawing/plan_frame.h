@@ -7,6 +7,7 @@
 // never float noise.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,13 @@ struct PlanFooting {
   double columnX = 0, columnY = 0;  // column sides along x and y
   int lineX = 0, lineY = 0;         // its lettered and numbered grid line
   double offX = 0, offY = 0;        // column centre minus its grid line
-  Extents Square() const { return {{x - side / 2, y - side / 2}, {x + side / 2, y + side / 2}}; }
+  // A combined footing's rectangle (every support on it has it); the lowest
+  // support draws it and carries its mark, the others only their columns.
+  std::optional<Extents> combined;
+  bool drawsFooting = true;
+  Extents Square() const {
+    return combined ? *combined : Extents{{x - side / 2, y - side / 2}, {x + side / 2, y + side / 2}};
+  }
 };
 
 struct PlanFrame {

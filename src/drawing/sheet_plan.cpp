@@ -62,7 +62,8 @@ class ZonePainter {
     Grid();
     Footings();
     placer_.Limit(Grow(region_, kLabelReach));
-    for (const std::size_t i : mine_) Mark(i);
+    for (const std::size_t i : mine_)
+      if (plan_.footings[i].drawsFooting) Mark(i);
     for (const std::size_t i : mine_) Offsets(i);
     Clashes();
     MatchLines();
@@ -229,9 +230,9 @@ class ZonePainter {
       const PlanFooting& p = plan_.footings[i];
       c_.SetItem(Item(i));
       const Extents sq = Square(i);
-      if (p.verdict == checks::Verdict::NotDesigned)
+      if (p.drawsFooting && p.verdict == checks::Verdict::NotDesigned)
         c_.Hatch(kHatch, {sq.min, {sq.max.x, sq.min.y}, sq.max, {sq.min.x, sq.max.y}}, 2.5, 45);
-      c_.Rect(kFooting, sq);
+      if (p.drawsFooting) c_.Rect(kFooting, sq);
       const Vec2 m = At(Vec2{p.x, p.y});
       if (p.pedestal > 0) c_.Rect(kPedestal, BoxAt(m, p.pedestal * f_, p.pedestal * f_));
       const Extents col = BoxAt(m, p.columnX * f_, p.columnY * f_);
