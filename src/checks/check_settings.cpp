@@ -39,13 +39,13 @@ constexpr Entry kEntries[] = {
      {.Low = 0, .High = 20, .What = "the joint height is D or a number of m"}},
     {"clearance-gap", "clearance warning gap", "mm", Kind::Number, &CheckSettings::clearanceGap,
      {.Low = 0, .High = 5000, .What = "the gap is a number of mm"}},
-    {"tie-beams", "tie beams take the lateral actions", "", Kind::Flag, nullptr, {}},
     {"combining-gap", "footings closer than this face to face are combined", "mm", Kind::Number,
      &CheckSettings::combiningGap, {.Low = 0, .High = 5000, .What = "the gap is a number of mm"}},
     {"combined-columns", "most columns on one combined footing", "", Kind::Number, &CheckSettings::combinedColumns,
      {.Low = 2, .High = 3, .What = "the count is 2 or 3"}},
     {"band-width", "column band of a combined footing: the column and this many d each side", "d", Kind::Number,
      &CheckSettings::bandRule, {.Low = 0.5, .High = 2, .What = "the band rule is a number of effective depths"}},
+    {"tie-beams", "tie beams take the lateral actions", "", Kind::Flag, nullptr, {}},
 };
 
 std::string Number(double x) { return DecimalText(x, 3); }
