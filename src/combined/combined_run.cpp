@@ -29,14 +29,6 @@ PlanRectangle Rectangle(const CombinedFooting& f) {
                            : PlanRectangle{f.centreX, f.centreZ, f.B, f.L};
 }
 
-checks::Clash Joins(int a, int b) {
-  checks::Clash c;
-  c.supportA = std::min(a, b), c.supportB = std::max(a, b);
-  c.gapX = c.gapZ = c.gap = -1;
-  c.overlap = true;
-  return c;
-}
-
 }  // namespace
 
 std::vector<CombinedFooting> DesignCombinedFootings(const std::vector<PlanSupport>& plan, const Settings& settings,
@@ -47,7 +39,7 @@ std::vector<CombinedFooting> DesignCombinedFootings(const std::vector<PlanSuppor
   std::vector<checks::Clash> pairs;
   for (const checks::Clash& c : checks::FindClashes(places, std::max(settings.combiningGap, settings.clearanceGap)))
     if (Combines(c, settings.combiningGap)) pairs.push_back(c);
-  for (const checks::Clash& c : forced) pairs.push_back(Joins(c.supportA, c.supportB));
+  for (const checks::Clash& c : forced) pairs.push_back(ForcedPair(c.supportA, c.supportB));
   std::map<std::vector<int>, CombinedFooting> designs;  // by members: a set that did not grow keeps its design
   // Each round joins at least two sets, so the rounds end.
   for (;;) {
@@ -68,7 +60,7 @@ std::vector<CombinedFooting> DesignCombinedFootings(const std::vector<PlanSuppor
           if (!std::binary_search(members.begin(), members.end(), p.support)) outside.push_back(p);
         it = designs.emplace(members, DesignCombinedFooting(inputsFor(line), settings, outside)).first;
       }
-      for (int j : it->second.joining) grow.push_back(Joins(members.front(), j));
+      for (int j : it->second.joining) grow.push_back(ForcedPair(members.front(), j));
       order.emplace_back(members, &it->second);
     }
     for (std::size_t a = 0; a < order.size(); ++a)
@@ -76,7 +68,7 @@ std::vector<CombinedFooting> DesignCombinedFootings(const std::vector<PlanSuppor
         const CombinedFooting *fa = order[a].second, *fb = order[b].second;
         if (fa && fb && Designed(*fa) && Designed(*fb) &&
             Combines(GapBetween(Rectangle(*fa), Rectangle(*fb)), settings.combiningGap))
-          grow.push_back(Joins(order[a].first.front(), order[b].first.front()));
+          grow.push_back(ForcedPair(order[a].first.front(), order[b].first.front()));
       }
     if (!grow.empty()) {
       pairs.insert(pairs.end(), grow.begin(), grow.end());

@@ -126,4 +126,12 @@ std::vector<int> JoiningSupports(const PlanRectangle& rect, const std::vector<ch
   return joining;
 }
 
+checks::Clash ForcedPair(int a, int b) {
+  checks::Clash c;
+  c.supportA = std::min(a, b), c.supportB = std::max(a, b);
+  c.gapX = c.gapZ = c.gap = -1;
+  c.overlap = true;
+  return c;
+}
+
 }  // namespace footmark::combined

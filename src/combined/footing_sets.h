@@ -23,6 +23,10 @@ struct PlanSupport {
 // only come close past a corner stay apart (a clearance warning).
 bool Combines(const checks::Clash& clash, double combiningGap);
 
+// A pair that combines whatever its gap (a set's members, a footing that
+// can grow only into its neighbour), supports in ascending order.
+checks::Clash ForcedPair(int a, int b);
+
 // The transitive closure of the combining pairs: each set's supports
 // ascending, the sets ordered by their lowest support.
 std::vector<std::vector<int>> CombiningSets(const std::vector<checks::Clash>& clashes, double combiningGap);

@@ -16,20 +16,12 @@ namespace footmark::revise {
 
 namespace {
 
-checks::Clash Pair(int a, int b) {
-  checks::Clash c;
-  c.supportA = std::min(a, b), c.supportB = std::max(a, b);
-  c.gapX = c.gapZ = c.gap = -1;
-  c.overlap = true;
-  return c;
-}
-
 // The pairs of groups that could pass only by growing into a neighbour.
 bool AddBlocked(const DesignRevision& record, std::vector<checks::Clash>& forced) {
   bool added = false;
   for (const GroupRevision& g : record.groups) {
     if (g.outcome != Outcome::CannotBeRevised || !g.clash || g.clash->other < 1) continue;
-    const checks::Clash c = Pair(g.clash->support, g.clash->other);
+    const checks::Clash c = combined::ForcedPair(g.clash->support, g.clash->other);
     const bool known = std::any_of(forced.begin(), forced.end(), [&](const checks::Clash& f) {
       return f.supportA == c.supportA && f.supportB == c.supportB;
     });
@@ -64,7 +56,7 @@ bool AddClashing(const Model& model, double combiningGap, std::vector<checks::Cl
     if (std::none_of(forced.begin(), forced.end(), [&](const checks::Clash& k) {
           return k.supportA == c.supportA && k.supportB == c.supportB;
         }))
-      forced.push_back(Pair(c.supportA, c.supportB)), added = true;
+      forced.push_back(combined::ForcedPair(c.supportA, c.supportB)), added = true;
   }
   return added;
 }
@@ -73,7 +65,7 @@ bool AddClashing(const Model& model, double combiningGap, std::vector<checks::Cl
 void KeepSets(const std::vector<combined::CombinedFooting>& footings, std::vector<checks::Clash>& forced) {
   for (const combined::CombinedFooting& f : footings)
     for (std::size_t i = 1; i < f.supports.size(); ++i) {
-      const checks::Clash c = Pair(f.supports[0], f.supports[i]);
+      const checks::Clash c = combined::ForcedPair(f.supports[0], f.supports[i]);
       if (std::none_of(forced.begin(), forced.end(), [&](const checks::Clash& k) {
             return k.supportA == c.supportA && k.supportB == c.supportB;
           }))
