@@ -33,17 +33,20 @@ void WriteCombined(std::ostream& out, const checks::DesignChecks& checks) {
                     g ? g->id + " " + g->name : "-", g ? g->combination : "", f.reason});
   }
   WriteTable(out, rows);
-  // What an engineer must look at: the checks that fail or warn.
+  // What an engineer must look at: the checks that fail or warn of the
+  // footings designed (a set not designed has said why above).
   rows = {{"mark", "check", "status", "demand", "capacity", "utilisation", "combination"}};
-  for (const CombinedFooting& f : checks.combined)
+  for (const CombinedFooting& f : checks.combined) {
+    if (f.mark.empty()) continue;
     for (const combined::CheckRow& r : f.checks) {
       const checks::Check& c = r.check;
       if (c.status != checks::Status::Fail && c.status != checks::Status::Warning) continue;
-      rows.push_back({combined::MarkText(f), c.id + " " + c.name, checks::StatusText(c.status),
+      rows.push_back({f.mark, c.id + " " + c.name, checks::StatusText(c.status),
                       c.rated ? DecimalText(c.demand, c.decimals) + " " + c.unit : "",
                       c.rated ? DecimalText(c.capacity, c.decimals) + " " + c.unit : "",
                       c.rated ? Ratio(c.utilisation) : c.note, c.combination});
     }
+  }
   if (rows.size() > 1) {
     out << "Failing checks and warnings of the combined footings\n";
     WriteTable(out, rows);
