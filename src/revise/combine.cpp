@@ -154,7 +154,7 @@ std::vector<combined::CombinedFooting> CombineClashingFootings(Model& model, con
     std::vector<checks::Clash> fresh;
     if (!AddClashing(model, set.combiningGap, fresh) && !AddBlocked(record, fresh)) return {};
     std::vector<combined::CombinedFooting> before;
-    for (const CombinedArea& a : model.CombinedAreas) before.push_back({.supports = a.supports});
+    for (const CombinedArea& a : model.CombinedAreas) before.emplace_back().supports = a.supports;
     KeepSets(before, forced);
     forced.insert(forced.end(), fresh.begin(), fresh.end());
     model.CombinedAreas.clear();
