@@ -176,8 +176,9 @@ TEST(FewerTypes, TheSixByFiveExampleInFiveTypes) {
           << "F" << g << " is smaller than the method's F" << m;
     }
     const GroupRevision* r = record->Find(g);
-    if (checks.groups[static_cast<std::size_t>(g - 1)].check.verdict != Verdict::Ok)
+    if (checks.groups[static_cast<std::size_t>(g - 1)].check.verdict != Verdict::Ok) {
       EXPECT_TRUE(r && r->outcome == Outcome::CannotBeRevised && !r->reason.empty()) << "F" << g;
+    }
   }
   for (const checks::Clash& c : checks.clashes) EXPECT_FALSE(c.overlap) << c.supportA << " and " << c.supportB;
   EXPECT_FALSE(checks.combined.empty());
