@@ -18,6 +18,7 @@ struct FootingPlace {
   int support = 0;
   double x = 0, z = 0;  // centre: the column centre
   double side = 0;      // B
+  bool operator==(const FootingPlace&) const = default;
 };
 
 // A pair of footings closer than the warning gap, or overlapping.

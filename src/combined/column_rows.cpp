@@ -101,6 +101,37 @@ void ColumnRows(const Line& line, const Size& size, const std::vector<Loaded>& c
   }
 }
 
+CheckRow ClearanceRow(const Line& line, const Size& size, const std::vector<checks::FootingPlace>& outside) {
+  const Settings& set = *line.settings;
+  const bool alongX = line.axis == Axis::X;
+  const double cs = size.sc, ct = size.tc;
+  const PlanRectangle rect{alongX ? cs : ct, alongX ? ct : cs, alongX ? size.L : size.B, alongX ? size.B : size.L};
+  std::optional<checks::Clash> nearest;
+  for (const checks::FootingPlace& place : outside) {
+    // The larger of the two axis gaps never exceeds the clear gap.
+    const double below = std::max(std::fabs(rect.x - place.x) - (rect.sizeX + place.side) / 2,
+                                  std::fabs(rect.z - place.z) - (rect.sizeZ + place.side) / 2);
+    if (nearest && below > std::max(nearest->gap, set.combiningGap) + 0.001) continue;
+    const checks::Clash c = GapTo(rect, place);
+    const bool worse = !nearest || Combines(c, set.combiningGap) > Combines(*nearest, set.combiningGap) ||
+                       (Combines(c, set.combiningGap) == Combines(*nearest, set.combiningGap) && c.gap < nearest->gap);
+    if (worse) nearest = c;
+  }
+  const char* name = "clearance to the footings round it";
+  if (!nearest) return NotApplicable("C20", name, "plan clearance", "no footings round it");
+  const double gap = nearest->gap;
+  CheckRow row = Rated("C20", name, "plan clearance", set.clearanceGap * 1000, gap * 1000, "mm", 0,
+                       gap > 0 ? std::min(kUnbounded, set.clearanceGap / gap) : kUnbounded, "");
+  row.check.note = "nearest: support " + IntText(nearest->supportB) + ", gap " + DecimalText(gap * 1000, 0) + " mm";
+  if (Combines(*nearest, set.combiningGap)) {
+    row.check.status = checks::Status::Fail;
+    row.check.note += nearest->overlap ? ", overlapping" : ", too narrow a strip of soil between";
+  } else if (row.check.status == checks::Status::Fail) {
+    row.check.status = checks::Status::Warning;  // close past a corner only
+  }
+  return row;
+}
+
 void SetRows(const Line& line, const Size& size, const std::vector<checks::FootingPlace>& outside,
              std::vector<CheckRow>& rows) {
   const Settings& set = *line.settings;
@@ -144,36 +175,7 @@ void SetRows(const Line& line, const Size& size, const std::vector<checks::Footi
                        set.minGrade / set.fck, ""));
   AsWarning(rows.back());
 
-  // C20: the rectangle against every footing round it.
-  const bool alongX = line.axis == Axis::X;
-  const double cs = size.sc, ct = size.tc;
-  const PlanRectangle rect{alongX ? cs : ct, alongX ? ct : cs, alongX ? size.L : size.B, alongX ? size.B : size.L};
-  std::optional<checks::Clash> nearest;
-  for (const checks::FootingPlace& place : outside) {
-    // The larger of the two axis gaps never exceeds the clear gap.
-    const double below = std::max(std::fabs(rect.x - place.x) - (rect.sizeX + place.side) / 2,
-                                  std::fabs(rect.z - place.z) - (rect.sizeZ + place.side) / 2);
-    if (nearest && below > std::max(nearest->gap, set.combiningGap) + 0.001) continue;
-    const checks::Clash c = GapTo(rect, place);
-    const bool worse = !nearest || Combines(c, set.combiningGap) > Combines(*nearest, set.combiningGap) ||
-                       (Combines(c, set.combiningGap) == Combines(*nearest, set.combiningGap) && c.gap < nearest->gap);
-    if (worse) nearest = c;
-  }
-  if (!nearest) {
-    rows.push_back(NotApplicable("C20", "clearance to the footings round it", "plan clearance", "no footings round it"));
-  } else {
-    const double gap = nearest->gap;
-    rows.push_back(Rated("C20", "clearance to the footings round it", "plan clearance", set.clearanceGap * 1000, gap * 1000, "mm",
-                         0, gap > 0 ? std::min(kUnbounded, set.clearanceGap / gap) : kUnbounded, ""));
-    CheckRow& row = rows.back();
-    row.check.note = "nearest: support " + IntText(nearest->supportB) + ", gap " + DecimalText(gap * 1000, 0) + " mm";
-    if (Combines(*nearest, set.combiningGap)) {
-      row.check.status = checks::Status::Fail;
-      row.check.note += nearest->overlap ? ", overlapping" : ", too narrow a strip of soil between";
-    } else if (row.check.status == checks::Status::Fail) {
-      row.check.status = checks::Status::Warning;  // close past a corner only
-    }
-  }
+  rows.push_back(ClearanceRow(line, size, outside));
 
   // C21: a rigid footing has linear soil pressure. Column spacing at most
   // 1.75 / lambda, lambda = (k_s B / (4 E_c I))^(1/4).

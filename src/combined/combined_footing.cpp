@@ -260,4 +260,26 @@ CombinedFooting DesignCombinedFooting(const CombinedInput& input, const Settings
   return out;
 }
 
+std::optional<CombinedFooting> AmongOthers(const CombinedFooting& made, const CombinedInput& input,
+                                           const Settings& set,
+                                           const std::vector<checks::FootingPlace>& outside) {
+  if (made.lengthSearch.empty()) return made;  // invalid input: nothing was placed
+  const Line line = MakeLine(input, set);
+  const LengthChoice length = ChooseLength(line, outside);
+  if (length.table != made.lengthSearch) return std::nullopt;
+  if (!(made.L > 0)) {
+    if (length.joining != made.joining) return std::nullopt;
+    return made;
+  }
+  CombinedFooting out = made;
+  const Size size{made.L, made.B, made.D, line.sR, line.tR};
+  for (CheckRow& row : out.checks)
+    if (row.check.id == "C20") row = ClearanceRow(line, size, outside);
+  out.joining = JoiningSupports(RectangleOf(line, size), outside, set.combiningGap);
+  out.reason.clear();
+  out.governing = -1, out.governingUtilisation = 0, out.warnings = 0;
+  Judge(out);
+  return out;
+}
+
 }  // namespace footmark::combined

@@ -5,6 +5,7 @@
 // moment, its width from the soil, its depth from the slab's strength.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,6 +65,7 @@ struct LengthTrial {
   double L = 0;                   // m
   double hogging = 0, sagging = 0;  // the largest of each, kN m
   bool clashes = false;           // the rectangle runs into an outside footing
+  bool operator==(const LengthTrial&) const = default;
 };
 
 // A check as the isolated footings' are kept (its governing combination in
@@ -108,5 +110,13 @@ struct CombinedFooting {
 // over, and the final rectangle is checked against them (C20, `joining`).
 CombinedFooting DesignCombinedFooting(const CombinedInput& input, const Settings& settings,
                                       const std::vector<checks::FootingPlace>& outside);
+
+// A footing designed from the same input and settings among other footings
+// round it: the same footing when its length search passes over the same
+// lengths there, its clearance (C20) and the supports it runs into taken
+// anew; none when the lengths differ and the set must be designed again.
+std::optional<CombinedFooting> AmongOthers(const CombinedFooting& made, const CombinedInput& input,
+                                           const Settings& settings,
+                                           const std::vector<checks::FootingPlace>& outside);
 
 }  // namespace footmark::combined

@@ -18,6 +18,7 @@ struct Action {
   double N = 0;             // kN
   double Mbx = 0, Mbz = 0;  // kN m
   double Hx = 0, Hz = 0;    // FORCE-X, FORCE-Z, kN
+  bool operator==(const Action&) const = default;
 };
 
 struct Combination {
@@ -30,6 +31,7 @@ struct Combination {
   // (1.4, IS 456 20.2); 0 makes it an overturning and uplift case.
   double slidingFactor = 0;
   std::vector<Action> actions;  // one per column, in the order of the columns
+  bool operator==(const Combination&) const = default;
 };
 
 struct ColumnInput {
@@ -41,6 +43,7 @@ struct ColumnInput {
   double pedestalHeight = 0;        // m; 0: not known
   double barDia = 0;                // the column's bars, continued as starters, mm; 0: not known
   double fckColumn = 0;             // N/mm2; 0: the footing's grade
+  bool operator==(const ColumnInput&) const = default;
 };
 
 // Project settings, with the office's defaults.
@@ -63,6 +66,7 @@ struct Settings {
   double friction = 0.5;          // concrete on soil
   double subgradeModulus = 0;     // k_s, kN/m3; 0: not known, the rigid method is assumed
   double maxDepth = 3000;         // the depth search gives up beyond it, mm
+  bool operator==(const Settings&) const = default;
 };
 
 struct CombinedInput {
@@ -74,6 +78,7 @@ struct CombinedInput {
   // Set when the load basis fell back to the method's convention (every
   // case alike): the warning the checks repeat.
   std::string loadWarning;
+  bool operator==(const CombinedInput&) const = default;
 };
 
 }  // namespace footmark::combined

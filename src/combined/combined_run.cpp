@@ -29,11 +29,23 @@ PlanRectangle Rectangle(const CombinedFooting& f) {
                            : PlanRectangle{f.centreX, f.centreZ, f.B, f.L};
 }
 
+CombinedFooting DesignOnce(const std::vector<int>& members, CombinedInput input, const Settings& settings,
+                           const std::vector<checks::FootingPlace>& outside, DesignMemo* memo) {
+  if (!memo) return DesignCombinedFooting(input, settings, outside);
+  std::vector<DesignMemo::Made>& made = memo->bySet[members];
+  for (const DesignMemo::Made& m : made)
+    if (m.input == input && m.settings == settings)
+      if (std::optional<CombinedFooting> same = AmongOthers(m.footing, input, settings, outside)) return *same;
+  CombinedFooting footing = DesignCombinedFooting(input, settings, outside);
+  made.push_back({std::move(input), settings, footing});
+  return footing;
+}
+
 }  // namespace
 
 std::vector<CombinedFooting> DesignCombinedFootings(const std::vector<PlanSupport>& plan, const Settings& settings,
                                                     const InputsFor& inputsFor,
-                                                    const std::vector<checks::Clash>& forced) {
+                                                    const std::vector<checks::Clash>& forced, DesignMemo* memo) {
   std::vector<checks::FootingPlace> places;
   for (const PlanSupport& p : plan) places.push_back(p.footing);
   std::vector<checks::Clash> pairs;
@@ -58,7 +70,7 @@ std::vector<CombinedFooting> DesignCombinedFootings(const std::vector<PlanSuppor
         std::vector<checks::FootingPlace> outside;
         for (const checks::FootingPlace& p : places)
           if (!std::binary_search(members.begin(), members.end(), p.support)) outside.push_back(p);
-        it = designs.emplace(members, DesignCombinedFooting(inputsFor(line), settings, outside)).first;
+        it = designs.emplace(members, DesignOnce(members, inputsFor(line), settings, outside, memo)).first;
       }
       for (int j : it->second.joining) grow.push_back(ForcedPair(members.front(), j));
       order.emplace_back(members, &it->second);

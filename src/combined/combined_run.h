@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <vector>
 
 #include "combined/combined_footing.h"
@@ -16,13 +17,29 @@ namespace footmark::combined {
 // The design input of a set on its line: its columns and their reactions.
 using InputsFor = std::function<CombinedInput(const SetLine& line)>;
 
+// Designs already made, with what each was made from: a set whose columns,
+// loads and settings are as before, and whose length search meets the
+// footings round it as before, keeps its footing without designing it
+// again (its clearance taken anew), as when a round of combining changes
+// nothing near it.
+struct DesignMemo {
+  struct Made {
+    CombinedInput input;
+    Settings settings;
+    CombinedFooting footing;
+  };
+  std::map<std::vector<int>, std::vector<Made>> bySet;  // by the set's supports, ascending
+};
+
 // One entry per set, ordered by lowest support: designed footings marked
 // CF1, CF2, ... in that order; sets that are not designed carry their
 // recommendation as the reason (verdict not designed, C0 failing).
 // `forced`: pairs that combine whatever their footings' gap, as when an
 // isolated footing can pass its checks only by growing into its neighbour.
+// `memo`, when given, keeps every design made and serves those asked again.
 std::vector<CombinedFooting> DesignCombinedFootings(const std::vector<PlanSupport>& plan, const Settings& settings,
                                                     const InputsFor& inputsFor,
-                                                    const std::vector<checks::Clash>& forced = {});
+                                                    const std::vector<checks::Clash>& forced = {},
+                                                    DesignMemo* memo = nullptr);
 
 }  // namespace footmark::combined

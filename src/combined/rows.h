@@ -26,6 +26,8 @@ Legs DetailingRows(const Line& line, const Size& size, const std::vector<Loaded>
 // C15 to C17 per column: bearing at the column base, pedestal, starters.
 void ColumnRows(const Line& line, const Size& size, const std::vector<Loaded>& cases, const Strength& s,
                 std::vector<CheckRow>& rows);
+// C20: the rectangle against the nearest footing round it.
+CheckRow ClearanceRow(const Line& line, const Size& size, const std::vector<checks::FootingPlace>& outside);
 // C18 to C21: stability, grade, clearance of the rectangle, the rigid method.
 void SetRows(const Line& line, const Size& size, const std::vector<checks::FootingPlace>& outside,
              std::vector<CheckRow>& rows);

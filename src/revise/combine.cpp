@@ -148,6 +148,7 @@ std::vector<combined::CombinedFooting> CombineClashingFootings(Model& model, con
   std::map<int, combined::PlanSupport> seen;  // every support's isolated footing as last placed
   std::vector<checks::Clash> forced;
   std::vector<combined::CombinedFooting> footings;
+  combined::DesignMemo memo;  // a set the rounds leave as it was is designed once
   // A design revised before keeps its combined footings as they stand
   // unless something new asks for one.
   if (!model.CombinedAreas.empty()) {
@@ -165,7 +166,7 @@ std::vector<combined::CombinedFooting> CombineClashingFootings(Model& model, con
     if (round > 0 && !AddClashing(model, set.combiningGap, forced) && !blocked) break;
     std::vector<combined::PlanSupport> plan;
     for (const auto& [support, p] : seen) plan.push_back(p);
-    footings = combined::DesignCombinedFootings(plan, set, inputs, forced);
+    footings = combined::DesignCombinedFootings(plan, set, inputs, forced, &memo);
     if (footings.empty()) break;
     KeepSets(footings, forced);
     model.CombinedAreas.clear();
