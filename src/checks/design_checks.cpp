@@ -242,6 +242,12 @@ void AddCombined(DesignChecks& checks, std::vector<combined::CombinedFooting> fo
     checks.footings += count;
     checks.concrete = Rounded(checks.concrete + Rounded(f.concrete, 3), 3);
     checks.steel = Rounded(checks.steel + Rounded(f.steel, 2), 2);
+    for (const combined::BarSet& b : f.bars) {
+      const int dia = static_cast<int>(std::lround(b.dia));
+      auto at = std::lower_bound(checks.steelByDia.begin(), checks.steelByDia.end(), std::pair{dia, 0.0});
+      if (at == checks.steelByDia.end() || at->first != dia) at = checks.steelByDia.insert(at, {dia, 0.0});
+      at->second = Rounded(at->second + Rounded(b.mass, 2), 2);
+    }
   }
   checks.combined = std::move(footings);
 }

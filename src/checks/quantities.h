@@ -4,9 +4,6 @@
 
 namespace footmark::checks {
 
-// Mass of a bar of diameter phi (mm): 7850 kg/m3 x pi/4 phi^2, kg/m.
-double BarMass(double barDia);
-
 // B, D and P in mm; m3. The pedestal's height is not known, so it counts as
 // a cube of its side, as the design's own volume takes it.
 double FootingConcrete(double B, double D, double P);

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "checks/quantities.h"
+#include "bbs/bar_shapes.h"
 #include "combined/design_steps.h"
 #include "combined/footing_sets.h"
 #include "combined/rows.h"
@@ -86,7 +86,9 @@ BarSet MakeBars(std::string name, Face face, bool longitudinal, const BarChoice&
                 double from, double to, const Settings& set) {
   BarSet b{std::move(name), face, longitudinal, c.count, c.dia, c.spacing, 0, leg, from, to, 0, 0, c.area, 0};
   b.length = (span * 1000 - 2 * set.cover + 2 * leg) / 1000;
-  b.mass = c.count * b.length * checks::BarMass(c.dia);
+  // The bar bending schedule's rule, d^2/162 kg a metre, to 0.01 kg a set,
+  // so that the quantities and the schedules agree.
+  b.mass = std::round(c.count * b.length * bbs::UnitMass(c.dia) * 100) / 100;
   return b;
 }
 

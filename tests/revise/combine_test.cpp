@@ -42,7 +42,16 @@ TEST(CombinedFootings, TheSixByFiveExampleAtSbc100OnTheSheet) {
     EXPECT_EQ(drawn, 1) << f.mark;
     // Its supports are in no isolated group.
     for (const int s : f.supports) EXPECT_EQ(model->Footings(s).FootGroupNo, 0) << f.mark << " support " << s;
+    // Its steel by the schedules' d^2/162 kg a metre (7850 kg/m3 would be d^2/162.2).
+    for (const combined::BarSet& b : f.bars) {
+      const double metres = b.count * b.length;
+      EXPECT_NEAR(b.mass / metres, b.dia * b.dia / 162, 0.0005 + 0.005 / metres) << f.mark << " " << b.name;
+    }
   }
+  // The totals by diameter take the combined footings' bars in.
+  double byDia = 0;
+  for (const auto& [dia, kg] : checks.steelByDia) byDia += kg;
+  EXPECT_NEAR(byDia, checks.steel, 1e-6);
   EXPECT_GE(designed, 1);
   EXPECT_EQ(checks.notDesigned + checks.fails + checks.ok,
             model->FootGroupCount + static_cast<int>(checks.combined.size()));
