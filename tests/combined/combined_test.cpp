@@ -7,7 +7,6 @@
 #include <functional>
 #include <random>
 #include <string>
-#include <tuple>
 
 #include "combined/combined_run.h"
 #include "combined/contact_pressure.h"
@@ -407,30 +406,22 @@ TEST(FootingSets, ARectangleThatClashesAgainGrows) {
 // footings round it now: far off (only C20's nearest changes), near enough
 // to bar some lengths, and close enough that every length runs into it.
 TEST(FootingSets, AKeptDesignIsTheOneDesignedAnew) {
-  const InputsFor inputs = [](const SetLine& line) {
-    CombinedInput in = OnGridLine({0, 2.0}, {500, 2000}, {750, 3000});
-    for (std::size_t i = 0; i < line.supports.size(); ++i) in.columns[i].support = line.supports[i];
-    return in;
-  };
-  const auto planWith = [](double x3, double z3) {
-    return std::vector<PlanSupport>{{{1, 0, 0, 2.2}, 0, 0}, {{2, 2.0, 0, 2.2}, 2.0, 0}, {{3, x3, z3, 1.0}, x3, z3}};
+  const InputsFor inputs = [](const SetLine&) { return OnGridLine({0, 2.0}, {500, 2000}, {750, 3000}); };
+  const auto printed = [](const std::vector<CombinedFooting>& all) {
+    std::string text;
+    for (const CombinedFooting& f : all) {
+      text += DecimalText(f.L, 3) + DecimalText(f.B, 3) + DecimalText(f.D, 0) + f.reason + IntText(f.governing);
+      for (const int j : f.joining) text += " " + IntText(j);
+      for (const CheckRow& r : f.checks) text += r.check.note + DecimalText(r.check.utilisation, 6);
+    }
+    return text;
   };
   DesignMemo memo;
-  const std::vector<checks::Clash> pair{ForcedPair(1, 2)};
-  DesignCombinedFootings(planWith(20, 20), Sbc200(), inputs, pair, &memo);
-  for (const auto& [x3, z3] : std::vector<std::pair<double, double>>{{9, 9}, {6.2, 0}, {5.0, 0}, {3.3, 0}, {0, 2.4}}) {
-    const std::vector<CombinedFooting> kept = DesignCombinedFootings(planWith(x3, z3), Sbc200(), inputs, pair, &memo);
-    const std::vector<CombinedFooting> anew = DesignCombinedFootings(planWith(x3, z3), Sbc200(), inputs, pair);
-    ASSERT_EQ(kept.size(), anew.size()) << x3;
-    for (std::size_t k = 0; k < kept.size(); ++k) {
-      const CombinedFooting &a = kept[k], &b = anew[k];
-      EXPECT_EQ(std::tie(a.supports, a.L, a.B, a.D, a.joining, a.reason, a.verdict, a.governing, a.warnings),
-                std::tie(b.supports, b.L, b.B, b.D, b.joining, b.reason, b.verdict, b.governing, b.warnings)) << x3;
-      ASSERT_EQ(a.checks.size(), b.checks.size()) << x3;
-      for (std::size_t i = 0; i < a.checks.size(); ++i)
-        EXPECT_EQ(a.checks[i].check.note + DecimalText(a.checks[i].check.utilisation, 6),
-                  b.checks[i].check.note + DecimalText(b.checks[i].check.utilisation, 6)) << x3 << a.checks[i].check.id;
-    }
+  for (const auto& [x, z] : std::vector<std::pair<double, double>>{{20, 20}, {9, 9}, {6.2, 0}, {5, 0}, {3.3, 0}, {0, 2.4}}) {
+    const std::vector<PlanSupport> plan{{{1, 0, 0, 2.2}, 0, 0}, {{2, 2.0, 0, 2.2}, 2.0, 0}, {{3, x, z, 1.0}, x, z}};
+    EXPECT_EQ(printed(DesignCombinedFootings(plan, Sbc200(), inputs, {ForcedPair(1, 2)}, &memo)),
+              printed(DesignCombinedFootings(plan, Sbc200(), inputs, {ForcedPair(1, 2)})))
+        << x << ", " << z;
   }
   EXPECT_GE(memo.bySet.at({1, 2}).size(), 2u);  // a length barred by support 3 was designed again
 }
