@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QTableWidget>
 
+#include "combined/schedule_cells.h"
 #include "design/schedules.h"
 #include "drawing/sheet_panels.h"
 #include "model/numerics.h"
@@ -89,6 +90,23 @@ void FillChecks(QTableWidget& table, const checks::DesignChecks& checks) {
                     c.governing >= 0 ? QString::fromStdString(DecimalText(c.governingUtilisation * 100, 0) + " %") : "",
                     supports.join(", "), QString::fromStdString(c.reason)});
     QColor tint = VerdictColour(Verdict(g));
+    tint.setAlpha(80);
+    tints.push_back(tint);
+  }
+  for (const combined::CombinedFooting& f : checks.combined) {
+    const PlanVerdict verdict = f.verdict == checks::Verdict::NotDesigned ? PlanVerdict::NotDesigned
+                                : f.verdict == checks::Verdict::Fails     ? PlanVerdict::Fails
+                                : f.warnings > 0                          ? PlanVerdict::Warning
+                                                                          : PlanVerdict::Ok;
+    QString governing;
+    if (f.governing >= 0) {
+      const checks::Check& g = f.checks[static_cast<std::size_t>(f.governing)].check;
+      governing = QString::fromStdString(g.id + " " + g.name);
+    }
+    rows.push_back({ToQt(combined::MarkText(f)), PlanVerdictText(verdict), governing,
+                    f.governing >= 0 ? ToQt(DecimalText(f.governingUtilisation * 100, 0) + " %") : "",
+                    ToQt(combined::SupportsText(f)), ToQt(f.reason)});
+    QColor tint = VerdictColour(verdict);
     tint.setAlpha(80);
     tints.push_back(tint);
   }

@@ -53,6 +53,28 @@ std::vector<std::string> Rules(const DetailingRules& rules) {
   };
 }
 
+// The totals by diameter and in all, as the exact sums of the rows as printed.
+void SumRows(BarSchedule& schedule) {
+  schedule.byDia.clear();
+  schedule.count = 0;
+  std::int64_t mm = 0, centikilos = 0;
+  for (const BarRow& r : schedule.rows) {
+    const std::int64_t rowMm = std::llround(r.length * 1000), rowCkg = std::llround(r.mass * 100);
+    mm += rowMm;
+    centikilos += rowCkg;
+    schedule.count += r.count;
+    auto at = std::find_if(schedule.byDia.begin(), schedule.byDia.end(),
+                           [&](const DiameterTotal& d) { return d.dia >= static_cast<int>(r.bar.dia); });
+    if (at == schedule.byDia.end() || at->dia != static_cast<int>(r.bar.dia))
+      at = schedule.byDia.insert(at, {static_cast<int>(r.bar.dia)});
+    at->count += r.count;
+    at->length = static_cast<double>(std::llround(at->length * 1000) + rowMm) / 1000;
+    at->mass = static_cast<double>(std::llround(at->mass * 100) + rowCkg) / 100;
+  }
+  schedule.length = static_cast<double>(mm) / 1000;
+  schedule.mass = static_cast<double>(centikilos) / 100;
+}
+
 }  // namespace
 
 BarSchedule ScheduleBars(const Model& model, const std::vector<MeshBars>& meshes, const DetailingRules& rules) {
@@ -90,23 +112,22 @@ BarSchedule ScheduleBars(const Model& model, const std::vector<MeshBars>& meshes
     }
   }
 
-  std::int64_t mm = 0, centikilos = 0;
-  for (const BarRow& r : out.rows) {
-    const std::int64_t rowMm = std::llround(r.length * 1000), rowCkg = std::llround(r.mass * 100);
-    mm += rowMm;
-    centikilos += rowCkg;
-    out.count += r.count;
-    auto at = std::find_if(out.byDia.begin(), out.byDia.end(),
-                           [&](const DiameterTotal& d) { return d.dia >= static_cast<int>(r.bar.dia); });
-    if (at == out.byDia.end() || at->dia != static_cast<int>(r.bar.dia))
-      at = out.byDia.insert(at, {static_cast<int>(r.bar.dia)});
-    at->count += r.count;
-    at->length = static_cast<double>(std::llround(at->length * 1000) + rowMm) / 1000;
-    at->mass = static_cast<double>(std::llround(at->mass * 100) + rowCkg) / 100;
-  }
-  out.length = static_cast<double>(mm) / 1000;
-  out.mass = static_cast<double>(centikilos) / 100;
+  SumRows(out);
   return out;
+}
+
+void AddSlabBars(BarSchedule& schedule, const std::string& footing, const std::vector<SlabBars>& sets) {
+  const std::string rule =
+      "Combined footings, a bar mark per bar set counted once: A = the footing's length or width less the end "
+      "covers; straight, or a U (shape code 38) with its legs bent 90 degrees as long as the anchorage asks; "
+      "cutting length as for the mesh.";
+  if (std::find(schedule.rules.begin(), schedule.rules.end(), rule) == schedule.rules.end())
+    schedule.rules.push_back(rule);
+  for (const SlabBars& b : sets) {
+    const BarShape bar{b.leg > 0 ? Shape::TwoBends : Shape::Straight, static_cast<double>(b.dia), b.run, b.leg};
+    schedule.rows.push_back(Row(b.mark, footing, b.member, bar, b.count, 1));
+  }
+  SumRows(schedule);
 }
 
 double FootingMass(const BarSchedule& schedule, const std::string& footing) {

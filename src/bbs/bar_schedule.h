@@ -71,6 +71,21 @@ struct BarSchedule {
 // footing mark it stands on (support by support, model.Footings).
 BarSchedule ScheduleBars(const Model& model, const std::vector<MeshBars>& meshes, const DetailingRules& rules);
 
+// One set of bars of a combined footing's slab: straight, or a U where the
+// anchorage asks for legs at both ends.
+struct SlabBars {
+  std::string mark;    // "CF1-T"
+  std::string member;  // "CF1 top, along X"
+  int dia = 0;         // mm
+  int count = 0;
+  double run = 0;  // outside length between the bar ends, mm
+  double leg = 0;  // each end, mm; 0: straight
+};
+
+// Appends the bar marks of one combined footing, counted once each, and
+// sums the schedule again.
+void AddSlabBars(BarSchedule& schedule, const std::string& footing, const std::vector<SlabBars>& sets);
+
 // The mass of the rows of one footing mark, kg.
 double FootingMass(const BarSchedule& schedule, const std::string& footing);
 

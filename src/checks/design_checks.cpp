@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <utility>
 
@@ -229,8 +230,35 @@ std::vector<std::string> MethodAssumptions(const Model& model) {
 
 namespace footmark::checks {
 
+namespace {
+
+// A combined footing's bar sets as bar marks: "CF1-T" top, "CF1-B" bottom,
+// "CF1-C2" the band under its second column, "CF1-D" the bottom
+// distribution and "CF1-TD" the top one.
+std::vector<bbs::SlabBars> SlabBarsOf(const combined::CombinedFooting& f) {
+  const std::string axis = f.axis == combined::Axis::X ? "X" : "Z", across = f.axis == combined::Axis::X ? "Z" : "X";
+  std::vector<bbs::SlabBars> out;
+  for (const combined::BarSet& b : f.bars) {
+    std::string code = b.name == "top" ? "T" : b.name == "bottom" ? "B" : b.name == "distribution" ? "D"
+                       : b.name == "top distribution" ? "TD" : "";
+    std::string member = f.mark + " " + b.name;
+    if (code.empty() && b.name.rfind("band ", 0) == 0) {
+      code = "C" + b.name.substr(5);
+      const std::size_t column = static_cast<std::size_t>(std::atoi(b.name.c_str() + 5));
+      if (column >= 1 && column <= f.supports.size()) member += " under support " + IntText(f.supports[column - 1]);
+    }
+    if (code.empty()) code = b.name;
+    member += ", along " + (b.longitudinal ? axis : across);
+    const double run = std::round(b.length * 1000 - 2 * b.leg);
+    out.push_back({f.mark + "-" + code, member, static_cast<int>(std::lround(b.dia)), b.count, run, b.leg});
+  }
+  return out;
+}
+
+}  // namespace
+
 void AddCombined(DesignChecks& checks, std::vector<combined::CombinedFooting> footings) {
-  for (const combined::CombinedFooting& f : footings) {
+  for (combined::CombinedFooting& f : footings) {
     const int count = static_cast<int>(f.supports.size());
     checks.allFootings += count;
     switch (f.verdict) {
@@ -241,14 +269,13 @@ void AddCombined(DesignChecks& checks, std::vector<combined::CombinedFooting> fo
     if (f.verdict == Verdict::NotDesigned) continue;
     checks.footings += count;
     checks.concrete = Rounded(checks.concrete + Rounded(f.concrete, 3), 3);
-    checks.steel = Rounded(checks.steel + Rounded(f.steel, 2), 2);
-    for (const combined::BarSet& b : f.bars) {
-      const int dia = static_cast<int>(std::lround(b.dia));
-      auto at = std::lower_bound(checks.steelByDia.begin(), checks.steelByDia.end(), std::pair{dia, 0.0});
-      if (at == checks.steelByDia.end() || at->first != dia) at = checks.steelByDia.insert(at, {dia, 0.0});
-      at->second = Rounded(at->second + Rounded(b.mass, 2), 2);
-    }
+    // Its steel is its bar marks' in the bar bending schedule, as a footing mark's is.
+    bbs::AddSlabBars(checks.bars, f.mark, SlabBarsOf(f));
+    f.steel = bbs::FootingMass(checks.bars, f.mark);
   }
+  checks.steelByDia.clear();
+  for (const bbs::DiameterTotal& d : checks.bars.byDia) checks.steelByDia.emplace_back(d.dia, d.mass);
+  checks.steel = checks.bars.mass;
   checks.combined = std::move(footings);
 }
 

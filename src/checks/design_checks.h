@@ -75,7 +75,8 @@ struct DesignChecks {
 };
 
 // Puts the combined footings into the checked design: their verdicts count
-// as the groups' do, their concrete and steel join the totals.
+// as the groups' do, their concrete joins the totals, and their bars the
+// bar bending schedule, whose masses become their steel.
 void AddCombined(DesignChecks& checks, std::vector<combined::CombinedFooting> footings);
 
 // Checks every group of model.FootGroups (1 .. FootGroupCount) on the load

@@ -60,6 +60,7 @@ Sheet ComposeSheet(const Model& model, const checks::DesignChecks& checks, const
   panels.push_back(TablePanel(ColumnScheduleText(model)));
   for (TableText& part : BarScheduleText(checks)) panels.push_back(TablePanel(std::move(part)));
   if (!plan.clashes.empty()) panels.push_back(TablePanel(ClashListText(plan, tags)));
+  for (Panel& p : CombinedSectionPanels(checks)) panels.push_back(std::move(p));
   panels.push_back(NotesPanel(model, std::filesystem::path(model.AnlFilePath).filename().string()));
   panels.push_back(LegendPanel());
   const std::vector<Panel> sections = SectionPanels(model, checks);

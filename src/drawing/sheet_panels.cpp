@@ -5,6 +5,7 @@
 
 #include "checks/footing_check.h"
 #include "checks/group_inputs.h"
+#include "combined/schedule_cells.h"
 #include "design/schedules.h"
 #include "model/numerics.h"
 
@@ -157,6 +158,26 @@ TableText FootingScheduleText(const Model& model, const checks::DesignChecks& ch
                       IntText(bars) + " - " + IntText(f.BarDia) + " @ " + IntText(spacing),
                       c.bendLeg > 0 ? "bend up " + DecimalText(c.bendLeg, 0) : "straight",
                       DecimalText(g.quantities.concreteTotal, 2), DecimalText(g.quantities.steelTotal, 1), verdict});
+  }
+  // A combined footing: its size and bars a row each, its quantities and
+  // verdict on the first.
+  for (const combined::CombinedFooting& f : checks.combined) {
+    if (f.L <= 0 || f.mark.empty()) continue;
+    t.headers[2] = "SIZE\nB x B, L x B (mm)";
+    const std::string verdict = f.verdict == checks::Verdict::Ok ? "OK " + DecimalText(f.governingUtilisation, 2, true)
+                                                                 : "FAILS " + DecimalText(f.governingUtilisation, 3);
+    bool first = true;
+    for (const combined::BarSet& b : f.bars) {
+      const std::string bars = b.name + ": " + combined::BarText(b);
+      const std::string ends = b.leg > 0 ? "bend " + DecimalText(b.leg, 0) : "straight";
+      if (first)
+        t.rows.push_back({f.mark, IntText(static_cast<int>(f.supports.size())),
+                          Mm(f.L) + " x " + Mm(f.B), DecimalText(f.D, 0), "on S" + combined::SupportsText(f), bars, ends,
+                          DecimalText(f.concrete, 2), DecimalText(f.steel, 1), verdict});
+      else
+        t.rows.push_back({"", "", "", "", "", bars, ends, "", "", ""});
+      first = false;
+    }
   }
   t.rows.push_back({"TOTAL", IntText(checks.footings), "", "", "", "", "", DecimalText(checks.concrete, 2),
                     DecimalText(checks.steel, 1), ""});

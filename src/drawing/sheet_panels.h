@@ -70,6 +70,10 @@ void DrawKeyPlan(Canvas& canvas, const Extents& box, const PlanFrame& plan, cons
 // 1:50 and 1:100 that keeps the widest within 80 mm.
 std::vector<Panel> SectionPanels(const Model& model, const checks::DesignChecks& checks);
 
+// The longitudinal section of each designed combined footing, at the
+// largest of 1:25, 1:50 and 1:100 that keeps it within 170 mm.
+std::vector<Panel> CombinedSectionPanels(const checks::DesignChecks& checks);
+
 // The lines of a dimension between a and b measured along x (vertical
 // false) or y, its line at `at` across, with ticks; the text is the
 // caller's. Extension lines start 1 mm off the measured points.

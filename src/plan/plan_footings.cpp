@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "combined/schedule_cells.h"
 #include "design/schedules.h"
 #include "model/column_offsets.h"
 #include "model/numerics.h"
@@ -20,10 +21,11 @@ const char* PlanVerdictText(PlanVerdict verdict) {
 }
 
 std::string FootingOnPlan::Tooltip() const {
+  const std::string column = "column " + DecimalText(Place.ColDepth, 0) + " \u00d7 " + DecimalText(Place.ColWidth, 0) + " mm";
   std::string text = "Support " + IntText(Support) + " \u00b7 joint " + Joint + " \u00b7 column " + Column + "\n" +
-                     Mark + " \u00b7 footing " + DecimalText(Side, 3) + " m square \u00b7 column " +
-                     DecimalText(Place.ColDepth, 0) + " \u00d7 " + DecimalText(Place.ColWidth, 0) + " mm\n" +
-                     PlanVerdictText(Verdict);
+                     (Combined.empty() ? Mark + " \u00b7 footing " + DecimalText(Side, 3) + " m square \u00b7 " + column
+                                       : Combined + " \u00b7 " + column) +
+                     "\n" + PlanVerdictText(Verdict);
   if (!Governing.empty()) text += " \u00b7 " + Governing + " at " + DecimalText(Utilisation * 100, 0) + " %";
   if (!Reason.empty()) text += "\n" + Reason;
   if (!Clash.empty()) text += "\n" + Clash;
@@ -98,6 +100,28 @@ PlanPicture ComposePlan(const Model& model, const checks::DesignChecks& checks, 
         p.Utilisation = c.governingUtilisation;
       }
       p.Reason = c.reason;
+    }
+    for (const combined::CombinedFooting& cf : checks.combined) {
+      if (std::find(cf.supports.begin(), cf.supports.end(), on.support) == cf.supports.end()) continue;
+      if (cf.L <= 0) {  // a set not designed: its footings stay, with the footing recommended
+        p.Verdict = PlanVerdict::NotDesigned;
+        p.Reason += (p.Reason.empty() ? "" : "\n") + ("supports " + combined::SupportsText(cf) + ": " + cf.reason);
+        continue;
+      }
+      p.Group = cf.mark;
+      p.Combined = cf.mark + " combined footing " + combined::SizeText(cf) + " m (L \u00d7 B \u00d7 D) on supports " +
+                   combined::SupportsText(cf);
+      p.Verdict = cf.verdict == checks::Verdict::Fails ? PlanVerdict::Fails
+                  : cf.warnings > 0                    ? PlanVerdict::Warning
+                                                       : PlanVerdict::Ok;
+      p.Governing.clear();
+      p.Utilisation = 0;
+      if (cf.governing >= 0) {
+        const checks::Check& governing = cf.checks[static_cast<std::size_t>(cf.governing)].check;
+        p.Governing = governing.id + " " + governing.name;
+        p.Utilisation = cf.governingUtilisation;
+      }
+      p.Reason = cf.reason;
     }
     for (const SheetClash& clash : picture.sheet.clashes) {
       if (clash.supportA != on.support && clash.supportB != on.support) continue;

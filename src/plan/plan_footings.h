@@ -45,6 +45,10 @@ struct FootingOnPlan {
   double Utilisation = 0;
   std::string Reason;     // why it fails or is not designed
   std::string Clash;      // "CF2: overlaps the footing of support 9, ..." ("" without a clash)
+  // A combined footing the support stands on: "CF1 combined footing 5.3 x
+  // 3.5 x 0.425 m on supports 2, 3" ("" when none); Group is then its mark
+  // and the verdict, governing check and reason are its.
+  std::string Combined;
   std::string Tooltip() const;
 };
 

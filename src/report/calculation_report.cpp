@@ -7,6 +7,7 @@
 #include "model/program.h"
 #include "model/replace_file.h"
 #include "report/bar_schedule_pages.h"
+#include "report/combined_pages.h"
 #include "report/group_sheet.h"
 #include "report/html.h"
 #include "report/project_pages.h"
@@ -94,6 +95,14 @@ section.column-schedule { break-inside: avoid; }
 section.plan { page: plan; break-before: page; }
 .plan-figure svg { display: block; width: 100%; height: auto; }
 p.plan-title { font-weight: bold; margin: 0 0 2mm; }
+section.combined, section.combined-list { break-before: page; }
+table.combined { font-size: 7.5pt; }
+table.search, table.keys, table.cfbars { font-size: 7pt; width: auto; }
+table.search td, table.search th { padding: 0.3mm 1mm; }
+div.diagram { break-inside: avoid; }
+div.diagram svg { display: block; margin: 0.5mm 0 1mm; }
+p.caption { font-size: 7pt; margin: 0.5mm 0 0; }
+p.closure, p.bands { font-size: 7pt; }
 </style>
 )";
 
@@ -146,6 +155,7 @@ std::string CalculationReportHtml(const Model& model, const checks::DesignChecks
   html += Summary(model, checks);
   if (revision) html += RevisionPages(model, checks, *revision);
   for (const checks::GroupCheck& group : checks.groups) html += GroupSheet(model, group);
+  html += CombinedPages(model, checks);
   html += BarSchedulePages(checks);
   html += UpliftWarnings(model);
   html += ColumnSchedule(model);

@@ -114,42 +114,6 @@ std::string Working(const FootingCheck& check) {
   return html.empty() ? "" : Tag("h3", "Working (code-strict basis; the design step's own where stated)") + html;
 }
 
-std::string CheckRows(const FootingCheck& check) {
-  Table table("checks", {{"ID", "id"},
-                         {"Check", "check"},
-                         {"Clause of IS 456", "clause"},
-                         {"Demand", "num"},
-                         {"Capacity / limit", "num"},
-                         {"Unit", "unit"},
-                         {"u", "num"},
-                         {"u design step", "num"},
-                         {"Status", "status"},
-                         {"Governs at", "where"},
-                         {"Note", "note"}});
-  for (const Check& c : check.checks) {
-    const bool figures = !(c.unit.empty() && c.demand == 0 && c.capacity == 0);
-    const bool rated = figures && c.rated;
-    const bool method = figures && !std::isnan(c.methodUtilisation);
-    // The verdict's utilisation above 1 where the design step's own is not:
-    // the bases differ, and the reader should see where.
-    const bool over = rated && c.utilisation > 1 && method && c.methodUtilisation <= 1;
-    const char* rowClass = c.status == Status::Fail ? "fail" : c.status == Status::Warning ? "warn" : "";
-    // C0 has no figures; a check that does not apply has no demand.
-    const std::string none = figures ? "–" : "";
-    const std::string where = Where(c);
-    // Nothing to rate: said in words, not as a ratio.
-    const std::string u = rated ? (over ? Tag("b", Num(c.utilisation, kRatioDecimals)) : Num(c.utilisation, kRatioDecimals))
-                          : c.status == Status::Warning && figures ? Num(c.utilisation, kRatioDecimals) + " (warning)"
-                                                                   : "not rated";
-    table.Row({Escape(c.id), Typeset(c.name), Escape(Clause(c.clause)),
-               figures && c.status != Status::NotApplicable ? Num(c.demand, c.decimals) : none,
-               figures ? Num(c.capacity, c.decimals) : none, Typeset(c.unit), u,
-               method ? Num(c.methodUtilisation, kRatioDecimals) : none, StatusCell(c.status), where, Typeset(c.note)},
-              rowClass);
-  }
-  return table.Html();
-}
-
 std::string VerdictLine(const FootingCheck& check) {
   std::string text = "Verdict: " + VerdictBadge(check.verdict);
   if (check.verdict == Verdict::Ok) {
@@ -179,6 +143,42 @@ std::string QuantityLine(const GroupCheck& group) {
 
 }  // namespace
 
+std::string CheckTable(const std::vector<Check>& rows) {
+  Table table("checks", {{"ID", "id"},
+                         {"Check", "check"},
+                         {"Clause of IS 456", "clause"},
+                         {"Demand", "num"},
+                         {"Capacity / limit", "num"},
+                         {"Unit", "unit"},
+                         {"u", "num"},
+                         {"u design step", "num"},
+                         {"Status", "status"},
+                         {"Governs at", "where"},
+                         {"Note", "note"}});
+  for (const Check& c : rows) {
+    const bool figures = !(c.unit.empty() && c.demand == 0 && c.capacity == 0);
+    const bool rated = figures && c.rated;
+    const bool method = figures && !std::isnan(c.methodUtilisation);
+    // The verdict's utilisation above 1 where the design step's own is not:
+    // the bases differ, and the reader should see where.
+    const bool over = rated && c.utilisation > 1 && method && c.methodUtilisation <= 1;
+    const char* rowClass = c.status == Status::Fail ? "fail" : c.status == Status::Warning ? "warn" : "";
+    // C0 has no figures; a check that does not apply has no demand.
+    const std::string none = figures ? "–" : "";
+    const std::string where = Where(c);
+    // Nothing to rate: said in words, not as a ratio.
+    const std::string u = rated ? (over ? Tag("b", Num(c.utilisation, kRatioDecimals)) : Num(c.utilisation, kRatioDecimals))
+                          : c.status == Status::Warning && figures ? Num(c.utilisation, kRatioDecimals) + " (warning)"
+                                                                   : "not rated";
+    table.Row({Escape(c.id), Typeset(c.name), Escape(Clause(c.clause)),
+               figures && c.status != Status::NotApplicable ? Num(c.demand, c.decimals) : none,
+               figures ? Num(c.capacity, c.decimals) : none, Typeset(c.unit), u,
+               method ? Num(c.methodUtilisation, kRatioDecimals) : none, StatusCell(c.status), where, Typeset(c.note)},
+              rowClass);
+  }
+  return table.Html();
+}
+
 std::string VerdictBadge(Verdict verdict) { return Tag("span", checks::VerdictText(verdict), VerdictClass(verdict)); }
 
 std::string GoverningCheck(const FootingCheck& check) {
@@ -198,7 +198,7 @@ std::string GroupSheet(const Model& model, const GroupCheck& group) {
   if (!check.derived.empty())
     html += Tag("h3", "Derived values (the design step's at D − 60 mm, and the load basis)") +
             ValueGrid(check.derived, 3);
-  html += Tag("h3", "Checks") + CheckRows(check);
+  html += Tag("h3", "Checks") + CheckTable(check.checks);
   html += VerdictLine(check);
   html += Working(check);
   if (!check.barDetail.empty()) html += Tag("p", "Bar detail: " + Typeset(check.barDetail) + ".", "bar-detail");

@@ -4,6 +4,7 @@
 #include <ctime>
 #include <utility>
 
+#include "combined/schedule_cells.h"
 #include "model/local_time.h"
 #include "model/numerics.h"
 #include "model/program.h"
@@ -26,6 +27,39 @@ lxw_format* CheckFormat(const Styles& styles, checks::Status status) {
 lxw_datetime LocalNow() {
   const std::tm t = LocalTimeNow();
   return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, static_cast<double>(t.tm_sec)};
+}
+
+// One check's row under its footing's; `method`: the design step's own
+// utilisation beside it (a combined footing has none).
+void WriteCheck(Sheet& sheet, const Styles& styles, const std::string& mark, const checks::Check& c, bool method) {
+  sheet.NewRow(CheckFormat(styles, c.status));
+  sheet.Text(0, mark);
+  sheet.Text(2, c.id);
+  sheet.Text(3, c.name);
+  sheet.Text(4, c.clause);
+  // C0 (the inputs' sanity) measures nothing: no unit, no numbers; a
+  // statement or a check that does not apply has no utilisation.
+  if (c.status != checks::Status::NotApplicable && !c.unit.empty()) {
+    // The JSON's values (one place more than shown), shown as the report prints them.
+    sheet.Value(5, c.demand, c.decimals + 1, c.decimals);
+    sheet.Value(6, c.capacity, c.decimals + 1, c.decimals);
+    sheet.Text(7, c.unit);
+    if (c.rated || c.status == checks::Status::Warning)
+      sheet.Value(8, c.utilisation, kUtilisationDecimals, kUtilisationDecimals);
+    else
+      sheet.Text(8, "not rated");
+  }
+  if (method && !std::isnan(c.methodUtilisation) && !c.unit.empty())
+    sheet.Value(9, c.methodUtilisation, kUtilisationDecimals, kUtilisationDecimals);
+  sheet.Text(10, checks::StatusText(c.status));
+  sheet.Text(11, c.note);
+  if (c.support > 0) sheet.Number(12, c.support);
+  sheet.Text(13, c.combination);
+  if (c.loadCase > 0) sheet.Number(14, c.loadCase);
+  sheet.Text(15, c.reactions);
+  std::string working;
+  for (const std::string& line : c.working) working += (working.empty() ? "" : "\n") + line;
+  sheet.Text(16, working);
 }
 
 }  // namespace
@@ -55,36 +89,22 @@ void AddChecks(Book& book, const checks::DesignChecks& checks) {
       sheet.Value(9, fc.methodGoverningUtilisation, kUtilisationDecimals, kUtilisationDecimals);
     sheet.Text(11, fc.reason + (fc.reason.empty() ? "" : "; ") + checks::MethodVerdictText(fc));
 
-    for (const checks::Check& c : fc.checks) {
-      sheet.NewRow(CheckFormat(book.styles, c.status));
-      sheet.Text(0, group.mark);
-      sheet.Text(2, c.id);
-      sheet.Text(3, c.name);
-      sheet.Text(4, c.clause);
-      // C0 (the inputs' sanity) measures nothing: no unit, no numbers; a
-      // statement or a check that does not apply has no utilisation.
-      if (c.status != checks::Status::NotApplicable && !c.unit.empty()) {
-        // The JSON's values (one place more than shown), shown as the report prints them.
-        sheet.Value(5, c.demand, c.decimals + 1, c.decimals);
-        sheet.Value(6, c.capacity, c.decimals + 1, c.decimals);
-        sheet.Text(7, c.unit);
-        if (c.rated || c.status == checks::Status::Warning)
-          sheet.Value(8, c.utilisation, kUtilisationDecimals, kUtilisationDecimals);
-        else
-          sheet.Text(8, "not rated");
-      }
-      if (!std::isnan(c.methodUtilisation) && !c.unit.empty())
-        sheet.Value(9, c.methodUtilisation, kUtilisationDecimals, kUtilisationDecimals);
-      sheet.Text(10, checks::StatusText(c.status));
-      sheet.Text(11, c.note);
-      if (c.support > 0) sheet.Number(12, c.support);
-      sheet.Text(13, c.combination);
-      if (c.loadCase > 0) sheet.Number(14, c.loadCase);
-      sheet.Text(15, c.reactions);
-      std::string working;
-      for (const std::string& line : c.working) working += (working.empty() ? "" : "\n") + line;
-      sheet.Text(16, working);
+    for (const checks::Check& c : fc.checks) WriteCheck(sheet, book.styles, group.mark, c, true);
+  }
+  for (const combined::CombinedFooting& f : checks.combined) {
+    const std::string mark = combined::MarkText(f);
+    sheet.NewRow(f.verdict == checks::Verdict::Ok ? book.styles.group : book.styles.groupFail);
+    sheet.Text(0, mark);
+    sheet.Text(1, checks::VerdictText(f.verdict));
+    if (f.governing >= 0) {
+      const checks::Check& g = f.checks[static_cast<std::size_t>(f.governing)].check;
+      sheet.Text(2, g.id);
+      sheet.Text(3, "governs: " + g.name);
+      sheet.Value(8, f.governingUtilisation, kUtilisationDecimals, kUtilisationDecimals);
+      sheet.Text(13, g.combination);
     }
+    sheet.Text(11, "combined footing of supports " + combined::SupportsText(f) + (f.reason.empty() ? "" : "; ") + f.reason);
+    for (const combined::CheckRow& r : f.checks) WriteCheck(sheet, book.styles, mark, r.check, false);
   }
   sheet.Filter();
 }
@@ -136,6 +156,20 @@ void AddQuantities(Book& book, const checks::DesignChecks& checks) {
       sheet.Value(6, q.steelTotal, kSteelDecimals, kSteelDecimals);
     }
     sheet.Text(7, q.note);
+  }
+  for (const combined::CombinedFooting& f : checks.combined) {
+    sheet.NewRow();
+    sheet.Text(0, combined::MarkText(f));
+    sheet.Number(1, static_cast<double>(f.supports.size()));
+    if (f.verdict == checks::Verdict::NotDesigned) {
+      sheet.Text(7, "not designed: " + f.reason);
+      continue;
+    }
+    sheet.Value(2, f.concrete, kConcreteDecimals, kConcreteDecimals);
+    sheet.Value(3, f.concrete, kConcreteDecimals, kConcreteDecimals);
+    sheet.Value(6, f.steel, kSteelDecimals, kSteelDecimals);
+    sheet.Text(7, "combined footing of supports " + combined::SupportsText(f) + ": its slab bars, the bar marks of " +
+                      f.mark + " in the bar bending schedule");
   }
   // The designed footings only: a group not designed adds nothing.
   sheet.NewRow(book.styles.total);

@@ -14,11 +14,16 @@ void AddSupports(Book& book, const Model& model);
 // A row per footing group, the schedule's cells with its bars split into
 // numbers, the count of footings and the bend-up detail the checks ask for.
 void AddFootingSchedule(Book& book, const Model& model, const checks::DesignChecks& checks);
+// A row per combined footing (CF1, ...) and per set not designed, with its
+// recommendation; no sheet when there are none.
+void AddCombinedSchedule(Book& book, const checks::DesignChecks& checks);
 // A row per column type, the schedule's cells with its ties split into numbers.
 void AddColumnSchedule(Book& book, const Model& model);
-// Per group its verdict and governing check, then one row per check.
+// Per group its verdict and governing check, then one row per check; the
+// combined footings after the groups, the same way.
 void AddChecks(Book& book, const checks::DesignChecks& checks);
-// Concrete and steel per mark, the totals, and steel by bar diameter.
+// Concrete and steel per mark (the combined footings' marks after the
+// groups'), the totals, and steel by bar diameter.
 void AddQuantities(Book& book, const checks::DesignChecks& checks);
 // A row per bar mark of the bar bending schedule, by diameter, the total.
 void AddBarSchedule(Book& book, const checks::DesignChecks& checks);

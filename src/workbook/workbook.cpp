@@ -133,6 +133,7 @@ lxw_error AddSheets(lxw_workbook* book, const Model& model, const checks::Design
   b.error = workbook::Xlsx().workbook_set_properties(book, &properties);
   workbook::AddSupports(b, model);
   workbook::AddFootingSchedule(b, model, checks);
+  workbook::AddCombinedSchedule(b, checks);
   workbook::AddColumnSchedule(b, model);
   workbook::AddChecks(b, checks);
   workbook::AddQuantities(b, checks);

@@ -61,7 +61,10 @@ def same(cell, want):
 def check_run(book_path, run, html):
     where = book_path
     book = openpyxl.load_workbook(book_path)
-    if book.sheetnames != SHEETS:
+    combined = run.get("combined_footings", [])
+    sheets = SHEETS[:2] + ["Combined footings"] * bool(combined) + SHEETS[2:5] + \
+        ["Method vs revised"] * ("revisions" in run) + SHEETS[5:]
+    if book.sheetnames != sheets:
         problems.append(f"{where}: sheets {book.sheetnames}")
         return
     for ws in book.worksheets:
@@ -91,14 +94,15 @@ def check_run(book_path, run, html):
         problems.append(f"{where}: {len(rows)} footing schedule rows for {len(run['footing_groups'])} groups")
 
     check_rows = [r for r in book["Checks"].iter_rows(min_row=2) if not r[1].value]
-    wanted = [(g["mark"], c) for g in run["checks"] for c in g["checks"]]
+    wanted = [(g["mark"], c) for g in run["checks"] + [dict(f, mark=f["mark"] or "(supports " +
+              ", ".join(map(str, f["supports"])) + ")") for f in combined] for c in g["checks"]]
     if len(check_rows) != len(wanted):
         problems.append(f"{where}: {len(check_rows)} check rows for {len(wanted)} checks")
     for r, (mark, c) in zip(check_rows, wanted):
         cells = [x.value for x in r]
         pairs = [(cells[0], mark), (cells[2], c["id"]), (cells[10], c["status"]), (cells[12], c.get("support")),
                  (cells[13] or None, c.get("combination")), (cells[14], c.get("load_case"))]
-        for col, key in ((5, "demand"), (6, "capacity"), (8, "utilisation"), (9, "method_utilisation")):
+        for col, key in ((5, "demand"), (6, "capacity"), (8, "utilisation"), (9, "method_utilisation"))[:4 - (mark[0] != "F")]:
             if isinstance(cells[col], (int, float)):
                 pairs.append((cells[col], c[key]))
         if not all(same(a, b) for a, b in pairs):
@@ -110,7 +114,17 @@ def check_run(book_path, run, html):
 
     q = list(book["Quantities"].iter_rows(min_row=2, values_only=True))
     end = [r[0] for r in q].index("total")
+    designed = {f["mark"]: f for f in combined if f["mark"]}
     for r in q[:end]:
+        if r[0] in designed:
+            f = designed[r[0]]
+            want = [len(f["supports"]), f["quantities"]["concrete"], f["quantities"]["concrete"], None, None,
+                    f["quantities"]["steel"]]
+            if list(r[1:7]) != want:
+                problems.append(f"{where}: quantities {r[:7]} are not {want}")
+            continue
+        if r[0] not in marks:
+            continue  # a combined set not designed: its reason only
         m = marks[r[0]]
         want = [m["footings"]] + [m.get(k) for k in ("concrete_each", "concrete", "mesh_steel", "starter_steel", "steel")]
         if list(r[1:7]) != want:
@@ -135,6 +149,8 @@ def check_run(book_path, run, html):
         problems.append(f"{where}: bar bending schedule total {totals} is not {bbs['mass']} kg")
     if fixed(sum(b["mass"] for b in bbs["bars"]), 2) != fixed(bbs["mass"], 2):
         problems.append(f"{where}: the bar marks do not add up to {bbs['mass']} kg")
+
+    check_combined(where, book, combined, bbs) if combined else None
 
     parser = Tables()
     with open(html, encoding="utf-8") as f:
@@ -166,6 +182,35 @@ def check_run(book_path, run, html):
                 problems.append(f"{html}: {g['mark']} {c['id']} u {r[6]!r}, the JSON {c['utilisation']}")
             if not c["rated"] and c["status"] != "warning" and r[6] not in ("not rated", ""):
                 problems.append(f"{html}: {g['mark']} {c['id']} is not rated but prints {r[6]!r}")
+
+
+def check_combined(where, book, combined, bbs):
+    """The combined footings' sheet row by row, and their bar marks, against the JSON."""
+    rows = list(book["Combined footings"].iter_rows(min_row=2, values_only=True))
+    if len(rows) != len(combined):
+        problems.append(f"{where}: {len(rows)} combined footing rows for {len(combined)} sets")
+    for r, f in zip(rows, combined):
+        want = [f["mark"] or r[0], ", ".join(map(str, f["supports"]))]
+        got = [r[0], r[1]]
+        if f["mark"]:
+            want += [f["length"], f["width"], f["depth"], f["overhang_start"], f["overhang_end"],
+                     f["quantities"]["concrete"], f["quantities"]["steel"], f["verdict"], f["utilisation"]]
+            got += [r[5], r[6], r[7], r[8], r[9], r[15], r[16], r[17], r[19]]
+        elif r[20] != f["reason"] or r[17] != "not designed":
+            problems.append(f"{where}: set {f['supports']} not designed reads {r}")
+        if got != want:
+            problems.append(f"{where}: combined footing {got} is not {want}")
+        if not f["mark"]:
+            continue
+        marks = [b for b in bbs["bars"] if b["footing"] == f["mark"]]
+        if len(marks) != len(f["bars"]):
+            problems.append(f"{where}: {len(marks)} bar marks of {f['mark']} for {len(f['bars'])} bar sets")
+        for b, s in zip(marks, f["bars"]):
+            bent = 4 * s["dia"] if b["leg"] else 0  # a U's two bends
+            if [b["count"], b["dia"], b["cutting_length"]] != [s["count"], s["dia"], round(s["length"] * 1000) - bent]:
+                problems.append(f"{where}: bar mark {b} is not the set {s}")
+        if fixed(sum(b["mass"] for b in marks), 2) != fixed(f["quantities"]["steel"], 2):
+            problems.append(f"{where}: {f['mark']} steel {f['quantities']['steel']} is not its bar marks'")
 
 
 args = sys.argv[1:]

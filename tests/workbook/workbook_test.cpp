@@ -36,13 +36,14 @@ Design DesignExample(int16 sbc) {
 
 // The JSON, the workbook and the report of one run of footmark-cli agree on every value they share
 // (workbook/workbook_check.py): the 4x3 example, the 6x5 one at SBC 100 (two groups not designed) and
-// the capacity building.
+// the capacity building; the 6x5 one revised at SBC 100, its combined footing with its bar marks and the sets not designed.
 TEST(Workbook, JsonWorkbookAndReportAgree) {
   testing::ScratchDir dir;
   const std::string capacity = dir.Write("capacity.ANL", bench::CapacityAnalysisFile());
   const struct { const char* name; std::string analysis, sbc; } runs[] = {
       {"frame4x3", testing::SourcePath("examples/frame-4x3-2storey.ANL"), "200"},
       {"frame6x5", testing::SourcePath("examples/frame-6x5-4storey.ANL"), "100"},
+      {"revised6x5", testing::SourcePath("examples/frame-6x5-4storey.ANL"), "100 --revise"},
       {"capacity", capacity, "200"}};
   std::vector<std::string> files;
   for (const auto& run : runs) {
