@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "combined/schedule_cells.h"
 #include "drawing/sheet_panels.h"
 #include "model/numerics.h"
 
@@ -42,18 +41,17 @@ std::pair<double, double> ColumnAlong(const combined::CombinedFooting& f, std::s
   return {left, right};
 }
 
-// The bars in words, top first, as the schedule gives them.
+// The bars in words, as the schedule lists them.
 std::vector<std::string> Callouts(const combined::CombinedFooting& f) {
+  const std::string along = f.axis == combined::Axis::X ? "X" : "Z", across = f.axis == combined::Axis::X ? "Z" : "X";
   std::vector<std::string> lines;
   for (const combined::BarSet& b : f.bars) {
-    std::string text = b.name == "top" ? "T  top, along" : b.name == "bottom" ? "B  bottom, along"
-                       : b.name == "top distribution" ? "TD top, across" : b.name == "distribution" ? "D  bottom, across"
-                                                                                                   : b.name + ", across";
-    text += ": " + combined::BarText(b);
+    std::string text = b.name + (b.face == combined::Face::Top && b.name.rfind("top", 0) != 0 ? " top" : "") +
+                       ", along " + (b.longitudinal ? along : across) + ": " + CombinedBarText(b);
     if (b.leg > 0) text += ", legs " + Mm(b.leg);
     lines.push_back(text);
   }
-  lines.push_back("Cover " + Mm(50) + " all faces; PCC " + Mm(kLean) + " thick under");
+  lines.push_back("cover " + Mm(50) + " on every face; PCC " + Mm(kLean) + " thick under");
   return lines;
 }
 

@@ -62,6 +62,10 @@ std::string Mm(double metres) { return DecimalText(metres * 1000, 0); }
 
 }  // namespace
 
+std::string CombinedBarText(const combined::BarSet& b) {
+  return IntText(b.count) + " - " + DecimalText(b.dia, 0) + " @ " + DecimalText(b.spacing, 0);
+}
+
 void DimensionLines(Canvas& c, Vec2 a, Vec2 b, double at, bool vertical, std::string_view layer) {
   // Coordinates along the measured direction (u) and across it (v).
   const auto P = [vertical](double u, double v) { return vertical ? Vec2{v, u} : Vec2{u, v}; };
@@ -164,11 +168,12 @@ TableText FootingScheduleText(const Model& model, const checks::DesignChecks& ch
   for (const combined::CombinedFooting& f : checks.combined) {
     if (f.L <= 0 || f.mark.empty()) continue;
     t.headers[2] = "SIZE\nB x B, L x B (mm)";
+    t.headers[5] = "BOTTOM BARS EACH WAY;\nCF: EACH SET (mm)";
     const std::string verdict = f.verdict == checks::Verdict::Ok ? "OK " + DecimalText(f.governingUtilisation, 2, true)
                                                                  : "FAILS " + DecimalText(f.governingUtilisation, 3);
     bool first = true;
     for (const combined::BarSet& b : f.bars) {
-      const std::string bars = b.name + ": " + combined::BarText(b);
+      const std::string bars = b.name + ": " + CombinedBarText(b);
       const std::string ends = b.leg > 0 ? "bend " + DecimalText(b.leg, 0) : "straight";
       if (first)
         t.rows.push_back({f.mark, IntText(static_cast<int>(f.supports.size())),

@@ -70,6 +70,9 @@ void DrawKeyPlan(Canvas& canvas, const Extents& box, const PlanFrame& plan, cons
 // 1:50 and 1:100 that keeps the widest within 80 mm.
 std::vector<Panel> SectionPanels(const Model& model, const checks::DesignChecks& checks);
 
+// A combined footing's bar set as the schedule writes bars: "16 - 12 @ 226".
+std::string CombinedBarText(const combined::BarSet& bars);
+
 // The longitudinal section of each designed combined footing, at the
 // largest of 1:25, 1:50 and 1:100 that keeps it within 170 mm.
 std::vector<Panel> CombinedSectionPanels(const checks::DesignChecks& checks);

@@ -45,6 +45,7 @@ td.num, th.num { text-align: right; font-variant-numeric: tabular-nums; }
 td.num, td.unit, td.id, td.status, td.bars { white-space: nowrap; }
 table.facts { width: auto; }
 table.facts td { border: none; padding: 0.3mm 6mm 0.3mm 0; white-space: nowrap; }
+table.facts td:last-child { white-space: normal; }
 table.facts td.name { font-weight: bold; }
 table.values { font-size: 7.5pt; }
 table.values td { border: none; border-bottom: 0.3pt solid #ccc; padding: 0.2mm 1mm; }
@@ -96,6 +97,8 @@ section.plan { page: plan; break-before: page; }
 .plan-figure svg { display: block; width: 100%; height: auto; }
 p.plan-title { font-weight: bold; margin: 0 0 2mm; }
 section.combined, section.combined-list { break-before: page; }
+section.combined table.checks th:nth-child(1) { width: 7.5%; }
+section.combined table.checks th:nth-child(11) { width: 23%; }
 table.combined { font-size: 7.5pt; }
 table.search, table.keys, table.cfbars { font-size: 7pt; width: auto; }
 table.search td, table.search th { padding: 0.3mm 1mm; }

@@ -47,7 +47,7 @@ class Labels {
       if (box.y0 < 0 || box.y1 > kHeight) continue;
       if (std::any_of(boxes_.begin(), boxes_.end(), [&](const Box& b) { return b.Hits(box); })) continue;
       boxes_.push_back(box);
-      svg += "<text x=\"" + U(x) + "\" y=\"" + U(base) + "\" text-anchor=\"middle\">" + Escape(text) + "</text>\n";
+      svg += "<text x=\"" + U(x) + "\" y=\"" + U(base) + "\" style=\"text-anchor:middle\">" + Escape(text) + "</text>\n";
       return true;
     }
     return false;
@@ -250,26 +250,28 @@ std::string DiagramSvg(const CombinedFooting& f, const BeamDiagram& d, bool mome
   const auto X = [&](double x) { return kLeft + x / std::max(f.L, 1e-9) * plot; };
   const auto Y = [&](double v) { return kAxis - v / peak * kReach; };
 
+  // Styles inline: the plan's drawing in the same page styles every path
+  // and text of the page, and a style rule outranks an attribute.
   std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"diagram\" viewBox=\"0 0 " + U(kWidth) + " " +
-                    U(kHeight) + "\" width=\"180mm\" height=\"" + DecimalText(kHeight / 4, 2) +
-                    "mm\" font-family=\"DejaVu Sans, Liberation Sans, Arial, sans-serif\" font-size=\"" + U(kFont) +
-                    "\">\n";
+                    U(kHeight) + "\" style=\"width:180mm;height:" + DecimalText(kHeight / 4, 2) +
+                    "mm;font-family:'DejaVu Sans','Liberation Sans',Arial,sans-serif;font-size:" + U(kFont) +
+                    "px\">\n";
   // The area under the curve, then the curve, then the axis over both.
   std::string path;
   for (const combined::DiagramPoint& p : d.samples)
     path += (path.empty() ? "M" : " L") + U(X(p.x)) + " " + U(Y(value(p.shear, p.moment)));
   const std::string fill = moment ? "#f3d9e6" : "#d9e6f3", stroke = moment ? "#8a1c4b" : "#1c4b8a";
-  svg += "<path d=\"" + path + " L" + U(X(f.L)) + " " + U(kAxis) + " L" + U(X(0)) + " " + U(kAxis) + " Z\" fill=\"" +
-         fill + "\" stroke=\"none\"/>\n";
-  svg += "<path d=\"" + path + "\" fill=\"none\" stroke=\"" + stroke + "\" stroke-width=\"1.4\"/>\n";
+  svg += "<path d=\"" + path + " L" + U(X(f.L)) + " " + U(kAxis) + " L" + U(X(0)) + " " + U(kAxis) + " Z\" style=\"fill:" +
+         fill + ";stroke:none\"/>\n";
+  svg += "<path d=\"" + path + "\" style=\"fill:none;stroke:" + stroke + ";stroke-width:1.4\"/>\n";
   svg += "<line x1=\"" + U(X(0)) + "\" y1=\"" + U(kAxis) + "\" x2=\"" + U(X(f.L)) + "\" y2=\"" + U(kAxis) +
-         "\" stroke=\"#000\" stroke-width=\"1\"/>\n";
+         "\" style=\"stroke:#000;stroke-width:1\"/>\n";
 
   Labels labels;
   // The axis' name and sign at the left.
-  svg += "<text x=\"4\" y=\"" + U(kAxis - 3) + "\">" + (moment ? "M (kN·m)" : "V (kN)") + "</text>\n";
-  svg += "<text x=\"4\" y=\"" + U(kAxis - kReach + 6) + "\">" + (moment ? "+ sagging" : "+") + "</text>\n";
-  svg += "<text x=\"4\" y=\"" + U(kAxis + kReach) + "\">" + (moment ? "− hogging" : "−") + "</text>\n";
+  svg += "<text x=\"4\" style=\"text-anchor:start\" y=\"" + U(kAxis - 3) + "\">" + (moment ? "M (kN·m)" : "V (kN)") + "</text>\n";
+  svg += "<text x=\"4\" style=\"text-anchor:start\" y=\"" + U(kAxis - kReach + 6) + "\">" + (moment ? "+ sagging" : "+") + "</text>\n";
+  svg += "<text x=\"4\" style=\"text-anchor:start\" y=\"" + U(kAxis + kReach) + "\">" + (moment ? "− hogging" : "−") + "</text>\n";
   labels.Keep({0, 0, kLeft - 2, kHeight});
 
   // The columns: a dashed line at each centre, its support at the top and
@@ -278,7 +280,7 @@ std::string DiagramSvg(const CombinedFooting& f, const BeamDiagram& d, bool mome
   for (std::size_t i = 0; i < f.columnAt.size(); ++i) {
     const double x = X(f.columnAt[i]);
     svg += "<line x1=\"" + U(x) + "\" y1=\"" + U(kFont + 4) + "\" x2=\"" + U(x) + "\" y2=\"" + U(bottom - kFont - 2) +
-           "\" stroke=\"#555\" stroke-width=\"0.6\" stroke-dasharray=\"4 3\"/>\n";
+           "\" style=\"stroke:#555;stroke-width:0.6;stroke-dasharray:4 3\"/>\n";
     const std::string name = i < f.supports.size() ? "support " + IntText(f.supports[i]) : "column";
     labels.Place(svg, x, kFont + 3, true, name);
     labels.Place(svg, x, bottom, true, "x = " + Metres(f.columnAt[i]));
@@ -295,19 +297,19 @@ std::string DiagramSvg(const CombinedFooting& f, const BeamDiagram& d, bool mome
       const double x = X(k.x);
       if (moment) {
         if (k.what == "contraflexure") {
-          svg += "<circle cx=\"" + U(x) + "\" cy=\"" + U(kAxis) + "\" r=\"2.2\" fill=\"#000\"/>\n";
+          svg += "<circle cx=\"" + U(x) + "\" cy=\"" + U(kAxis) + "\" r=\"2.2\" style=\"fill:#000;stroke:none\"/>\n";
           labels.Place(svg, x, kAxis, false, "M = 0 at " + Metres(k.x));
         } else if (face || k.what == "zero shear") {
           const double y = Y(k.moment);
-          svg += "<circle cx=\"" + U(x) + "\" cy=\"" + U(y) + "\" r=\"1.6\" fill=\"" + stroke + "\"/>\n";
+          svg += "<circle cx=\"" + U(x) + "\" cy=\"" + U(y) + "\" r=\"1.6\" style=\"fill:" + stroke + ";stroke:none\"/>\n";
           labels.Place(svg, x, y, k.moment >= 0, Num(k.moment, 1));
         }
       } else if (k.what == "zero shear") {
-        svg += "<circle cx=\"" + U(x) + "\" cy=\"" + U(kAxis) + "\" r=\"2.2\" fill=\"#000\"/>\n";
+        svg += "<circle cx=\"" + U(x) + "\" cy=\"" + U(kAxis) + "\" r=\"2.2\" style=\"fill:#000;stroke:none\"/>\n";
         labels.Place(svg, x, kAxis, true, "V = 0 at " + Metres(k.x));
       } else if (face) {
         const double y = Y(k.shearLeft);
-        svg += "<circle cx=\"" + U(x) + "\" cy=\"" + U(y) + "\" r=\"1.6\" fill=\"" + stroke + "\"/>\n";
+        svg += "<circle cx=\"" + U(x) + "\" cy=\"" + U(y) + "\" r=\"1.6\" style=\"fill:" + stroke + ";stroke:none\"/>\n";
         labels.Place(svg, x, y, k.shearLeft >= 0, Num(k.shearLeft, 1));
       }
     }

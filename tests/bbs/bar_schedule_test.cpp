@@ -70,7 +70,8 @@ TEST(BarSchedule, CuttingLengthsAndMassesByHand) {
 }
 
 // The quantities take their steel from the schedule: per mark the sum of its bar marks, in all the
-// schedule's total, by diameter its summary; the marks add up to the totals as printed.
+// schedule's total, by diameter its summary; the marks, combined footings' included, add up to the totals
+// as printed.
 TEST(BarSchedule, QuantitiesSteelIsTheScheduleTotal) {
   for (const testing::SheetBuilding& b : testing::SheetBuildings()) {
     if (b.name == "below-zero") continue;
@@ -85,6 +86,14 @@ TEST(BarSchedule, QuantitiesSteelIsTheScheduleTotal) {
       marks += g.quantities.steelTotal;
       concrete += std::stod(DecimalText(g.quantities.concreteTotal, 3));
       footings += g.check.verdict == checks::Verdict::NotDesigned ? 0 : g.quantities.count;
+    }
+    for (const combined::CombinedFooting& f : c.combined) {  // the revised buildings'
+      if (f.verdict == checks::Verdict::NotDesigned) continue;
+      EXPECT_NEAR(f.steel, FootingMass(c.bars, f.mark), 1e-6) << b.name << " " << f.mark;
+      EXPECT_GT(f.steel, 0) << b.name << " " << f.mark;
+      marks += f.steel;
+      concrete += std::stod(DecimalText(f.concrete, 3));
+      footings += static_cast<int>(f.supports.size());
     }
     for (const auto& [dia, kg] : c.steelByDia) byDia += kg;
     EXPECT_NEAR(marks, c.bars.mass, 1e-6) << b.name;

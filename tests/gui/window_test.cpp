@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QGraphicsScene>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -12,6 +13,7 @@
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTextBrowser>
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
@@ -303,6 +305,33 @@ TEST(ProjectFile, TheWindowLeavesItsWorkAndFindsItAgain) {
   EXPECT_TRUE(Has(third.boxes.texts.at(0), "design.sbc_kn_m2 must be a number, not \"two hundred\""));
   third.ChooseSbc("200");
   EXPECT_EQ(ReadFile(folder.path() + "/frame.footmark.json"), bad);
+}
+
+// The 6x5 example at SBC 100 with the revise switch on: the scene's items of CF1's supports say on hover
+// what it is (mark, L x B x D, supports, verdict, governing check), and the schedule and checks panels
+// have its rows, a set not designed its recommendation.
+TEST(Plan, CombinedFootingOnHoverAndInThePanels) {
+  WindowRig rig;
+  rig.Start(ReadFile(SourcePath("examples/frame-6x5-4storey.ANL")), "six.ANL");
+  rig.ChooseSbc("100");
+  rig.form.reviseGroups->trigger();
+  const auto& combined = rig.form.Checks()->combined;
+  const auto cf = std::find_if(combined.begin(), combined.end(), [](const auto& f) { return f.mark == "CF1"; });
+  ASSERT_NE(cf, combined.end());
+  const std::string governing = cf->checks.at(static_cast<std::size_t>(cf->governing)).check.id;
+  std::set<int> hovered;
+  for (QGraphicsItem* item : rig.form.Plan->scene()->items()) {
+    if (item->type() != FootingItem::Type || static_cast<FootingItem*>(item)->Footing().Group != "CF1") continue;
+    hovered.insert(static_cast<FootingItem*>(item)->Footing().Support);
+    const std::string tip = item->toolTip().toStdString();
+    for (const std::string part : {"CF1 combined footing 5.3 x 3.5 x 0.425 m", "on supports 2, 3", "\nok \u00b7 " + governing})
+      EXPECT_TRUE(Has(tip, part)) << part << " not in " << tip;
+  }
+  EXPECT_EQ(hovered, (std::set<int>{2, 3}));
+  const QString schedule = PanelText(*rig.form.ScheduleTable), checks = PanelText(*rig.form.ChecksTable);
+  EXPECT_TRUE(schedule.contains("\nCF1\t2\t5300 x 3500\t425\t")) << schedule.toStdString();
+  EXPECT_TRUE(checks.contains(QString::fromStdString("\nCF1\tok\t" + governing))) << checks.toStdString();
+  EXPECT_TRUE(checks.contains("raft or strap footing recommended")) << checks.toStdString();
 }
 
 // The revision's switch, the footing types and the settings design again at once, are kept in the

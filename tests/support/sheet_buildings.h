@@ -17,6 +17,7 @@ namespace footmark::testing {
 struct SheetBuilding {
   std::string name, analysis, sbc;
   std::vector<ColumnSide> offsets;
+  bool revise = false;  // with the revision, and combined footings where footings clash
 };
 
 // The analysis file with every echoed joint's Z moved by `by` metres.
@@ -43,6 +44,8 @@ inline std::vector<SheetBuilding> SheetBuildings() {
       {"frame-6x5", sixByFive, "100", {}},
       {"below-zero", ShiftZ(sixByFive, -4.6), "150", {{1, 1, 1}, {8, -1, 0}, {27, 0, 1}}},
       {"capacity", bench::CapacityAnalysisFile(), "200", {{1, 1, 1}, {60, -1, 1}, {200, 1, -1}}},
+      {"revised-6x5-100", sixByFive, "100", {}, true},
+      {"revised-6x5-150", sixByFive, "150", {}, true},
   };
 }
 
@@ -57,7 +60,9 @@ inline DesignedSheet DesignSheet(const SheetBuilding& b, const SheetSettings& se
   MemoryFileSystem fs;
   fs.Add(b.name + ".ANL", b.analysis);
   RecordingMessages ui;
-  d.checks = *DesignJob(*d.model, {.AnalysisFile = b.name + ".ANL", .Sbc = b.sbc, .Offsets = b.offsets}, fs, ui);
+  d.checks = *DesignJob(*d.model, {.AnalysisFile = b.name + ".ANL", .Sbc = b.sbc, .Offsets = b.offsets,
+                                          .Revision = {.revise = b.revise}},
+                        fs, ui);
   ProjectInfo project;
   project.Project = "Footing test";
   d.sheet = ComposeSheet(*d.model, d.checks, project, settings);
