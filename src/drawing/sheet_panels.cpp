@@ -171,13 +171,15 @@ TableText FootingScheduleText(const Model& model, const checks::DesignChecks& ch
     t.headers[5] = "BOTTOM BARS EACH WAY;\nCF: EACH SET (mm)";
     const std::string verdict = f.verdict == checks::Verdict::Ok ? "OK " + DecimalText(f.governingUtilisation, 2, true)
                                                                  : "FAILS " + DecimalText(f.governingUtilisation, 3);
+    std::string on = "on";
+    for (std::size_t i = 0; i < f.supports.size(); ++i) on += (i ? ", S" : " S") + IntText(f.supports[i]);
     bool first = true;
     for (const combined::BarSet& b : f.bars) {
       const std::string bars = b.name + ": " + CombinedBarText(b);
       const std::string ends = b.leg > 0 ? "bend " + DecimalText(b.leg, 0) : "straight";
       if (first)
         t.rows.push_back({f.mark, IntText(static_cast<int>(f.supports.size())),
-                          Mm(f.L) + " x " + Mm(f.B), DecimalText(f.D, 0), "on S" + combined::SupportsText(f), bars, ends,
+                          Mm(f.L) + " x " + Mm(f.B), DecimalText(f.D, 0), on, bars, ends,
                           DecimalText(f.concrete, 2), DecimalText(f.steel, 1), verdict});
       else
         t.rows.push_back({"", "", "", "", "", bars, ends, "", "", ""});

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <regex>
@@ -85,20 +86,38 @@ TEST(CalculationReport, PrintedByChromiumShowsEveryMarkAndVerdict) {
     EXPECT_NE(pages.find(expected), std::string::npos) << "\"" << expected << "\" not printed";
 }
 
-// Words with a letter or digit and their heights in PDF points (pdftotext -bbox); a lone "-" of a
-// line of text turned 90 degrees measures its width, not its size.
+// Words with a letter or digit and their heights in PDF points (pdftotext -bbox). A line of text
+// turned 90 degrees (the sheet's match lines) is words stacked on one x range, some taller than
+// wide: a short one among them, wider than high, is as high as its box is wide (its height there
+// is its advance).
 std::vector<std::pair<std::string, double>> WordHeights(const std::string& bbox) {
-  static const std::regex word(R"re(<word xMin="[-0-9.]+" yMin="([-0-9.]+)" xMax="[-0-9.]+" yMax="([-0-9.]+)">([^<]*)</word>)re");
+  static const std::regex word(
+      R"re(<word xMin="([-0-9.]+)" yMin="([-0-9.]+)" xMax="([-0-9.]+)" yMax="([-0-9.]+)">([^<]*)</word>)re");
+  struct Box { std::string text; double x0, y0, x1, y1; int page; };
+  std::vector<Box> boxes;
+  int page = 0;
+  for (std::size_t at = bbox.find("<page"); at != std::string::npos; at = bbox.find("<page", at + 1), ++page) {
+    const std::size_t end = std::min(bbox.find("</page>", at), bbox.size());
+    for (std::sregex_iterator it(bbox.begin() + static_cast<std::ptrdiff_t>(at), bbox.begin() + static_cast<std::ptrdiff_t>(end), word), stop;
+         it != stop; ++it)
+      boxes.push_back({(*it)[5], std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3]), std::stod((*it)[4]), page});
+  }
   std::vector<std::pair<std::string, double>> words;
-  for (std::sregex_iterator it(bbox.begin(), bbox.end(), word), end; it != end; ++it) {
-    const std::string text = (*it)[3];
-    if (std::any_of(text.begin(), text.end(), [](unsigned char c) { return std::isalnum(c); }))
-      words.emplace_back(text, std::stod((*it)[2]) - std::stod((*it)[1]));
+  for (const Box& b : boxes) {
+    if (std::none_of(b.text.begin(), b.text.end(), [](unsigned char c) { return std::isalnum(c); })) continue;
+    const double wide = b.x1 - b.x0;
+    const bool turned = wide > b.y1 - b.y0 && std::any_of(boxes.begin(), boxes.end(), [&](const Box& o) {
+      const double gap = std::max(o.y0 - b.y1, b.y0 - o.y1);
+      return &o != &b && o.page == b.page && std::fabs(o.x0 - b.x0) < 0.01 && std::fabs(o.x1 - b.x1) < 0.01 &&
+             gap >= 0 && gap < wide && o.y1 - o.y0 > 1.5 * wide;
+    });
+    words.emplace_back(b.text, turned ? wide : b.y1 - b.y0);
   }
   return words;
 }
 
-// Printed to PDF and PNG by headless Chromium, the 6x5 sample at SBC 100 and the capacity building
+// Printed to PDF and PNG by headless Chromium, the 6x5 sample at SBC 100 (also revised, with a combined
+// footing's page and its diagrams) and the capacity building
 // have no text under 6 pt on any page, the plan's sheets included. pdftotext's word box is the font's
 // height times a constant of the font, taken from the 15 pt title.
 TEST(CalculationReport, NoPrintedTextUnderSixPoints) {
@@ -107,18 +126,23 @@ TEST(CalculationReport, NoPrintedTextUnderSixPoints) {
 #endif
   testing::ScratchDir dir;
   const std::string capacity = dir.Write("capacity.ANL", bench::CapacityAnalysisFile());
-  for (const auto& [name, analysis, sbc] :
-       {std::tuple{"frame6x5", testing::SourcePath("examples/frame-6x5-4storey.ANL"), "100"},
-        std::tuple{"capacity", capacity, "200"}}) {
+  for (const auto& [name, analysis, sbc, revise] :
+       {std::tuple{"frame6x5", testing::SourcePath("examples/frame-6x5-4storey.ANL"), "100", false},
+        std::tuple{"revised6x5", testing::SourcePath("examples/frame-6x5-4storey.ANL"), "100", true},
+        std::tuple{"capacity", capacity, "200", false}}) {
     const std::string base = dir.path() + "/" + name;
     Model model;
     testing::RecordingMessages ui;
-    JobRequest request{.AnalysisFile = analysis, .Sbc = sbc};
+    JobRequest request{.AnalysisFile = analysis, .Sbc = sbc, .Revision = {.revise = revise}};
     request.Outputs.Report = base + ".html";
     request.Project.Project = "Tower";
     ASSERT_TRUE(RunJob(model, request, FileSystem(), ui).Files.Failures.empty());
     const std::string render = "sh \"" FOOTMARK_REPORT_RENDER "\" \"" + base + ".html\" \"" + base + ".txt\"";
     ASSERT_EQ(std::system(render.c_str()), 0) << render;
+    // A combined footing's page: its diagrams' values are printed text.
+    if (revise)
+      for (const char* expected : {"Combined footing CF1 ok", "V = 0 at", "M = 0 at", "+ sagging", "support 2"})
+        EXPECT_NE(Words(testing::ReadFile(base + ".txt")).find(expected), std::string::npos) << expected;
     const std::string pages = "pdftotext -bbox \"" + base + ".pdf\" \"" + base + ".bbox\" && pdftoppm -r 30 -png -f 1 -l 1 \"" +
                               base + ".pdf\" \"" + base + "\"";
     ASSERT_EQ(std::system(pages.c_str()), 0) << pages;

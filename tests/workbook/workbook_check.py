@@ -175,8 +175,11 @@ def check_run(book_path, run, html):
             problems.append(f"{html}: summary {r[0]} reads {r[-2:]}, not {want}")
     if summary[-1][-2:] != [fixed(quantities["concrete"], 3), fixed(quantities["steel"], 2)]:
         problems.append(f"{html}: summary total {summary[-1]}")
-    sheets = {t[1].split()[1]: t[2][1:] for t in parser.tables if t[0] == "checks"}
-    for g in run["checks"]:
+    sheets = {t[1].split()[1] if t[1].startswith("Footing ") else t[1].split()[2]: t[2][1:]
+              for t in parser.tables if t[0] == "checks"}
+    for g in run["checks"] + [f for f in combined if f["mark"]]:
+        if g["mark"] not in sheets:
+            problems.append(f"{html}: no checks table of {g['mark']}")
         for r, c in zip(sheets.get(g["mark"], []), g["checks"]):
             if c["rated"] and r[6] != fixed(c["utilisation"], 4):
                 problems.append(f"{html}: {g['mark']} {c['id']} u {r[6]!r}, the JSON {c['utilisation']}")
