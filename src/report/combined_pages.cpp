@@ -90,11 +90,12 @@ std::string Summary(const checks::DesignChecks& checks) {
 
 std::string Members(const Model& model, const CombinedFooting& f) {
   std::string joints;
-  for (std::size_t i = 0; i < f.supports.size(); ++i) {
+  for (std::size_t i = 0; i < f.supports.size() && i < f.columnAt.size(); ++i) {
     const int s = f.supports[i];
-    joints += std::string(i ? ", " : "") + IntText(s) + " (joint " +
-              (s >= 1 && s <= model.NumSupports ? FileText(model.Footings[s].JointNo) : IntText(f.joints[i])) +
-              ", x = " + Metres(f.columnAt[i]) + " m)";
+    const std::string joint = s >= 1 && s <= model.NumSupports ? FileText(model.Footings[s].JointNo)
+                              : i < f.joints.size()            ? IntText(f.joints[i])
+                                                               : "?";
+    joints += std::string(i ? ", " : "") + IntText(s) + " (joint " + joint + ", x = " + Metres(f.columnAt[i]) + " m)";
   }
   const char across = f.axis == combined::Axis::X ? 'Z' : 'X';
   return Tag("p", "Supports " + joints + " from the left end, " + Escape(combined::AxisText(f)) + " on the grid line " +
