@@ -98,7 +98,8 @@ Checked CheckOne(const Model& model, int g, const CheckBasis& basis, const std::
       if (s >= 1 && s <= model.NumSupports)
         columns.push_back({s, model.Footings(s).ColWidth, model.Footings(s).ColDepth});
     const GroupShape shape{in.B / 1000, in.P / 1000, in.D / 1000, (in.D - kCover - 1.5 * in.barDia) / 1000};
-    in.loads = GroupLoadDemands(*basis.file, basis.combinations, columns, shape, model.SBC, settings);
+    in.loads = GroupLoadDemands(*basis.file, basis.combinations, columns, shape, model.SBC, settings,
+                                basis.reactions.get());
   }
   in.placed = true;
   in.neighbours = Neighbours(src.supports, places, clashes);

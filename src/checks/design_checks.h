@@ -13,6 +13,7 @@
 #include "checks/check_result.h"
 #include "checks/check_settings.h"
 #include "checks/clearance.h"
+#include "checks/load_demands.h"
 #include "combined/combined_footing.h"
 #include "loads/combinations.h"
 #include "model/model.h"
@@ -94,6 +95,8 @@ struct CheckBasis {
   std::shared_ptr<const loads::LoadFile> file;
   loads::CombinationSets combinations;
   CheckSettings settings;
+  // The combinations' reactions, kept from one check of a group to the next.
+  std::shared_ptr<const ReactionTable> reactions = std::make_shared<const ReactionTable>();
 };
 CheckBasis MakeCheckBasis(const Model& model, const CheckSettings& settings);
 

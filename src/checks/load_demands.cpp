@@ -42,26 +42,28 @@ class GroupDemands {
     d_.soilWeight = settings.soilWeight;
   }
 
-  void Support(const SupportColumn& column) {
+  void Support(const SupportColumn& column, const ReactionTable* table) {
     const int s = column.support;
     if (s < 1 || s > file_.supports) return;
-    for (const Combination& c : sets_.service) Service(s, c);
+    SupportReactions own;
+    if (!table) own = ReactionsAt(file_, sets_, s);
+    const SupportReactions& rows = table ? table->At(file_, sets_, s) : own;
+    for (std::size_t k = 0; k < sets_.service.size(); ++k) Service(s, sets_.service[k], rows.service[k]);
     ColumnLoad col;
     col.support = s;
     col.shortSide = std::min(column.sideA, column.sideB);
     col.longSide = std::max(column.sideA, column.sideB);
     col.Pu = col.pedestalLoad = -kInfinite;
-    for (const Combination& c : sets_.factored) Factored(s, c, col);
+    for (std::size_t k = 0; k < sets_.factored.size(); ++k) Factored(s, sets_.factored[k], rows.factored[k], col);
     if (col.Pu > 0) d_.columns.push_back(col);
-    if (d_.stability) Stability(s);
+    if (d_.stability) Stability(s, rows);
   }
 
   LoadDemands Result() { return std::move(d_); }
 
  private:
   // C1 and C1b (IS 456 34.1.1): the footing's weight on the soil, biaxial eccentricity.
-  void Service(int s, const Combination& c) {
-    const Reaction r = loads::Evaluate(file_, s, c.terms);
+  void Service(int s, const Combination& c, const Reaction& r) {
     const BaseActions a = AtBase(r, d_.h);
     const double Pt = a.N + d_.W, B = g_.B;
     // Under the fallback a case cannot be told gravity from lateral: tension
@@ -98,8 +100,7 @@ class GroupDemands {
 
   // The slab (IS 456 34.2): net pressure, the combination's own moments, each
   // direction with its own, at the upper layer's depth.
-  void Factored(int s, const Combination& c, ColumnLoad& col) {
-    const Reaction r = loads::Evaluate(file_, s, c.terms);
+  void Factored(int s, const Combination& c, const Reaction& r, ColumnLoad& col) {
     const BaseActions a = AtBase(r, d_.h);
     const double Nu = a.N;
     if (!(Nu > 0)) {
@@ -192,11 +193,12 @@ class GroupDemands {
   // C18: uplift and overturning under 0.9DL +- 1.5X with 0.9 of the
   // weight resisting; overturning and sliding under dead and imposed load
   // with 0.9DL resisting (IS 456 20.1, 20.2).
-  void Stability(int s) {
-    const Reaction dead = loads::Evaluate(file_, s, sets_.dead), live = loads::Evaluate(file_, s, sets_.live);
+  void Stability(int s, const SupportReactions& rows) {
+    const Reaction &dead = rows.dead, &live = rows.live;
     const double B = g_.B, W = d_.W, resisting = 0.9 * (dead.fy + W);
-    for (const Combination& c : sets_.uplift) {
-      const Reaction r = loads::Evaluate(file_, s, c.terms);
+    for (std::size_t k = 0; k < sets_.uplift.size(); ++k) {
+      const Combination& c = sets_.uplift[k];
+      const Reaction& r = rows.uplift[k];
       const BaseActions a = AtBase(r, d_.h);
       const Governs where{s, c.name, c.number, r};
       Keep(d_.uplift, -a.N, 0.9 * W, where);  // the least margin, tension or not
@@ -239,11 +241,33 @@ class GroupDemands {
 
 }  // namespace
 
+SupportReactions ReactionsAt(const loads::LoadFile& file, const loads::CombinationSets& sets, int support) {
+  SupportReactions out;
+  const auto each = [&](const std::vector<Combination>& list, std::vector<Reaction>& into) {
+    into.reserve(list.size());
+    for (const Combination& c : list) into.push_back(loads::Evaluate(file, support, c.terms));
+  };
+  each(sets.service, out.service);
+  each(sets.factored, out.factored);
+  each(sets.uplift, out.uplift);
+  out.dead = loads::Evaluate(file, support, sets.dead);
+  out.live = loads::Evaluate(file, support, sets.live);
+  return out;
+}
+
+const SupportReactions& ReactionTable::At(const loads::LoadFile& file, const loads::CombinationSets& sets,
+                                          int support) const {
+  const auto k = static_cast<std::size_t>(support);
+  if (rows_.size() <= k) rows_.resize(k + 1);
+  if (!rows_[k]) rows_[k] = std::make_unique<const SupportReactions>(ReactionsAt(file, sets, support));
+  return *rows_[k];
+}
+
 LoadDemands GroupLoadDemands(const loads::LoadFile& file, const loads::CombinationSets& sets,
                              const std::vector<SupportColumn>& supports, const GroupShape& shape, double sbc,
-                             const CheckSettings& settings) {
+                             const CheckSettings& settings, const ReactionTable* reactions) {
   GroupDemands demands(file, sets, shape, sbc, settings);
-  for (const SupportColumn& s : supports) demands.Support(s);
+  for (const SupportColumn& s : supports) demands.Support(s, reactions);
   return demands.Result();
 }
 

@@ -6,6 +6,7 @@
 // dead load alone try its stability (C18).
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -101,8 +102,28 @@ struct SupportColumn {
   double sideA = 0, sideB = 0;  // mm
 };
 
+// The combinations' reactions at one support, as the demands take them.
+struct SupportReactions {
+  std::vector<loads::Reaction> service, factored, uplift;  // in the order of their sets
+  loads::Reaction dead, live;
+};
+SupportReactions ReactionsAt(const loads::LoadFile& file, const loads::CombinationSets& sets, int support);
+
+// The reactions of every support, summed on first use and kept: they depend
+// on the loads alone, while a revision takes a group's demands again at
+// every trial size. For one file and one set of combinations; not to be
+// filled from two threads at once.
+class ReactionTable {
+ public:
+  const SupportReactions& At(const loads::LoadFile& file, const loads::CombinationSets& sets, int support) const;
+
+ private:
+  mutable std::vector<std::unique_ptr<const SupportReactions>> rows_;
+};
+
+// `reactions`: a table kept for this file and these sets; null sums them here.
 LoadDemands GroupLoadDemands(const loads::LoadFile& file, const loads::CombinationSets& sets,
                              const std::vector<SupportColumn>& supports, const GroupShape& shape, double sbc,
-                             const CheckSettings& settings);
+                             const CheckSettings& settings, const ReactionTable* reactions = nullptr);
 
 }  // namespace footmark::checks
