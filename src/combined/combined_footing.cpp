@@ -217,11 +217,12 @@ CombinedFooting DesignCombinedFooting(const CombinedInput& input, const Settings
   std::vector<Loaded> cases;
   Reinforcement r;
   Strength s;
+  FirstFailure failure;
   for (;;) {
     for (;;) {
       cases = LoadFactored(line, size, std::move(cases));
       r = Reinforce(line, size, cases);
-      s = Evaluate(line, size, cases, r, false);
+      s = Evaluate(line, size, cases, r, false, &failure);
       if (s.worst <= 1 + 1e-9 || size.D + kDepthStep > set.maxDepth) break;
       size.D += kDepthStep;
     }

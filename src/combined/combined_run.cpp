@@ -35,7 +35,8 @@ CombinedFooting DesignOnce(const std::vector<int>& members, CombinedInput input,
   std::vector<DesignMemo::Made>& made = memo->bySet[members];
   for (const DesignMemo::Made& m : made)
     if (m.input == input && m.settings == settings)
-      if (std::optional<CombinedFooting> same = AmongOthers(m.footing, input, settings, outside)) return *same;
+      if (std::optional<CombinedFooting> same = AmongOthers(m.footing, input, settings, outside))
+        return std::move(*same);
   CombinedFooting footing = DesignCombinedFooting(input, settings, outside);
   made.push_back({std::move(input), settings, footing});
   return footing;

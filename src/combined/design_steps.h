@@ -155,10 +155,19 @@ struct Strength {
   std::vector<double> starterLength, starterRoom;  // C17 per column, mm; 0 length: bar not known
   double worst = 0;  // the largest rated u that deepening can cure (so far, when not full)
 };
+// The shear check that failed the depth search's last trial, tried first at
+// the next depth, where it mostly fails again: whether any check fails does
+// not depend on the order they are taken in.
+struct FirstFailure {
+  enum class Kind { None, Punching, Face, Across } kind = Kind::None;
+  std::size_t factored = 0;  // the case, into line.factored
+  std::size_t item = 0;      // the perimeter, or the face (2 per column, left first)
+};
 // `full`: every number, the band's shear (a warning) included; otherwise
-// the depth search's question only: up to the first check that fails.
+// the depth search's question only: up to the first check that fails
+// (`failure`, when given, is tried first and then says where it was).
 Strength Evaluate(const Line& line, const Size& size, const std::vector<Loaded>& cases, const Reinforcement& r,
-                  bool full);
+                  bool full, FirstFailure* failure = nullptr);
 
 // The bends development length asks for at the bar ends, mm (0: straight).
 struct Legs {

@@ -93,10 +93,44 @@ void KeepWorst(T& worst, T candidate, std::size_t k) {
   if (worst.loaded < 0 || candidate.u > worst.u) worst = candidate;
 }
 
+// Faces numbered 2 per column, the left one first.
+ShearAtFace FaceShear(const Line& line, const Size& size, const Loaded& lc, const Reinforcement& r,
+                      std::size_t face) {
+  const std::size_t i = face / 2;
+  const bool right = face % 2 == 1;
+  const double x = ColumnX(line, size, i), half = line.columns[i].a / 2;
+  return ShearNearFace(line, size, lc, r, right ? x + half : x - half, right ? 1 : -1);
+}
+
+// The ratio of the check that failed last, at this size; 0 where it no
+// longer applies.
+double AgainAt(const Line& line, const Size& size, const std::vector<Loaded>& cases, const Reinforcement& r,
+               const FirstFailure& last) {
+  const auto lc = std::find_if(cases.begin(), cases.end(), [&](const Loaded& c) { return c.index == last.factored; });
+  if (lc == cases.end()) return 0;
+  switch (last.kind) {
+    case FirstFailure::Kind::Punching: {
+      const std::vector<PunchingPerimeter> outlines = Perimeters(line, size, r.dLb);
+      return last.item < outlines.size() ? PunchingAt(line, size, *lc, outlines[last.item], r.dLb).u : 0;
+    }
+    case FirstFailure::Kind::Face: {
+      const ShearAtFace f = FaceShear(line, size, *lc, r, last.item);
+      return f.applies ? f.u : 0;
+    }
+    case FirstFailure::Kind::Across: {
+      const WideShear w = ShearAcross(line, size, *lc, r);
+      return w.applies ? w.u : 0;
+    }
+    case FirstFailure::Kind::None:
+      break;
+  }
+  return 0;
+}
+
 }  // namespace
 
 Strength Evaluate(const Line& line, const Size& size, const std::vector<Loaded>& cases, const Reinforcement& r,
-                  bool full) {
+                  bool full, FirstFailure* failure) {
   const Settings& set = *line.settings;
   Strength s;
   const std::size_t n = line.columns.size();
@@ -104,6 +138,14 @@ Strength Evaluate(const Line& line, const Size& size, const std::vector<Loaded>&
     s.worst = std::max(s.worst, u);
     return !full && s.worst > 1 + 1e-9;  // the depth search needs no more
   };
+  const auto failed = [&](FirstFailure::Kind kind, std::size_t k, std::size_t item) {
+    if (failure) *failure = {kind, cases[k].index, item};
+    return s;
+  };
+  if (!full && failure) {
+    if (failure->kind != FirstFailure::Kind::None && worse(AgainAt(line, size, cases, r, *failure))) return s;
+    *failure = {};
+  }
   // Flexure first: the cheapest, and what fails first at small depths.
   const auto flexure = [&](const Demand& M, double b, double d, double ast) {
     if (!(M.value > 0)) return false;
@@ -133,17 +175,16 @@ Strength Evaluate(const Line& line, const Size& size, const std::vector<Loaded>&
     const Loaded& lc = cases[k];
     for (std::size_t p = 0; p < outlines.size(); ++p) {
       KeepWorst(s.punching[p], PunchingAt(line, size, lc, outlines[p], r.dLb), k);
-      if (worse(s.punching[p].u)) return s;
+      if (worse(s.punching[p].u)) return failed(FirstFailure::Kind::Punching, k, p);
     }
     for (std::size_t i = 0; i < n; ++i) {
-      const double x = ColumnX(line, size, i), half = line.columns[i].a / 2;
-      for (int side = 0; side < 2; ++side) {
-        ShearAtFace f = ShearNearFace(line, size, lc, r, side ? x + half : x - half, side ? 1 : -1);
-        ShearAtFace& worst = s.faces[2 * i + static_cast<std::size_t>(side)];
+      for (std::size_t face = 2 * i; face < 2 * i + 2; ++face) {
+        ShearAtFace f = FaceShear(line, size, lc, r, face);
+        ShearAtFace& worst = s.faces[face];
         // Where no case puts the section on the footing, keep where it lies.
         if (!f.applies && worst.loaded < 0) worst = f;
         if (f.applies && (!worst.applies || f.u > worst.u)) f.loaded = static_cast<int>(k), worst = f;
-        if (f.applies && worse(f.u)) return s;
+        if (f.applies && worse(f.u)) return failed(FirstFailure::Kind::Face, k, face);
       }
       if (!full) continue;
       // The band's own shear only warns: the final size alone needs it.
@@ -161,7 +202,7 @@ Strength Evaluate(const Line& line, const Size& size, const std::vector<Loaded>&
     const WideShear across = ShearAcross(line, size, lc, r);
     if (across.applies) {
       KeepWorst(s.across, across, k);
-      if (worse(across.u)) return s;
+      if (worse(across.u)) return failed(FirstFailure::Kind::Across, k, 0);
     }
   }
   return s;
