@@ -80,11 +80,13 @@ std::vector<Check> SteelChecks(const FootingInputs& in, const Basis& b) {
 }
 
 
+bool OnTheSteel(const Check& c) { return c.id == "C4" || c.id == "C5" || c.id == "C6"; }
+
 // When the steel checks fail and one bar more would pass them all, say so.
 void OfferOneBar(const FootingInputs& in, const Basis& b, std::vector<Check>& checks) {
-  bool failing = false;
-  for (const Check& c : SteelChecks(in, b)) failing = failing || c.status == Status::Fail;
-  if (!failing) return;
+  if (std::none_of(checks.begin(), checks.end(),
+                   [](const Check& c) { return OnTheSteel(c) && c.status == Status::Fail; }))
+    return;
   FootingInputs more = in;
   more.astProvided += b.barArea;
   for (const Check& c : SteelChecks(more, b))
@@ -92,7 +94,7 @@ void OfferOneBar(const FootingInputs& in, const Basis& b, std::vector<Check>& ch
   const std::string remedy = "; add one bar: " + IntText(in.bars + 1) + " bars give " +
                              DecimalText(more.astProvided, 0) + " mm2";
   for (Check& c : checks)
-    if ((c.id == "C4" || c.id == "C5" || c.id == "C6") && c.status == Status::Fail) c.note += remedy;
+    if (OnTheSteel(c) && c.status == Status::Fail) c.note += remedy;
 }
 
 }  // namespace

@@ -123,8 +123,8 @@ class GroupDemands {
     const double B = g_.B, P = g_.P, d = g_.dUp, f = P / 2, arm = (B - P) / 2;
     const double weight = c.deadFactor * d_.W, Ng = Nu + weight;
     // The resultant of every factored combination must stay within the base.
-    if (d_.stability)
-      Keep(d_.overturning, std::max(std::fabs(a.Mbx), std::fabs(a.Mbz)), Ng * B / 2, {s, c.name, c.number, r});
+    const auto where = [&] { return Governs{s, c.name, c.number, r}; };
+    if (d_.stability) Keep(d_.overturning, std::max(std::fabs(a.Mbx), std::fabs(a.Mbz)), Ng * B / 2, where);
     const double ex = std::fabs(a.Mbz) / Ng, ez = std::fabs(a.Mbx) / Ng;
     const double side = P + d;
     double Mu[2], Vu[2], punching = 0, contact = 1;
@@ -147,13 +147,17 @@ class GroupDemands {
       Mu[0] = Mu[1] = Vu[0] = Vu[1] = punching = kInfinite;
       contact = 0;
     }
-    const SlabDemand at{{s, c.name, c.number, r}, 0, Nu, 0, 'x', kern, contact, weight};
+    // The names are copied only for a demand that is kept.
+    const auto keep = [&](SlabDemand& kept, double value, double M, int k) {
+      if (kept.support != 0 && !(value > kept.value)) return;
+      kept = {where(), value, Nu, M, k == 0 ? 'x' : 'z', kern, contact, weight};
+    };
     for (int k = 0; k < 2; ++k) {
       const double M = k == 0 ? a.Mbz : a.Mbx;
-      Keep(d_.moment, Mu[k], at, M, k);
-      Keep(d_.shear, Vu[k], at, M, k);
+      keep(d_.moment, Mu[k], M, k);
+      keep(d_.shear, Vu[k], M, k);
     }
-    Keep(d_.punching, punching, at, 0, 0);
+    keep(d_.punching, punching, 0, 0);
   }
 
   // Outside the kern: the slab's actions from the pressure without tension;
@@ -176,18 +180,12 @@ class GroupDemands {
     return true;
   }
 
-  static void Keep(SlabDemand& kept, double value, const SlabDemand& at, double M, int k) {
-    if (kept.support != 0 && !(value > kept.value)) return;
-    kept = at;
-    kept.value = value;
-    kept.Mb = M;
-    kept.axis = k == 0 ? 'x' : 'z';
-  }
-
-  static void Keep(StabilityDemand& kept, double demand, double capacity, const Governs& where) {
+  // `where` gives the Governs of a demand that is kept.
+  template <class Where>
+  static void Keep(StabilityDemand& kept, double demand, double capacity, const Where& where) {
     const double u = Ratio(demand, capacity);
     if (kept.support != 0 && !(u > kept.u)) return;
-    kept = {where, demand, capacity, u};
+    kept = {where(), demand, capacity, u};
   }
 
   // C18: uplift and overturning under 0.9DL +- 1.5X with 0.9 of the
@@ -200,16 +198,17 @@ class GroupDemands {
       const Combination& c = sets_.uplift[k];
       const Reaction& r = rows.uplift[k];
       const BaseActions a = AtBase(r, d_.h);
-      const Governs where{s, c.name, c.number, r};
+      const auto where = [&] { return Governs{s, c.name, c.number, r}; };
       Keep(d_.uplift, -a.N, 0.9 * W, where);  // the least margin, tension or not
       const double Nr = a.N + 0.9 * W;
       Keep(d_.overturning, std::max(std::fabs(a.Mbx), std::fabs(a.Mbz)), Nr > 0 ? Nr * B / 2 : 0, where);
     }
     const BaseActions D = AtBase(dead, d_.h), L = AtBase(live, d_.h);
     const bool imposed = !sets_.live.empty();
-    const std::string gravity = imposed ? "1.2DL + 1.4LL against 0.9DL" : "1.2DL against 0.9DL";
+    const char* gravity = imposed ? "1.2DL + 1.4LL against 0.9DL" : "1.2DL against 0.9DL";
     const double overturning = std::max(std::fabs(1.2 * D.Mbx + 1.4 * L.Mbx), std::fabs(1.2 * D.Mbz + 1.4 * L.Mbz));
-    Keep(d_.overturning, overturning, resisting > 0 ? resisting * B / 2 : 0, {s, gravity, 0, {}});
+    Keep(d_.overturning, overturning, resisting > 0 ? resisting * B / 2 : 0,
+         [&] { return Governs{s, gravity, 0, {}}; });
     const double mu = settings_.friction;
     const Reaction service = [&] {
       Reaction r = dead;
@@ -217,16 +216,17 @@ class GroupDemands {
       return r;
     }();
     Keep(d_.sliding, 1.4 * std::hypot(service.fx, service.fz), resisting > 0 ? mu * resisting : 0,
-         {s, imposed ? "DL + LL, 0.9DL resisting" : "DL, 0.9DL resisting", 0, service});
+         [&] { return Governs{s, imposed ? "DL + LL, 0.9DL resisting" : "DL, 0.9DL resisting", 0, service}; });
     for (const loads::LateralCase& x : sets_.laterals) {
       const Reaction& X = file_.Row(s, x.index);
       for (const double sign : {1.0, -1.0}) {
         const double H = std::hypot(dead.fx + sign * X.fx, dead.fz + sign * X.fz);
         const double R = resisting + std::min(0.0, sign * X.fy);
-        Reaction both = dead;
-        both.Add(X, sign);
-        Keep(d_.sliding, 1.4 * H, R > 0 ? mu * R : 0,
-             {s, std::string("DL ") + (sign > 0 ? "+ " : "- ") + x.label + ", 0.9DL resisting", 0, both});
+        Keep(d_.sliding, 1.4 * H, R > 0 ? mu * R : 0, [&] {
+          Reaction both = dead;
+          both.Add(X, sign);
+          return Governs{s, std::string("DL ") + (sign > 0 ? "+ " : "- ") + x.label + ", 0.9DL resisting", 0, both};
+        });
       }
     }
   }
