@@ -57,8 +57,10 @@ struct LengthChoice {
 
 // From L_min (p_min beyond the end columns' outer faces) up by the end
 // columns' spacing, the length with the least largest moment under the
-// factored DL+LL; on a tie the shorter one.
-LengthChoice ChooseLength(const Line& line, const std::vector<checks::FootingPlace>& outside) {
+// factored DL+LL; on a tie the shorter one. `known`: the moments of this
+// line's trials found before, which the footings round it do not change.
+LengthChoice ChooseLength(const Line& line, const std::vector<checks::FootingPlace>& outside,
+                          const std::vector<LengthTrial>* known = nullptr) {
   const Settings& set = *line.settings;
   const Column &first = line.columns.front(), &last = line.columns.back();
   const double half = std::max(line.sR - first.s + first.a / 2, last.s - line.sR + last.a / 2) + set.endProjection;
@@ -69,8 +71,13 @@ LengthChoice ChooseLength(const Line& line, const std::vector<checks::FootingPla
   for (int k = 0; k <= steps; ++k) {
     Size size{(minDm + k) / 10.0, 0, kStartDepth, line.sR, line.tR};
     size.B = StartWidth(line, size.L, kStartDepth) / 10.0;
-    const Loaded lc = LoadCase(line, size, line.lengthCase);
-    LengthTrial t{size.L, lc.hog.value, lc.sag.value, false};
+    LengthTrial t{size.L, 0, 0, false};
+    if (const auto i = static_cast<std::size_t>(k); known && i < known->size()) {
+      t.hogging = (*known)[i].hogging, t.sagging = (*known)[i].sagging;
+    } else {
+      const Loaded lc = LoadCase(line, size, line.lengthCase);
+      t.hogging = lc.hog.value, t.sagging = lc.sag.value;
+    }
     const std::vector<int> joining = JoiningSupports(RectangleOf(line, size), outside, set.combiningGap);
     t.clashes = !joining.empty();
     if (k == 0) choice.joining = joining;
@@ -268,7 +275,7 @@ std::optional<CombinedFooting> AmongOthers(const CombinedFooting& made, const Co
                                            const std::vector<checks::FootingPlace>& outside) {
   if (made.lengthSearch.empty()) return made;  // invalid input: nothing was placed
   const Line line = MakeLine(input, set);
-  const LengthChoice length = ChooseLength(line, outside);
+  const LengthChoice length = ChooseLength(line, outside, &made.lengthSearch);
   if (length.table != made.lengthSearch) return std::nullopt;
   if (!(made.L > 0)) {
     if (length.joining != made.joining) return std::nullopt;

@@ -313,6 +313,36 @@ TEST(LoadBasis, WorkedExampleToThePrintedDigits) {
   }
 }
 
+// Reactions kept in one table for every group, filled from the last group back, give each group the
+// demands it gets when they are summed for it alone.
+TEST(LoadBasis, KeptReactionsGiveTheDemandsSummedAnew) {
+  Model model;
+  testing::RecordingMessages ui;
+  const DesignChecks all = *DesignJob(
+      model, {.AnalysisFile = testing::SourcePath("examples/frame-6x5-4storey.ANL"), .Sbc = "200"}, FileSystem(), ui);
+  const ReactionTable kept;
+  for (int g = model.FootGroupCount; g >= 1; --g) {
+    const GroupSource src = GroupInputs(model, g);
+    std::vector<SupportColumn> columns;
+    for (const int s : src.supports) columns.push_back({s, model.Footings(s).ColWidth, model.Footings(s).ColDepth});
+    const GroupShape shape{src.inputs.B / 1000, src.inputs.P / 1000, src.inputs.D / 1000, src.inputs.D / 1000 - 0.07};
+    const LoadDemands a = GroupLoadDemands(*model.Loads, all.combinations, columns, shape, 200, {});
+    const LoadDemands b = GroupLoadDemands(*model.Loads, all.combinations, columns, shape, 200, {}, &kept);
+    const std::pair<const Governs*, const Governs*> governs[] = {
+        {&a.bearing, &b.bearing}, {&a.moment, &b.moment},           {&a.shear, &b.shear},
+        {&a.punching, &b.punching}, {&a.overturning, &b.overturning}, {&a.sliding, &b.sliding}};
+    for (const auto& [x, y] : governs) {
+      EXPECT_EQ(x->support, y->support) << "F" << g;
+      EXPECT_EQ(x->combination, y->combination) << "F" << g;
+    }
+    EXPECT_EQ(a.bearing.u, b.bearing.u) << "F" << g;
+    EXPECT_EQ(a.moment.value, b.moment.value) << "F" << g;
+    EXPECT_EQ(a.punching.value, b.punching.value) << "F" << g;
+    EXPECT_EQ(a.sliding.u, b.sliding.u) << "F" << g;
+    EXPECT_EQ(a.columns.size(), b.columns.size()) << "F" << g;
+  }
+}
+
 // Both examples at every SBC from 100 to 450: no group ok while one of its checks fails, and every
 // pair of footings that overlap (judged here from the plan) fails both groups.
 // Also: every rated check's working arrives at the ratio it rates, and the governing check is the
