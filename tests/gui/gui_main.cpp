@@ -6,6 +6,9 @@
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef FOOTMARK_TEST_FONT_DIR
+  if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR")) qputenv("QT_QPA_FONTDIR", FOOTMARK_TEST_FONT_DIR);
+#endif
   QApplication app(argc, argv);
   QApplication::setApplicationName(footmark::kWindowCaption);
   ::testing::InitGoogleTest(&argc, argv);
