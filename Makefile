@@ -4,7 +4,8 @@
 #                test (release and sanitizer builds)
 #   make fuzz  - only the bounded fuzzer run (clang, ASan and UBSan)
 #   make package - the Debian packages (build/release/footmark-cli_*.deb, footmark_*.deb)
-#   make windows - footmark-cli.exe for 64-bit Windows (build/windows/footmark-cli.exe)
+#   make windows - footmark.exe, footmark-cli.exe and their installer for 64-bit Windows
+#                  (build/windows; the first run builds Qt for Windows, once per machine)
 EXAMPLE ?= examples/frame-4x3-2storey.ANL
 SBC ?= 200
 DRAWING ?= build/demo/$(basename $(notdir $(EXAMPLE))).dxf
@@ -14,7 +15,7 @@ DRAWING ?= build/demo/$(basename $(notdir $(EXAMPLE))).dxf
 FUZZ_RUNS ?= 12000
 FUZZ_CORPUS := build/fuzz/corpus-run
 
-.PHONY: demo test setup release asan fuzz bench screenshot package windows
+.PHONY: demo test setup release asan fuzz bench screenshot screenshot-windows package windows
 
 setup:
 	@scripts/setup
@@ -31,6 +32,7 @@ asan: setup
 windows: setup
 	cmake --preset windows
 	cmake --build --preset windows
+	cpack --config build/windows/CPackConfig.cmake -B build/windows
 
 # Beside the drawing: the portable drawing, the SVG, the calculation report
 # and the workbook, named after it.
@@ -63,3 +65,6 @@ bench: release
 
 screenshot: release
 	scripts/screenshot
+
+screenshot-windows: windows
+	scripts/screenshot-windows
