@@ -3,7 +3,7 @@
 # build, run silently under Wine into a Wine prefix of its own, the installed
 # batch front end run on the installed example (its JSON equal to the build
 # machine's on the same file), then the uninstaller.
-#   installer_check.sh BUILD_DIR WORK_DIR WINE_RUN NATIVE_CLI WINDOW(ON|OFF)
+#   installer_check.sh BUILD_DIR WORK_DIR WINE_RUN NATIVE_CLI WINDOW(1|0)
 # Exits 77 (skipped) without the build machine's footmark-cli.
 set -euo pipefail
 build=$1 work=$2 wine_run=$3 native=$4 window=$5
@@ -25,7 +25,7 @@ root=$prefix/drive_c/Footmark
 menu="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Footmark"
 expected=(bin/footmark-cli.exe share/footmark/examples/frame-4x3-2storey.ANL share/footmark/examples/frame-6x5-4storey.ANL
           share/doc/footmark-cli/README.md Uninstall.exe)
-[ "$window" = ON ] && expected+=(bin/footmark.exe)
+[ "$window" = 1 ] && expected+=(bin/footmark.exe)
 for f in "${expected[@]}"; do [ -f "$root/$f" ] || fail "nothing installed as $f"; done
 [ -f "$menu/Uninstall.lnk" ] || fail "no Start-menu folder with its uninstaller"
 
@@ -44,7 +44,7 @@ cmp "$examples/windows.json" "$work/linux.json" || fail "the installed program's
 rm "$examples/windows.json"
 
 ANL='HKLM\Software\Classes\.ANL'
-if [ "$window" = ON ]; then
+if [ "$window" = 1 ]; then
   [ -f "$menu/Footmark.lnk" ] || fail "no Start-menu entry for the window"
   run reg query "$ANL" /ve | grep -q 'Footmark.Analysis' || fail ".ANL does not open in the window"
   run reg query 'HKLM\Software\Classes\Footmark.Analysis\shell\open\command' /ve |
