@@ -86,17 +86,17 @@ class CadServer {
 // The example designed as the window designs it, and its hand-off.
 struct Job {
   Job() {
-    fs::create_directories(program);
+    fs::create_directories(temporary);
     fs::create_directories(folder);
     std::ofstream(anl, std::ios::binary) << ReadFile(testing::SourcePath("examples/frame-4x3-2storey.ANL"));
     DesignJob(*model, {.AnalysisFile = anl, .Sbc = "200"}, FileSystem{}, ui);
   }
   HandOffResult Send(CadAttacher& cad) {
-    return SendToCad(cad, {.ProgramFolder = program,
-                           .AnlFilePath = anl,
+    return SendToCad(cad, {.AnlFilePath = anl,
                            .DetailedDesign = [this] { FinishDesign(*model); },
                            .WriteDrawing = [this](const std::string& file) { SaveDrawingDxf(*model, file); },
-                           .Messages = ui});
+                           .Messages = ui,
+                           .TemporaryRoot = temporary});
   }
   static Texts Files(const std::string& dir) {
     Texts names;
@@ -106,7 +106,7 @@ struct Job {
   }
 
   testing::ScratchDir scratch;
-  std::string program = scratch.path() + "\\Footmark";
+  std::string temporary = scratch.path() + "\\temp";
   std::string folder = scratch.path() + "\\job";
   std::string anl = folder + "\\frame.ANL";
   std::unique_ptr<Model> model = std::make_unique<Model>();
@@ -116,12 +116,13 @@ struct Job {
 TEST(ComHandOff, TheRunningServerGetsTheStepsAndSavesBesideTheAnalysisFileTwiceThenTheMessageOnceItEnds) {
   Job job;
   ComCadAttacher com;
-  EXPECT_FALSE(job.Send(com).ProgramEnds) << "before the server runs";
+  EXPECT_EQ(job.Send(com).Outcome, HandOffOutcome::NoCad) << "before the server runs";
 
   const std::string log = job.scratch.path() + "\\calls.log";
   CadServer server(log);
   ASSERT_TRUE(server.Running()) << "the server did not register under AutoCAD.Application";
-  const std::string first = job.program + "\\Drawing1.dxf", second = job.program + "\\Drawing11.dxf";
+  // Each hand-off's scratch drawings lie in a private folder of its own below the temporary folder, "TMP" below.
+  const std::string first = "TMP\\Drawing1.dxf", second = "TMP\\Drawing11.dxf";
   const Texts steps = {"ActiveDocument",       "Close Drawing1.dwg", "Visible False",
                        "Documents",            "Open " + first,      "saveas " + second + " 1",
                        "Close " + second,      "Documents",          "Open " + second,
@@ -130,25 +131,30 @@ TEST(ComHandOff, TheRunningServerGetsTheStepsAndSavesBesideTheAnalysisFileTwiceT
   // The second time: the program and its COM apartment go on after a hand-off.
   for (int round = 1; round <= 2; ++round) {
     const HandOffResult sent = job.Send(com);
-    EXPECT_TRUE(sent.ProgramEnds);
+    EXPECT_EQ(sent.Outcome, HandOffOutcome::Sent);
+    EXPECT_EQ(sent.Drawing, job.folder + "\\frame.DWG");
     EXPECT_FALSE(sent.DrawingFailure.has_value());
-    EXPECT_EQ(sent.IgnoredFailures, Texts{}) << "round " << round;
+    for (const HandOffFailure& failure : sent.Failures) ADD_FAILURE() << "round " << round << ": " << failure.Text();
     expected.insert(expected.end(), steps.begin(), steps.end());
   }
   EXPECT_EQ(server.Quit(), 0u);
 
   Texts calls;
   std::ifstream in(log);
-  for (std::string line; std::getline(in, line);) calls.push_back(line);
+  const std::string below = job.temporary + "\\footmark-cad-";
+  for (std::string line; std::getline(in, line);) {
+    if (const auto at = line.find(below); at != std::string::npos) line.replace(at, line.find('\\', at + below.size()) - at, "TMP");
+    calls.push_back(line);
+  }
   expected.push_back("Quit");
   EXPECT_EQ(calls, expected);
-  EXPECT_EQ(Job::Files(job.program), Texts{}) << "the scratch drawings are removed";
+  EXPECT_EQ(Job::Files(job.temporary), Texts{}) << "the scratch folders are removed";
   EXPECT_EQ(Job::Files(job.folder), (Texts{"frame.ANL", "frame.DWG"}));
   const std::string drawn = job.scratch.path() + "\\expected.dxf";
   SaveDrawingDxf(*job.model, drawn);
   EXPECT_EQ(ReadFile(job.folder + "\\frame.DWG"), ReadFile(drawn)) << "the drawing as written reached the server";
 
-  EXPECT_FALSE(job.Send(com).ProgramEnds) << "after the server ended";
+  EXPECT_EQ(job.Send(com).Outcome, HandOffOutcome::NoCad) << "after the server ended";
   EXPECT_EQ(job.ui.messages, Texts(2, kOpenCadMessage));
 }
 
