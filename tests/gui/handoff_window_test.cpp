@@ -23,6 +23,9 @@ void Permit(const std::string& folder, fs::perms perms) {
 // An installed copy: the user may write neither the program's folder nor, in the second case, the analysis
 // file's. The drawing lands beside the analysis file, or where the Save As dialog says, or the user hears why not.
 TEST(SendToCad, AnOrdinaryUserGetsTheDrawingOrAClearWordWhateverTheFoldersAllow) {
+#ifdef _WIN32
+  GTEST_SKIP() << "a folder's read-only attribute does not stop new files on Windows; only its ACL could";
+#endif
   struct Case {
     const char* name;
     fs::perms analysisFolder;

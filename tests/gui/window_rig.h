@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QWindow>
 #include <deque>
+#include <filesystem>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -81,6 +82,8 @@ struct AsOrdinaryUser {
     if (root) ::setfsuid(0), ::setfsgid(0);
   }
   bool root;
+#else
+  AsOrdinaryUser() {}  // no file-system identity to take: the folder's ACL would have to say it
 #endif
 };
 
@@ -131,7 +134,7 @@ struct WindowRig {
     return readout;
   }
 
-  std::string Beside(const std::string& name) const { return scratch.path() + "/" + name; }
+  std::string Beside(const std::string& name) const { return (std::filesystem::path(scratch.path()) / name).string(); }
 
   ScratchDir scratch, settings, temporary;
   RecordingBoxes boxes;
