@@ -121,6 +121,21 @@ std::optional<StartOptions> ParseOptions(const std::vector<std::string>& args) {
   return options;
 }
 
+// The arguments left once the toolkit has taken its own (-platform, -style).
+// On Windows the wide command line still holds those, and only Qt knows
+// which of them it took.
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+#ifdef _WIN32
+  (void)argc, (void)argv;
+  std::vector<std::string> args;
+  const QStringList all = QCoreApplication::arguments();
+  for (qsizetype i = 1; i < all.size(); ++i) args.push_back(all[i].toUtf8().toStdString());
+  return args;
+#else
+  return Utf8Arguments(argc, argv);
+#endif
+}
+
 // The picture once the window is on the screen and drawn: the whole screen
 // on a real display, so that the frame of the window manager shows.
 void SaveScreenshot(FrmFoot& window, const QString& file, int triesLeft = 50) {
@@ -154,10 +169,16 @@ int main(int argc, char** argv) {
     }
   }
   RemoveScratchFilesOnInterrupt();
+#ifdef _WIN32
+  // Qt's offscreen platform (unattended pictures) reads fonts from one folder
+  // only, by default one inside Qt's own build: the system's is the one there is.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR") && !qEnvironmentVariableIsEmpty("WINDIR"))
+    qputenv("QT_QPA_FONTDIR", qgetenv("WINDIR") + "\\Fonts");
+#endif
   QApplication app(argc, argv);  // takes the toolkit's own arguments out of argv
   QApplication::setApplicationName(kWindowCaption);
   QApplication::setApplicationDisplayName(kWindowCaption);
-  const std::optional<StartOptions> options = ParseOptions(Utf8Arguments(argc, argv));
+  const std::optional<StartOptions> options = ParseOptions(ProgramArguments(argc, argv));
   if (!options) {
     std::cerr << kUsage;
     return kExitInputEnds;

@@ -49,11 +49,14 @@ if [ "$window" = 1 ]; then
   run reg query "$ANL" /ve | grep -q 'Footmark.Analysis' || fail ".ANL does not open in the window"
   run reg query 'HKLM\Software\Classes\Footmark.Analysis\shell\open\command' /ve |
     grep -qF '"C:\Footmark\bin\footmark.exe" "%1"' || fail "no command for opening an analysis file"
-  # The installed window starts on its own: every library and plugin it needs is inside it.
+  # The installed window starts on its own (every library and plugin it needs is inside it), leaves Qt's
+  # own arguments to Qt, and designs and draws the installed example.
   status=0
-  run 'C:\Footmark\bin\footmark.exe' -platform offscreen --no-such-option 2>"$work/window.txt" || status=$?
-  [ "$status" = 2 ] && grep -qi '^usage: footmark' "$work/window.txt" ||
-    { cat "$work/window.txt"; fail "the installed footmark.exe did not start (status $status)"; }
+  (cd "$examples" && run 'C:\Footmark\bin\footmark.exe' -platform offscreen frame-4x3-2storey.ANL --sbc 200 \
+    --screenshot window.png) 2>"$work/window.txt" || status=$?
+  [ "$status" = 0 ] && [ -s "$examples/window.png" ] ||
+    { cat "$work/window.txt"; fail "the installed footmark.exe did not draw the example (status $status)"; }
+  rm "$examples/window.png"
 fi
 
 run 'C:\Footmark\Uninstall.exe' /S '_?=C:\Footmark' || fail "the uninstaller ended with status $?"
