@@ -23,6 +23,7 @@
 #include "handoff/cad_standin.h"
 #include "model/failure.h"
 #include "model/numerics.h"
+#include "model/platform_paths.h"
 #include "revise/revision_rows.h"
 
 namespace footmark {
@@ -135,7 +136,7 @@ bool FrmFoot::Load(const std::string& file, bool atStart) {
     if (!atStart || !end || !end->silent()) platform_.Boxes.MsgBox(text, end ? BoxIcon::Warning : BoxIcon::Failure);
     if (atStart) End(end ? kExitInputEnds : kExitRuntimeFailure);
     std::error_code gone;
-    if (!std::filesystem::exists(std::filesystem::path(file), gone)) {
+    if (!std::filesystem::exists(PathFromUtf8(file), gone)) {
       remembered_->RemoveRecent(FileNameToQt(file));
       FillRecentMenu();
     }
@@ -155,7 +156,7 @@ bool FrmFoot::Load(const std::string& file, bool atStart) {
   projectWritable_ = true;
   const std::string projectFile = ProjectFileFor(file);
   std::error_code missing;
-  if (std::filesystem::exists(std::filesystem::path(projectFile), missing)) {
+  if (std::filesystem::exists(PathFromUtf8(projectFile), missing)) {
     try {
       project_ = ReadProjectFile(projectFile);
     } catch (const ProgramEnd& e) {
@@ -421,7 +422,7 @@ std::optional<std::string> FrmFoot::HandOffTarget() {
                                                BoxIcon::Warning, "Send anyway", "Cancel"))
     return std::nullopt;
   const std::string target = DrawingFileName(analysisFile_);
-  if (FolderTakesFiles(std::filesystem::path(target).parent_path().string())) return target;
+  if (FolderTakesFiles(Utf8FromPath(PathFromUtf8(target).parent_path()))) return target;
   // A folder that takes no files (read-only, on a CD): the user says where.
   const std::string saved = platform_.Cad.SavedFileName(target);
   const QString suffix = QFileInfo(FileNameToQt(saved)).suffix();

@@ -11,6 +11,7 @@
 #include "drawing/sheet_plan.h"
 #include "model/local_time.h"
 #include "model/numerics.h"
+#include "model/platform_paths.h"
 
 namespace footmark {
 
@@ -61,7 +62,7 @@ Sheet ComposeSheet(const Model& model, const checks::DesignChecks& checks, const
   for (TableText& part : BarScheduleText(checks)) panels.push_back(TablePanel(std::move(part)));
   if (!plan.clashes.empty()) panels.push_back(TablePanel(ClashListText(plan, tags)));
   for (Panel& p : CombinedSectionPanels(checks)) panels.push_back(std::move(p));
-  panels.push_back(NotesPanel(model, std::filesystem::path(model.AnlFilePath).filename().string()));
+  panels.push_back(NotesPanel(model, Utf8FromPath(PathFromUtf8(model.AnlFilePath).filename())));
   panels.push_back(LegendPanel());
   const std::vector<Panel> sections = SectionPanels(model, checks);
 

@@ -28,31 +28,21 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
 
 std::string DrawingFileName(const std::string& anlFilePath) {
   if (anlFilePath.find(".ANL") != std::string::npos) return ReplaceAll(anlFilePath, ".ANL", ".DWG");
-  fs::path drawing(anlFilePath);
-  std::string extension = drawing.extension().string();
+  fs::path drawing = PathFromUtf8(anlFilePath);
+  std::string extension = Utf8FromPath(drawing.extension());
   for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   // An analysis file already named .dwg keeps its name inside the new one.
   if (extension == ".dwg") return anlFilePath + ".DWG";
-  return drawing.replace_extension(".DWG").string();
+  return Utf8FromPath(drawing.replace_extension(".DWG"));
 }
 
 std::string HandOffFailure::Text() const {
   return Step + (File.empty() ? "" : ", " + File) + ": " + Reason;
 }
 
-namespace {
-
-// A path as our UTF-8 file names hold it (the system's temporary folder may
-// lie below a user name beyond ASCII).
-std::string Utf8(const fs::path& path) {
-  const std::u8string text = path.u8string();
-  return std::string(text.begin(), text.end());
-}
-
-}  // namespace
-
 bool FolderTakesFiles(const std::string& folder) {
-  const std::string probe = Utf8(PathFromUtf8(folder.empty() ? "." : folder) / (".footmark-probe-" + UniqueSuffix()));
+  const std::string probe =
+      Utf8FromPath(PathFromUtf8(folder.empty() ? "." : folder) / (".footmark-probe-" + UniqueSuffix()));
   std::FILE* file = OpenFileUtf8(probe, "wb");
   if (file == nullptr) return false;
   std::fclose(file);
@@ -65,12 +55,12 @@ std::string MakePrivateFolder(const std::string& root) {
   std::error_code error;
   const fs::path base = root.empty() ? fs::temp_directory_path(error) : PathFromUtf8(root);
   if (error) throw RuntimeFailure("no temporary folder: " + error.message());
-  const std::string shown = Utf8(base);
+  const std::string shown = Utf8FromPath(base);
   for (int attempt = 0; attempt < 100; ++attempt) {
     const fs::path folder = base / ("footmark-cad-" + UniqueSuffix());
     if (fs::create_directory(folder, error)) {
       fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, error);
-      return Utf8(folder);
+      return Utf8FromPath(folder);
     }
     if (error) throw RuntimeFailure("cannot make a folder in " + shown + ": " + error.message());
   }
@@ -134,7 +124,7 @@ HandOffResult SendToCad(CadAttacher& attacher, const HandOffContext& context) {
   std::string folder, fileName;
   try {
     folder = MakePrivateFolder(context.TemporaryRoot);
-    fileName = Utf8(PathFromUtf8(folder) / "Drawing1.dxf");
+    fileName = Utf8FromPath(PathFromUtf8(folder) / "Drawing1.dxf");
     context.DetailedDesign();
     context.WriteDrawing(fileName);
   } catch (const std::exception& e) {
@@ -145,7 +135,7 @@ HandOffResult SendToCad(CadAttacher& attacher, const HandOffContext& context) {
 
   // Drawing1.dxf becomes Drawing11.dxf.
   std::string oldName = fileName;
-  if (!fileName.empty()) fileName = Utf8(PathFromUtf8(folder) / "Drawing11.dxf");
+  if (!fileName.empty()) fileName = Utf8FromPath(PathFromUtf8(folder) / "Drawing11.dxf");
   steps.Run("saveas R12 DXF", fileName, [&] { Use(doc).saveas(fileName, kSaveAsR12Dxf); });
   steps.Run("Close", fileName, [&] { Use(doc).Close(); });
   steps.Run("delete", oldName, [&] { context.RemoveFile(oldName); });

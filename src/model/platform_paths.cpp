@@ -151,4 +151,9 @@ void KeepLineEndsOnStandardStreams() {}
 
 #endif
 
+std::string Utf8FromPath(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
 }  // namespace footmark

@@ -23,6 +23,10 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv);
 // streams. On Windows a byte sequence that is no UTF-8 becomes U+FFFD.
 std::filesystem::path PathFromUtf8(const std::string& name);
 
+// The UTF-8 file name of a path (path.string() is the ANSI code page's on
+// Windows).
+std::string Utf8FromPath(const std::filesystem::path& path);
+
 // std::fopen for a UTF-8 file name (_wfopen on Windows); errno as fopen's.
 std::FILE* OpenFileUtf8(const std::string& name, const char* mode);
 

@@ -21,6 +21,7 @@
 #include "model/column_offsets.h"
 #include "model/failure.h"
 #include "model/numerics.h"
+#include "model/platform_paths.h"
 #include "model/scratch_files.h"
 
 namespace footmark {
@@ -33,9 +34,7 @@ void ReadAnalysis(Model& model, const FileSystem& fs, UserMessages& ui) {
 }
 
 std::string FileBeside(const std::string& analysisFile, const std::string& ending) {
-  std::filesystem::path beside(analysisFile);
-  beside.replace_extension();
-  const std::string file = beside.string() + ending;
+  const std::string file = Utf8FromPath(PathFromUtf8(analysisFile).replace_extension()) + ending;
   return file == analysisFile ? analysisFile + ending : file;
 }
 

@@ -272,10 +272,11 @@ TEST(DesignAndExcel, WriteBesideTheAnalysisFileAndOpenOnlyWhatIsAskedFor) {
 }
 
 // The SBC, the offsets and the reference volume wait beside the analysis file; the recent files and
-// the last folder in the settings.
+// the last folder in the settings. The file's name goes beyond ASCII, as a Windows user's folders do.
 TEST(ProjectFile, TheWindowLeavesItsWorkAndFindsItAgain) {
   ScratchDir folder, settings;
-  const std::string file = folder.Write("frame.ANL", Example());
+  const std::string name = "Fundaci\u00f3n-\u0398", file = folder.Write(name + ".ANL", Example());
+  const std::string project = folder.path() + "/" + name + ".footmark.json";
   {
     WindowRig first(nullptr, settings.path());
     first.Open(file);
@@ -285,7 +286,7 @@ TEST(ProjectFile, TheWindowLeavesItsWorkAndFindsItAgain) {
     first.Drag(7, 1, 0);
     first.Drag(10, 0, -1);
   }
-  const ProjectSettings saved = ReadProjectFile(folder.path() + "/frame.footmark.json");
+  const ProjectSettings saved = ReadProjectFile(project);
   EXPECT_EQ(saved.Sbc, "150");
   EXPECT_EQ(saved.MaxVolume, 12.5f);
   WindowRig second(nullptr, settings.path());
@@ -299,12 +300,12 @@ TEST(ProjectFile, TheWindowLeavesItsWorkAndFindsItAgain) {
 
   // A project file that cannot be used is told, left as it is, and the file opens without it.
   const std::string bad = "{\"design\": {\"sbc_kn_m2\": \"two hundred\"}}";
-  folder.Write("frame.footmark.json", bad);
+  folder.Write(name + ".footmark.json", bad);
   WindowRig third;
   third.Open(file);
   EXPECT_TRUE(Has(third.boxes.texts.at(0), "design.sbc_kn_m2 must be a number, not \"two hundred\""));
   third.ChooseSbc("200");
-  EXPECT_EQ(ReadFile(folder.path() + "/frame.footmark.json"), bad);
+  EXPECT_EQ(ReadFile(project), bad);
 }
 
 // The 6x5 example at SBC 100 with the revise switch on: the scene's items of CF1's supports say on hover

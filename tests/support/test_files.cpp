@@ -16,28 +16,39 @@ namespace footmark::testing {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Our file names are UTF-8; a narrow name is the ANSI code page's on Windows.
+fs::path Utf8Path(const std::string& name) { return fs::path(std::u8string(name.begin(), name.end())); }
+std::string Utf8Name(const fs::path& path) {
+  const std::u8string name = path.u8string();
+  return std::string(name.begin(), name.end());
+}
+
+}  // namespace
+
 ScratchDir::ScratchDir() {
   static std::atomic<int> counter{0};
   const fs::path p = fs::temp_directory_path() /
                      ("footmark-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
   fs::create_directories(p);
-  path_ = p.string();
+  path_ = Utf8Name(p);
 }
 
 ScratchDir::~ScratchDir() {
   std::error_code ec;
-  fs::remove_all(path_, ec);
+  fs::remove_all(Utf8Path(path_), ec);
 }
 
 std::string ScratchDir::Write(const std::string& name, const std::string& content) const {
-  const std::string full = (fs::path(path_) / name).string();
+  const fs::path full = Utf8Path(path_) / Utf8Path(name);
   std::ofstream out(full, std::ios::binary);
   out << content;
-  return full;
+  return Utf8Name(full);
 }
 
 std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(Utf8Path(path), std::ios::binary);
   std::ostringstream buf;
   buf << in.rdbuf();
   return buf.str();

@@ -15,7 +15,7 @@ CASES = [
                   " --offset 2:-1:0 --offset 8:0:1"),
     ("frame-6x5", "@IN@/frame-6x5-4storey.ANL --sbc 250 --json @OUT@/run.json --dxf @OUT@/plan.dxf --offset 27:0:1"),
     ("capacity", "@IN@/capacity.ANL --sbc 200 --json @OUT@/run.json --dxf @OUT@/plan.dxf"),
-    ("beyond-ascii", "@IN@/Fundación-ü-Θ.ANL --sbc 200 --dxf @OUT@/Zeichnung-ä-Θ.dxf"),  # Θ: beyond code page 1252
+    ("beyond-ascii", "@IN@/Fundación-ü-Θ.ANL --sbc 200 --dxf @OUT@/Zeichnung-ä-Θ.dxf --svg @OUT@/Blatt-ä-Θ.svg"),  # Θ: beyond code page 1252
     ("missing-file", "@IN@/missing.ANL --sbc 200"),
     ("unknown-option", "@IN@/frame-4x3-2storey.ANL --bogus"),
     ("unwritable", "@IN@/frame-4x3-2storey.ANL --sbc 200 --json @OUT@/run.json --dxf @OUT@/no-folder/plan.dxf"),
