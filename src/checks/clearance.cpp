@@ -6,13 +6,13 @@
 #include <utility>
 
 #include "model/column_offsets.h"
+#include "model/numerics.h"
 
 namespace footmark::checks {
 
 namespace {
 
 // Plan geometry is judged to the millimetre, never on float noise.
-double Mm(double metres) { return std::round(metres * 1000) / 1000; }
 
 }  // namespace
 
@@ -25,8 +25,8 @@ std::vector<FootingPlace> IsolatedPlaces(const Model& model) {
   for (int s = 1; s <= model.NumSupports; ++s) {
     const FootingRecord& f = model.Footings[s];
     if (!(f.FootSize > 0) || combined[static_cast<std::size_t>(s)]) continue;
-    places.push_back({s, Mm(f.PosX + ColumnShift(f.ColDepth, f.OffsetX)),
-                      Mm(f.PosY + ColumnShift(f.ColWidth, f.OffsetY)), Mm(f.FootSize)});
+    places.push_back({s, RoundToMillimetre(f.PosX + ColumnShift(f.ColDepth, f.OffsetX)),
+                      RoundToMillimetre(f.PosY + ColumnShift(f.ColWidth, f.OffsetY)), RoundToMillimetre(f.FootSize)});
   }
   return places;
 }
@@ -40,11 +40,11 @@ std::vector<FootingPlace> FootingPlaces(const Model& model) {
   for (const CombinedArea& a : model.CombinedAreas) {
     if (a.supports.empty()) continue;
     const bool alongX = a.sizeX >= a.sizeZ;
-    const double width = Mm(std::min(a.sizeX, a.sizeZ)), run = std::max(a.sizeX, a.sizeZ) - width;
+    const double width = RoundToMillimetre(std::min(a.sizeX, a.sizeZ)), run = std::max(a.sizeX, a.sizeZ) - width;
     const int squares = static_cast<int>(std::ceil(run / width - 1e-9)) + 1;
     for (int k = 0; k < squares; ++k) {
       const double along = squares > 1 ? -run / 2 + run * k / (squares - 1) : 0;
-      const double x = Mm(alongX ? a.x + along : a.x), z = Mm(alongX ? a.z : a.z + along);
+      const double x = RoundToMillimetre(alongX ? a.x + along : a.x), z = RoundToMillimetre(alongX ? a.z : a.z + along);
       places.push_back({a.supports.front(), x, z, width});
     }
   }
@@ -77,11 +77,11 @@ std::optional<Clash> PairClash(const FootingPlace& a, const FootingPlace& b, dou
   if (std::fabs(a.x - b.x) - half >= warnGap + 0.0005 || std::fabs(a.z - b.z) - half >= warnGap + 0.0005)
     return std::nullopt;
   Clash c;
-  c.gapX = Mm(std::fabs(a.x - b.x) - half);
-  c.gapZ = Mm(std::fabs(a.z - b.z) - half);
+  c.gapX = RoundToMillimetre(std::fabs(a.x - b.x) - half);
+  c.gapZ = RoundToMillimetre(std::fabs(a.z - b.z) - half);
   if (c.gapX >= warnGap || c.gapZ >= warnGap) return std::nullopt;  // far apart along one axis
   c.overlap = c.gapX < 0 && c.gapZ < 0;
-  c.gap = (c.gapX >= 0 && c.gapZ >= 0) ? Mm(std::hypot(c.gapX, c.gapZ)) : std::max(c.gapX, c.gapZ);
+  c.gap = (c.gapX >= 0 && c.gapZ >= 0) ? RoundToMillimetre(std::hypot(c.gapX, c.gapZ)) : std::max(c.gapX, c.gapZ);
   if (!c.overlap && c.gap >= warnGap) return std::nullopt;
   c.supportA = std::min(a.support, b.support);
   c.supportB = std::max(a.support, b.support);

@@ -1,4 +1,5 @@
 #include "combined/footing_sets.h"
+#include "model/numerics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +9,6 @@ namespace footmark::combined {
 
 namespace {
 
-double Mm(double metres) { return std::round(metres * 1000) / 1000; }
 
 const PlanSupport* Find(const std::vector<PlanSupport>& plan, int support) {
   for (const PlanSupport& p : plan)
@@ -65,12 +65,12 @@ SetLine LineOf(const std::vector<int>& supports, const std::vector<PlanSupport>&
     if (const PlanSupport* p = Find(plan, s)) members.push_back(p);
   const auto same = [&](double PlanSupport::*coordinate) {
     for (const PlanSupport* p : members)
-      if (Mm(p->*coordinate) != Mm(members.front()->*coordinate)) return false;
+      if (RoundToMillimetre(p->*coordinate) != RoundToMillimetre(members.front()->*coordinate)) return false;
     return true;
   };
   const auto distinct = [&](double PlanSupport::*coordinate) {
     std::vector<double> along;
-    for (const PlanSupport* p : members) along.push_back(Mm(p->*coordinate));
+    for (const PlanSupport* p : members) along.push_back(RoundToMillimetre(p->*coordinate));
     std::sort(along.begin(), along.end());
     return std::adjacent_find(along.begin(), along.end()) == along.end();
   };
@@ -98,10 +98,10 @@ SetLine LineOf(const std::vector<int>& supports, const std::vector<PlanSupport>&
 
 checks::Clash GapBetween(const PlanRectangle& a, const PlanRectangle& b) {
   checks::Clash c;
-  c.gapX = Mm(std::fabs(a.x - b.x) - (a.sizeX + b.sizeX) / 2);
-  c.gapZ = Mm(std::fabs(a.z - b.z) - (a.sizeZ + b.sizeZ) / 2);
+  c.gapX = RoundToMillimetre(std::fabs(a.x - b.x) - (a.sizeX + b.sizeX) / 2);
+  c.gapZ = RoundToMillimetre(std::fabs(a.z - b.z) - (a.sizeZ + b.sizeZ) / 2);
   c.overlap = c.gapX < 0 && c.gapZ < 0;
-  c.gap = (c.gapX >= 0 && c.gapZ >= 0) ? Mm(std::hypot(c.gapX, c.gapZ)) : std::max(c.gapX, c.gapZ);
+  c.gap = (c.gapX >= 0 && c.gapZ >= 0) ? RoundToMillimetre(std::hypot(c.gapX, c.gapZ)) : std::max(c.gapX, c.gapZ);
   return c;
 }
 

@@ -5,6 +5,7 @@
 
 #include "checks/clearance.h"
 #include "model/column_offsets.h"
+#include "model/numerics.h"
 
 namespace footmark::combined {
 
@@ -32,7 +33,7 @@ std::vector<PlanSupport> PlanOf(const Model& model) {
   std::vector<PlanSupport> plan;
   for (const checks::FootingPlace& p : checks::IsolatedPlaces(model)) {
     const FootingRecord& f = model.Footings[p.support];
-    plan.push_back({p, std::round(f.PosX * 1000.0) / 1000, std::round(f.PosY * 1000.0) / 1000});
+    plan.push_back({p, RoundToMillimetre(f.PosX), RoundToMillimetre(f.PosY)});
   }
   return plan;
 }
@@ -63,13 +64,13 @@ CombinedInput InputsOf(const Model& model, const checks::CheckBasis& basis, cons
     ColumnInput c;
     c.support = s;
     c.joint = std::atoi(f.JointNo.c_str());
-    c.x = std::round((f.PosX + ColumnShift(f.ColDepth, f.OffsetX)) * 1000) / 1000;
-    c.z = std::round((f.PosY + ColumnShift(f.ColWidth, f.OffsetY)) * 1000) / 1000;
-    c.gridX = std::round(f.PosX * 1000.0) / 1000, c.gridZ = std::round(f.PosY * 1000.0) / 1000;
+    c.x = RoundToMillimetre(f.PosX + ColumnShift(f.ColDepth, f.OffsetX));
+    c.z = RoundToMillimetre(f.PosY + ColumnShift(f.ColWidth, f.OffsetY));
+    c.gridX = RoundToMillimetre(f.PosX), c.gridZ = RoundToMillimetre(f.PosY);
     c.columnX = f.ColDepth, c.columnZ = f.ColWidth;
     if (f.FootGroupNo >= 1 && f.FootGroupNo <= model.FootGroupCount) {
       const FootGroup& g = model.FootGroups[f.FootGroupNo];
-      h = std::max(h, std::round(g.Depth * 1000.0) / 1000);
+      h = std::max(h, RoundToMillimetre(g.Depth));
       // A pedestal the group was given stands on the combined footing too.
       if (g.Designed && g.Pedestal * 1000 > std::max(f.ColDepth, f.ColWidth))
         c.pedestalX = c.pedestalZ = std::round(g.Pedestal * 1000.0);

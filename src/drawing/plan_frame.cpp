@@ -12,7 +12,6 @@ namespace footmark {
 
 namespace {
 
-double Mm(double metres) { return std::round(metres * 1000) / 1000; }
 
 // Index of the merged line a coordinate belongs to: the nearest one.
 int LineOf(const std::vector<double>& lines, double at) {
@@ -44,7 +43,7 @@ void CombinedOutline(const Model& model, const checks::DesignChecks& checks, Pla
           p.mark = c.reason.find("strip") != std::string::npos ? "STRIP FOOTING" : "RAFT OR STRAP";
       return;
     }
-    p.combined = Extents{{Mm(a.x - a.sizeX / 2), Mm(-a.z - a.sizeZ / 2)}, {Mm(a.x + a.sizeX / 2), Mm(-a.z + a.sizeZ / 2)}};
+    p.combined = Extents{{RoundToMillimetre(a.x - a.sizeX / 2), RoundToMillimetre(-a.z - a.sizeZ / 2)}, {RoundToMillimetre(a.x + a.sizeX / 2), RoundToMillimetre(-a.z + a.sizeZ / 2)}};
     p.drawsFooting = p.support == a.supports.front();
     p.mark = p.drawsFooting ? f->mark : "";
     p.verdict = f->verdict;
@@ -92,8 +91,8 @@ PlanFrame BuildPlanFrame(const Model& model, const checks::DesignChecks& checks,
   PlanFrame plan;
   std::vector<double> xs, zs;
   for (int s = 1; s <= model.NumSupports; ++s) {
-    xs.push_back(Mm(model.Footings[s].PosX));
-    zs.push_back(Mm(model.Footings[s].PosY));
+    xs.push_back(RoundToMillimetre(model.Footings[s].PosX));
+    zs.push_back(RoundToMillimetre(model.Footings[s].PosY));
   }
   const std::vector<double> lineX = MergedLines(xs, merge), lineZ = MergedLines(zs, merge);
   for (std::size_t i = 0; i < lineX.size(); ++i) plan.lettered.push_back({lineX[i], GridLetters(static_cast<int>(i))});
@@ -113,17 +112,17 @@ PlanFrame BuildPlanFrame(const Model& model, const checks::DesignChecks& checks,
         p.governing = c.checks[static_cast<std::size_t>(c.governing)].id;
     }
     // An undesigned group has no pedestal, whatever its table holds.
-    if (p.verdict != checks::Verdict::NotDesigned) p.pedestal = Mm(model.FootGroups[p.group].Pedestal);
-    const double z = Mm(f.PosY + ColumnShift(f.ColWidth, f.OffsetY));
-    p.x = Mm(f.PosX + ColumnShift(f.ColDepth, f.OffsetX));
+    if (p.verdict != checks::Verdict::NotDesigned) p.pedestal = RoundToMillimetre(model.FootGroups[p.group].Pedestal);
+    const double z = RoundToMillimetre(f.PosY + ColumnShift(f.ColWidth, f.OffsetY));
+    p.x = RoundToMillimetre(f.PosX + ColumnShift(f.ColDepth, f.OffsetX));
     p.y = -z;
-    p.side = Mm(f.FootSize);
+    p.side = RoundToMillimetre(f.FootSize);
     p.columnX = f.ColDepth / 1000.0;
     p.columnY = f.ColWidth / 1000.0;
-    p.lineX = LineOf(lineX, Mm(f.PosX));
-    p.lineY = LineOf(lineZ, Mm(f.PosY));
-    p.offX = Mm(p.x - lineX[static_cast<std::size_t>(p.lineX)]);
-    p.offY = Mm(p.y + lineZ[static_cast<std::size_t>(p.lineY)]);
+    p.lineX = LineOf(lineX, RoundToMillimetre(f.PosX));
+    p.lineY = LineOf(lineZ, RoundToMillimetre(f.PosY));
+    p.offX = RoundToMillimetre(p.x - lineX[static_cast<std::size_t>(p.lineX)]);
+    p.offY = RoundToMillimetre(p.y + lineZ[static_cast<std::size_t>(p.lineY)]);
     CombinedOutline(model, checks, p);
     const Extents sq = p.Square();
     plan.extent.min = {std::min(plan.extent.min.x, sq.min.x), std::min(plan.extent.min.y, sq.min.y)};
@@ -153,7 +152,7 @@ std::vector<double> ZoneCuts(double low, double high, int parts, const std::vect
       const double cut = b - a < 1.0 ? (a + b) / 2 : at;
       if (std::fabs(cut - ideal) < distance && cut > cuts.back()) best = cut, distance = std::fabs(cut - ideal);
     }
-    cuts.push_back(Mm(best));
+    cuts.push_back(RoundToMillimetre(best));
   }
   cuts.push_back(high);
   return cuts;

@@ -18,6 +18,8 @@ void SngFailure(double x) {
   throw RuntimeFailure("overflow: " + NumText(x) + " is beyond single precision");
 }
 
+double RoundToMillimetre(double metres) { return std::round(metres * 1000) / 1000; }
+
 double RoundHalfEven(double x) {
   // nearbyint rounds in the current mode, which is round-to-nearest-even.
   return std::nearbyint(x);

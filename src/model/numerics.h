@@ -27,6 +27,10 @@ inline float Sng(double x) {
 // Nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
 double RoundHalfEven(double x);
 
+// A length in metres to the nearest millimetre: geometry is judged on
+// millimetres, not on the float noise of its metres.
+double RoundToMillimetre(double metres);
+
 // Checked whole-number conversions, halves to even.
 std::int16_t ToInt16(double x);
 std::int32_t ToInt32(double x);

@@ -19,7 +19,7 @@ namespace {
 // B^2 D and the pedestal as a cube; none for a group without a design.
 double Volume(const FootGroup& g) {
   if (!g.Designed) return 0;
-  const auto mm = [](float x) { return std::round(x * 1000.0) / 1000; };
+  const auto mm = RoundToMillimetre;
   const double v = mm(g.Size) * mm(g.Size) * mm(g.Depth) + mm(g.Pedestal) * mm(g.Pedestal) * mm(g.Pedestal);
   return std::round(v * 1000) / 1000;
 }
