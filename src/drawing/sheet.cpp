@@ -10,6 +10,7 @@
 #include "drawing/sheet_panels.h"
 #include "drawing/sheet_plan.h"
 #include "model/local_time.h"
+#include "model/code_page.h"
 #include "model/numerics.h"
 #include "model/platform_paths.h"
 
@@ -62,7 +63,7 @@ Sheet ComposeSheet(const Model& model, const checks::DesignChecks& checks, const
   for (TableText& part : BarScheduleText(checks)) panels.push_back(TablePanel(std::move(part)));
   if (!plan.clashes.empty()) panels.push_back(TablePanel(ClashListText(plan, tags)));
   for (Panel& p : CombinedSectionPanels(checks)) panels.push_back(std::move(p));
-  panels.push_back(NotesPanel(model, Utf8FromPath(PathFromUtf8(model.AnlFilePath).filename())));
+  panels.push_back(NotesPanel(model, Cp1252FromUtf8(Utf8FromPath(PathFromUtf8(model.AnlFilePath).filename()))));
   panels.push_back(LegendPanel());
   const std::vector<Panel> sections = SectionPanels(model, checks);
 

@@ -7,6 +7,7 @@
 #include "checks/group_inputs.h"
 #include "combined/schedule_cells.h"
 #include "design/schedules.h"
+#include "model/code_page.h"
 #include "model/numerics.h"
 
 namespace footmark::sheet {
@@ -357,17 +358,18 @@ void DrawTitleBlock(Canvas& c, const Extents& box, const TitleData& t) {
     const auto [h, text] = Fit(std::move(value), b - a - 3, height);
     if (!text.empty()) c.Text(kText, {a + 1.5, top - row + 2.5}, h, text, TextAlign::kLeft);
   };
+  // The title data are UTF-8 as typed; the drawing's texts are code page 1252.
   const ProjectInfo& p = *t.project;
-  cell(x0, x1, 0, "PROJECT", p.Project, kHeading);
+  cell(x0, x1, 0, "PROJECT", Cp1252FromUtf8(p.Project), kHeading);
   cell(x0, x1, 1, "DRAWING", t.drawing + (t.part.empty() ? "" : " - " + t.part), kHeading);
   const double w4 = (x1 - x0) / 4;
-  cell(x0, x0 + w4, 2, "JOB NO.", p.JobNumber, kTextHeight);
+  cell(x0, x0 + w4, 2, "JOB NO.", Cp1252FromUtf8(p.JobNumber), kTextHeight);
   cell(x0 + w4, x0 + 2 * w4, 2, "SCALE", "1:" + IntText(t.scale) + " (" + t.paper + ")", kTextHeight);
   cell(x0 + 2 * w4, x0 + 3 * w4, 2, "DATE", t.date, kTextHeight);
-  cell(x0 + 3 * w4, x1, 2, "REVISION", p.Revision, kTextHeight);
+  cell(x0 + 3 * w4, x1, 2, "REVISION", Cp1252FromUtf8(p.Revision), kTextHeight);
   const double w3 = (x1 - x0) / 3;
-  cell(x0, x0 + w3, 3, "DESIGNED", p.DesignedBy, kTextHeight);
-  cell(x0 + w3, x0 + 2 * w3, 3, "CHECKED", p.CheckedBy, kTextHeight);
+  cell(x0, x0 + w3, 3, "DESIGNED", Cp1252FromUtf8(p.DesignedBy), kTextHeight);
+  cell(x0 + w3, x0 + 2 * w3, 3, "CHECKED", Cp1252FromUtf8(p.CheckedBy), kTextHeight);
   cell(x0 + 2 * w3, x1, 3, "SHEET",
        IntText(static_cast<int>(t.sheet) + 1) + " OF " + IntText(static_cast<int>(t.sheets)), kTextHeight);
 }

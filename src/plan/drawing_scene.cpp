@@ -15,6 +15,7 @@
 #include <string>
 
 #include "drawing/drawing_geometry.h"
+#include "model/code_page.h"
 
 namespace footmark {
 
@@ -118,7 +119,9 @@ class DrawingWriter {
 
   // On its baseline point as align says, turned counter-clockwise by rotation degrees.
   void Text(std::string_view layer, const PlacedText& t, TextAlign align = TextAlign::kCentre) {
-    QString text = QString::fromLatin1(t.text.data(), static_cast<qsizetype>(t.text.size()));
+    // The drawing's texts are code page 1252.
+    const std::string utf8 = Utf8FromCp1252(t.text);
+    QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     // Grid labels and dimensions repeat: each text is measured once.
     auto known = widths_.find(text);
     if (known == widths_.end()) known = widths_.insert(text, QFontMetricsF(font_).horizontalAdvance(text));

@@ -8,6 +8,7 @@
 
 #include "drawing/drawing_geometry.h"
 #include "dxf/dxf_text.h"
+#include "model/code_page.h"
 #include "model/replace_file.h"
 
 namespace footmark {
@@ -19,26 +20,6 @@ constexpr double kMillimetresPerUnit = 10;  // 1:100
 // CAD text heights are capital heights; a sans-serif capital is about 0.7
 // of the font size.
 constexpr double kFontPerHeight = 1 / 0.7;
-
-// Characters above 127 are the analysis file's code page 1252; XML wants
-// UTF-8. Bytes 1252 leaves undefined keep their Latin-1 code points.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void AppendUtf8(std::string& out, unsigned code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
 
 class SvgOut {
  public:
@@ -69,10 +50,8 @@ class SvgOut {
         default:
           if (byte < 0x20)
             AppendUtf8(out_, 0xFFFD);  // not allowed in XML
-          else if (byte >= 0x80 && byte < 0xA0)
-            AppendUtf8(out_, kCp1252High[byte - 0x80]);
           else
-            AppendUtf8(out_, byte);
+            AppendUtf8(out_, Cp1252CodePoint(byte));  // the drawing's texts are code page 1252
       }
     }
   }

@@ -1,3 +1,4 @@
+#include "model/code_page.h"
 #include "model/numerics.h"
 
 #include <gtest/gtest.h>
@@ -77,6 +78,18 @@ TEST(LineRules, FieldsAreCutAtSpacesOnlyAndDataLinesStartAbove0) {
   EXPECT_TRUE(IsDataLine("   0  1 2"));  // read as 12
   EXPECT_FALSE(IsDataLine("   0   "));
   EXPECT_FALSE(IsDataLine("  -1  1 2"));
+}
+
+// The drawings' texts are code page 1252, names and title data UTF-8.
+TEST(CodePage, Utf8TitleDataBecome1252BytesAndEveryByteComesBack) {
+  const struct { const char* utf8; const char* cp1252; } cases[] = {
+      {"Fundaci\u00f3n", "Fundaci\xF3n"}, {"\u20ac 5", "\x80 5"}, {"\u4e2d", "?"},
+      {"a\xC3", "a?"}, {"\xC0\xAF", "?"}, {"\xED\xA0\x80", "?"}, {"\U0001F600!", "?!"}};
+  for (const auto& c : cases) EXPECT_EQ(Cp1252FromUtf8(c.utf8), c.cp1252) << c.utf8;
+  std::string every;
+  for (int b = 1; b < 256; ++b) every += static_cast<char>(b);
+  EXPECT_EQ(Cp1252FromUtf8(Utf8FromCp1252(every)), every);
+  EXPECT_EQ(Utf8FromCp1252("\x80\x81\xE9"), "\u20ac\u0081\u00e9");
 }
 
 TEST(Table, AccessPastEitherEndFails) {
