@@ -57,7 +57,7 @@ int Print(const std::string& text, int status) {
   try {
     WriteStandardOutput(text);
   } catch (const RuntimeFailure& e) {
-    Tell(e.what());
+    if (!IsClosedPipe(e.what())) Tell(e.what());
     if (status != kExitInputEnds) status = kExitRuntimeFailure;
   }
   return status;
@@ -82,7 +82,8 @@ int Run(const cli::Options& options) {
     run.failure = "Run-time error: " + *outcome.Failure;
     Tell(*run.failure);
   }
-  for (const std::string& failure : outcome.Files.Failures) Tell("Run-time error: " + failure);
+  for (const std::string& failure : outcome.Files.Failures)
+    if (!IsClosedPipe(failure)) Tell("Run-time error: " + failure);
   run.writeFailures = outcome.Files.Failures;
   for (const WrittenFile& w : outcome.Files.Written) {
     if (w.What == std::string("Drawing"))
@@ -96,7 +97,7 @@ int Run(const cli::Options& options) {
     try {
       ReplaceFile(*options.jsonFile, json);
     } catch (const RuntimeFailure& e) {
-      Tell(std::string("Run-time error: ") + e.what());
+      if (!IsClosedPipe(e.what())) Tell(std::string("Run-time error: ") + e.what());
       if (status == kExitOk || status == kExitChecksFail) status = kExitRuntimeFailure;
     }
   }
@@ -115,7 +116,7 @@ int main(int argc, char** argv) {
   KeepLineEndsOnStandardStreams();
   RemoveScratchFilesOnInterrupt();
 #ifdef SIGPIPE
-  std::signal(SIGPIPE, SIG_IGN);  // a closed pipe is a write error (status 3), not a silent end
+  std::signal(SIGPIPE, SIG_IGN);  // a closed pipe ends the run with status 3 once the other files are written
 #endif
   cli::Options options;
   try {

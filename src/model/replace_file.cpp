@@ -166,12 +166,17 @@ void ReplaceWhole(const OutputTarget& target, const std::string& fileName,
   }
 }
 
+std::string StandardOutputFailure(int error) {
+  return std::string("cannot write standard output: ") + std::strerror(error);
+}
+
 }  // namespace
+
+bool IsClosedPipe(std::string_view failure) { return failure == StandardOutputFailure(EPIPE); }
 
 void ReplaceFileWith(const std::string& fileName, const std::function<void(const PieceSink&)>& produce) {
   if (fileName == kStandardOutput) {
-    if (const int error = WritePieces(stdout, produce))
-      throw RuntimeFailure(std::string("cannot write standard output: ") + std::strerror(error));
+    if (const int error = WritePieces(stdout, produce)) throw RuntimeFailure(StandardOutputFailure(error));
     return;
   }
   const OutputTarget target = InspectOutput(fileName);

@@ -45,6 +45,11 @@ void ReplaceFileWith(const std::string& fileName, const std::function<void(const
 // "cannot write standard output: REASON".
 void WriteStandardOutput(std::string_view text);
 
+// Whether a failure is standard output's reader gone (a pipe closed, as by
+// "head"): the run still ends with status 3, but quietly, as a writer into a
+// pipe is expected to.
+bool IsClosedPipe(std::string_view failure);
+
 // Everything `produce` hands on, in one text.
 std::string TextOf(const std::function<void(const PieceSink&)>& produce);
 

@@ -107,6 +107,17 @@ TEST(OutputFiles, LinksDevicesPipesAndPermissionsAreHonoured) {
 
 // Interrupts at times spread over a whole run of the capacity building: each leaves every output as it was or
 // whole, and no scratch file (beside the outputs, or the workbook's in the temporary folder).
+// A reader that stops early ("| head -c 1", 150 KB behind a 64 KB pipe) ends the run with status 3, quietly.
+TEST(OutputFiles, AClosedPipeOnStandardOutputEndsTheRunQuietly) {
+  ScratchDir dir;
+  const std::string command = "bash -c '" FOOTMARK_CLI " " + SourcePath("examples/frame-6x5-4storey.ANL") +
+                              " --sbc 200 --quiet --json - 2>" + dir.path() +
+                              "/err | head -c 1 >/dev/null; exit ${PIPESTATUS[0]}'";
+  const int raw = std::system(command.c_str());
+  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 3);
+  EXPECT_EQ(ReadFile(dir.path() + "/err"), "");
+}
+
 TEST(OutputFiles, AnInterruptLeavesNoScratchFile) {
   ScratchDir dir;
   const std::string input = dir.Write("capacity.ANL", bench::CapacityAnalysisFile());
