@@ -26,11 +26,53 @@
 
 namespace footmark {
 
+namespace {
+
+// Work beside the calling thread: the interrupts stay with the calling
+// thread, which removes the run's scratch files; a failure of any kind is
+// handed back at Join.
+class Beside {
+ public:
+  explicit Beside(std::function<void()> work)
+      : thread_([this, work = std::move(work)] {
+          const WriterThread writer;
+          try {
+            work();
+          } catch (...) {
+            failure_ = std::current_exception();
+          }
+        }) {}
+  ~Beside() {
+    if (thread_.joinable()) thread_.join();
+  }
+  Beside(const Beside&) = delete;
+  Beside& operator=(const Beside&) = delete;
+  void Join() {
+    thread_.join();
+    if (failure_) std::rethrow_exception(failure_);
+  }
+
+ private:
+  std::exception_ptr failure_;
+  std::thread thread_;
+};
+
+}  // namespace
+
 void ReadAnalysis(Model& model, const FileSystem& fs, UserMessages& ui) {
-  ReadAnalysisFile(model, fs, ui);
-  ReadColumnDesign(model, fs, ui);
-  TextStream text = fs.OpenTextFile(model.AnlFilePath);  // the text already read
-  model.Loads = std::make_shared<const loads::LoadFile>(loads::ReadLoads(text));
+  // The load definitions and every reaction component are read from the
+  // same text beside the two readers of the model: they share nothing but
+  // the text. A failure of the model's readers is said first, as it would
+  // be one reader after the other.
+  TextStream text = fs.OpenTextFile(model.AnlFilePath);
+  std::optional<loads::LoadFile> loads;
+  {
+    Beside reader([&] { loads.emplace(loads::ReadLoads(text)); });
+    ReadAnalysisFile(model, fs, ui);
+    ReadColumnDesign(model, fs, ui);
+    reader.Join();
+  }
+  model.Loads = std::make_shared<const loads::LoadFile>(std::move(*loads));
 }
 
 std::string FileBeside(const std::string& analysisFile, const std::string& ending) {
@@ -61,35 +103,6 @@ void Write(const char* what, const std::optional<std::string>& file,
     result.Failures.push_back(e.what());
   }
 }
-
-// Work beside the calling thread: the interrupts stay with the calling
-// thread, which removes the run's scratch files; a failure of any kind is
-// handed back at Join.
-class Beside {
- public:
-  explicit Beside(std::function<void()> work)
-      : thread_([this, work = std::move(work)] {
-          const WriterThread writer;
-          try {
-            work();
-          } catch (...) {
-            failure_ = std::current_exception();
-          }
-        }) {}
-  ~Beside() {
-    if (thread_.joinable()) thread_.join();
-  }
-  Beside(const Beside&) = delete;
-  Beside& operator=(const Beside&) = delete;
-  void Join() {
-    thread_.join();
-    if (failure_) std::rethrow_exception(failure_);
-  }
-
- private:
-  std::exception_ptr failure_;
-  std::thread thread_;
-};
 
 // The drawings and the report, the sheet composed once for every file that
 // shows the plan.
