@@ -36,6 +36,8 @@ class Json {
   Json& Field(std::string_view key, float v) { return Key(key).Float(v); }
 
   const std::string& str() const { return out_; }
+  // The text written, taken out of the writer.
+  std::string Take() && { return std::move(out_); }
 
  private:
   Json& Text(std::string_view s, bool latin1);

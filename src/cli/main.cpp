@@ -4,6 +4,7 @@
 #include <csignal>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -68,8 +69,26 @@ int Run(const cli::Options& options) {
   cli::RunRecord run;
   CliMessages ui(run, options.quiet);
 
+  // Standard output carries the report unless an output goes there.
+  bool printed = true;
+  for (const auto& [option, file] : options.outputFiles)
+    if (file == kStandardOutput) printed = false;
+  // What the design decides is reported while the files are written; the
+  // files written are added once they are.
+  std::optional<cli::Json> jsonBody;
+  std::ostringstream report;
+  bool reportBody = false;
+  const auto alongside = [&](const checks::DesignChecks& checks, const revise::DesignRevision* revision) {
+    run.designed = true;
+    run.checks = &checks;
+    run.revision = revision;
+    if (options.jsonFile) jsonBody = cli::JsonReportBody(*model, run);
+    if (printed) cli::WriteTextReportBody(report, *model, run);
+    reportBody = true;
+  };
+
   FileSystem fs;
-  const JobOutcome outcome = RunJob(*model, options, fs, ui);
+  const JobOutcome outcome = RunJob(*model, options, fs, ui, alongside);
   int status = outcome.Status;
   run.designed = outcome.Checks.has_value();
   if (outcome.Checks) run.checks = &*outcome.Checks;
@@ -92,8 +111,14 @@ int Run(const cli::Options& options) {
       run.written.emplace_back(w.What, w.File);
   }
 
+  if (outcome.Failure) {
+    jsonBody.reset();
+    report.str("");
+    reportBody = false;
+  }
   if (options.jsonFile) {
-    const std::string json = cli::JsonReport(*model, run);
+    const std::string json =
+        jsonBody ? cli::JsonReportEnd(std::move(*jsonBody), run) : cli::JsonReport(*model, run);
     try {
       ReplaceFile(*options.jsonFile, json);
     } catch (const RuntimeFailure& e) {
@@ -101,12 +126,11 @@ int Run(const cli::Options& options) {
       if (status == kExitOk || status == kExitChecksFail) status = kExitRuntimeFailure;
     }
   }
-  // Standard output carries the report unless an output goes there.
-  for (const auto& [option, file] : options.outputFiles)
-    if (file == kStandardOutput) return status;
-  if (run.failure) return status;
-  std::ostringstream report;
-  cli::WriteTextReport(report, *model, run);
+  if (!printed || run.failure) return status;
+  if (reportBody)
+    cli::WriteFilesWritten(report, run);
+  else
+    cli::WriteTextReport(report, *model, run);
   return Print(report.str(), status);
 }
 

@@ -77,7 +77,7 @@ void WriteDesign(std::ostream& out, const Model& model, const checks::DesignChec
 
 }  // namespace
 
-void WriteTextReport(std::ostream& out, const Model& model, const RunRecord& run) {
+void WriteTextReportBody(std::ostream& out, const Model& model, const RunRecord& run) {
   for (StatusLabel l : {StatusLabel::LabNoSrea, StatusLabel::LabLoadCases, StatusLabel::LabFckFe}) {
     const auto it = run.captions.find(l);
     if (it != run.captions.end()) out << it->second << '\n';
@@ -92,8 +92,16 @@ void WriteTextReport(std::ostream& out, const Model& model, const RunRecord& run
   }
   if (run.revision) WriteRevision(out, *run.revision);
   if (run.checks) WriteCombined(out, *run.checks);
+}
+
+void WriteFilesWritten(std::ostream& out, const RunRecord& run) {
   if (run.drawingFile) out << "\nDrawing written to " << *run.drawingFile << '\n';
   for (const auto& [what, file] : run.written) out << what << " written to " << file << '\n';
+}
+
+void WriteTextReport(std::ostream& out, const Model& model, const RunRecord& run) {
+  WriteTextReportBody(out, model, run);
+  WriteFilesWritten(out, run);
 }
 
 namespace {
@@ -170,7 +178,7 @@ void JsonDesign(Json& j, const Model& model, const checks::DesignChecks* checks)
 
 }  // namespace
 
-std::string JsonReport(const Model& model, const RunRecord& run) {
+Json JsonReportBody(const Model& model, const RunRecord& run) {
   Json j;
   j.BeginObject();
   if (run.failure) {
@@ -197,6 +205,12 @@ std::string JsonReport(const Model& model, const RunRecord& run) {
       if (run.revision) JsonRevision(j, *run.revision);
       if (run.checks && !run.checks->combined.empty()) JsonCombined(j, *run.checks);
     }
+  }
+  return j;
+}
+
+std::string JsonReportEnd(Json j, const RunRecord& run) {
+  if (!run.failure) {
     if (run.drawingFile) j.Key("drawing").FileName(*run.drawingFile);
     if (!run.written.empty()) {
       j.Key("written").BeginArray();
@@ -213,7 +227,12 @@ std::string JsonReport(const Model& model, const RunRecord& run) {
   for (const std::string& m : run.messages) j.String(m);
   j.EndArray();
   j.EndObject();
-  return j.str() + "\n";
+  std::string text = std::move(j).Take();
+  return text += '\n';
+}
+
+std::string JsonReport(const Model& model, const RunRecord& run) {
+  return JsonReportEnd(JsonReportBody(model, run), run);
 }
 
 }  // namespace footmark::cli

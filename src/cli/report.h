@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "checks/design_checks.h"
+#include "cli/json.h"
 #include "model/messages.h"
 #include "model/model.h"
 #include "revise/revision.h"
@@ -32,5 +33,13 @@ struct RunRecord {
 
 void WriteTextReport(std::ostream& out, const Model& model, const RunRecord& run);
 std::string JsonReport(const Model& model, const RunRecord& run);
+
+// The two reports in two halves, so that the first, which reads only the
+// design, can be made while the files are written: the text up to the files
+// written, then those; the JSON up to the files written, then the rest.
+void WriteTextReportBody(std::ostream& out, const Model& model, const RunRecord& run);
+void WriteFilesWritten(std::ostream& out, const RunRecord& run);
+Json JsonReportBody(const Model& model, const RunRecord& run);
+std::string JsonReportEnd(Json body, const RunRecord& run);
 
 }  // namespace footmark::cli

@@ -133,20 +133,21 @@ WrittenFiles WriteDrawings(const Model& model, const checks::DesignChecks& check
 
 WrittenFiles WriteOutputs(const Model& model, const checks::DesignChecks& checks, const OutputFiles& files,
                           const ProjectInfo& project, const SheetSettings& sheet,
-                          const revise::DesignRevision* revision) {
-  // The workbook on this thread while the drawings and the report are
-  // written beside it: the files are independent, and the machine has
-  // cores to spare.
+                          const revise::DesignRevision* revision, const AlongsideWork& alongside) {
+  // The workbook and the caller's own work on this thread while the
+  // drawings and the report are written beside it: the files are
+  // independent, and the machine has cores to spare.
   WrittenFiles drawings, workbook;
   OutputFiles others = files;
   others.Workbook.reset();
   std::optional<Beside> beside;
-  if (files.Workbook && others.Any())
+  if ((files.Workbook || alongside) && others.Any())
     beside.emplace([&] { drawings = WriteDrawings(model, checks, others, project, sheet, revision); });
   else
     drawings = WriteDrawings(model, checks, others, project, sheet, revision);
   Write("Workbook", files.Workbook,
         [&](const std::string& file) { SaveWorkbook(model, checks, file, project, revision); }, workbook);
+  if (alongside) alongside(checks, revision);
   if (beside) beside->Join();
   for (WrittenFile& w : workbook.Written) drawings.Written.push_back(std::move(w));
   for (std::string& f : workbook.Failures) drawings.Failures.push_back(std::move(f));
@@ -200,7 +201,8 @@ checks::DesignChecks MoveColumns(Model& model, const std::vector<ColumnSide>& si
   return checks::CheckDesign(model, settings);
 }
 
-JobOutcome RunJob(Model& model, const JobRequest& request, const FileSystem& fs, UserMessages& ui) {
+JobOutcome RunJob(Model& model, const JobRequest& request, const FileSystem& fs, UserMessages& ui,
+                  const AlongsideWork& alongside) {
   JobOutcome outcome;
   try {
     // The spreadsheet library loads beside the design.
@@ -210,7 +212,7 @@ JobOutcome RunJob(Model& model, const JobRequest& request, const FileSystem& fs,
     if (library) library->Join();
     if (outcome.Checks) {
       outcome.Files = WriteOutputs(model, *outcome.Checks, request.Outputs, request.Project, request.Sheet,
-                                   outcome.Revision ? &*outcome.Revision : nullptr);
+                                   outcome.Revision ? &*outcome.Revision : nullptr, alongside);
       if (!outcome.Files.Failures.empty())
         outcome.Status = kExitRuntimeFailure;
       else if (!AllOk(*outcome.Checks))

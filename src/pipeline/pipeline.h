@@ -4,6 +4,7 @@
 // of the design steps themselves.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -79,9 +80,12 @@ struct WrittenFiles {
 // the report's plan from the sheet. Each file replaces an earlier one only
 // once it is complete; one that cannot be written does not stop the others.
 // With a revision the report and the workbook add its record.
+// `alongside`, when given, is the caller's own work on the finished design
+// (a report of its own), done while the files are written.
+using AlongsideWork = std::function<void(const checks::DesignChecks&, const revise::DesignRevision*)>;
 WrittenFiles WriteOutputs(const Model& model, const checks::DesignChecks& checks, const OutputFiles& files,
                           const ProjectInfo& project = {}, const SheetSettings& sheet = {},
-                          const revise::DesignRevision* revision = nullptr);
+                          const revise::DesignRevision* revision = nullptr, const AlongsideWork& alongside = {});
 
 // The checks of the design as it stands; when a revision is asked for, the
 // method's design is checked, merged to fewer types and revised first, and
@@ -124,6 +128,9 @@ struct JobOutcome {
 // the detailed design and its checks, then the files. A failure that ends
 // the program is caught here and told in the outcome; a design with a group
 // that fails its checks or is not designed ends with kExitChecksFail.
-JobOutcome RunJob(Model& model, const JobRequest& request, const FileSystem& fs, UserMessages& ui);
+// `alongside` runs on the design while the files are written (only when
+// there is a design).
+JobOutcome RunJob(Model& model, const JobRequest& request, const FileSystem& fs, UserMessages& ui,
+                  const AlongsideWork& alongside = {});
 
 }  // namespace footmark
