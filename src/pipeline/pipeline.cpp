@@ -121,8 +121,12 @@ WrittenFiles WriteDrawings(const Model& model, const checks::DesignChecks& check
   Write("SVG drawing", files.Svg, [&](const std::string& file) { SaveSvg(sheetDrawing(), file); }, result);
   Write("Report", files.Report,
         [&](const std::string& file) {
+          const std::vector<std::string> sheets = SvgSheets(sheetDrawing());
+          std::size_t bytes = 0;
+          for (const std::string& s : sheets) bytes += s.size();
           std::string plan;
-          for (const std::string& s : SvgSheets(sheetDrawing())) plan += s;
+          plan.reserve(bytes);
+          for (const std::string& s : sheets) plan += s;
           SaveCalculationReport(model, checks, plan, file, project, revision);
         },
         result);

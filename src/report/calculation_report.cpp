@@ -145,31 +145,56 @@ std::string PageHeads(const ProjectInfo& project, const std::string& date) {
 
 }  // namespace
 
+namespace {
+
+// The report in parts, in the order they are read: the small ones gathered
+// into pieces, a large one (a sheet of the plan) handed on as it stands, so
+// that a report of megabytes is never one string.
+void WriteReport(const PieceSink& write, const Model& model, const checks::DesignChecks& checks,
+                 std::string_view planSvg, const ProjectInfo& project, const revise::DesignRevision* revision) {
+  using namespace report;
+  PieceBuffer pieces(write, PieceBuffer::kPieceBytes);
+  const auto add = [&](std::string_view part) {
+    if (part.size() >= PieceBuffer::kPieceBytes) {
+      pieces.Finish();
+      write(part);
+      return;
+    }
+    pieces.text() += part;
+    pieces.HandOnWhenFull();
+  };
+  const std::string date = project.Date.empty() ? RunDate() : project.Date;
+  add("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>");
+  add("Footing calculation report: " + FileNameText(model.AnlFilePath) + "</title>\n");
+  add(kStyle);
+  add(PageHeads(project, date) + "</head>\n<body>\n");
+  add(ProjectHeader(model, checks, project, date));
+  add(MethodAssumptions(checks));
+  add(LoadBasis(checks));
+  add(Summary(model, checks));
+  if (revision) add(RevisionPages(model, checks, *revision));
+  for (const checks::GroupCheck& group : checks.groups) add(GroupSheet(model, group));
+  add(CombinedPages(model, checks));
+  add(BarSchedulePages(checks));
+  add(UpliftWarnings(model));
+  add(ColumnSchedule(model));
+  FootingPlan(planSvg, add);
+  add("</body>\n</html>\n");
+  pieces.Finish();
+}
+
+}  // namespace
+
 std::string CalculationReportHtml(const Model& model, const checks::DesignChecks& checks, const std::string& planSvg,
                                   const ProjectInfo& project, const revise::DesignRevision* revision) {
-  using namespace report;
-  const std::string date = project.Date.empty() ? RunDate() : project.Date;
-  std::string html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
-  html += "Footing calculation report: " + FileNameText(model.AnlFilePath) + "</title>\n";
-  html += std::string(kStyle) + PageHeads(project, date) + "</head>\n<body>\n";
-  html += ProjectHeader(model, checks, project, date);
-  html += MethodAssumptions(checks);
-  html += LoadBasis(checks);
-  html += Summary(model, checks);
-  if (revision) html += RevisionPages(model, checks, *revision);
-  for (const checks::GroupCheck& group : checks.groups) html += GroupSheet(model, group);
-  html += CombinedPages(model, checks);
-  html += BarSchedulePages(checks);
-  html += UpliftWarnings(model);
-  html += ColumnSchedule(model);
-  html += FootingPlan(planSvg);
-  return html + "</body>\n</html>\n";
+  return TextOf([&](const PieceSink& write) { WriteReport(write, model, checks, planSvg, project, revision); });
 }
 
 void SaveCalculationReport(const Model& model, const checks::DesignChecks& checks, const std::string& planSvg,
                            const std::string& fileName, const ProjectInfo& project,
                            const revise::DesignRevision* revision) {
-  ReplaceFile(fileName, CalculationReportHtml(model, checks, planSvg, project, revision));
+  ReplaceFileWith(fileName,
+                  [&](const PieceSink& write) { WriteReport(write, model, checks, planSvg, project, revision); });
 }
 
 }  // namespace footmark

@@ -219,9 +219,9 @@ std::string ColumnSchedule(const Model& model) {
          "</section>\n";
 }
 
-std::string FootingPlan(std::string_view planSvg) {
+void FootingPlan(std::string_view planSvg, const std::function<void(std::string_view)>& add) {
   // Each top-level <svg> element, nested ones inside it counted.
-  std::vector<std::string> sheets;
+  std::vector<std::string_view> sheets;
   for (std::size_t start = planSvg.find("<svg"); start != std::string_view::npos; start = planSvg.find("<svg", start)) {
     std::size_t at = start + 4;
     int depth = 1;
@@ -237,24 +237,25 @@ std::string FootingPlan(std::string_view planSvg) {
       }
     }
     if (depth > 0 || planSvg.find('>', start) == std::string_view::npos) break;
-    sheets.emplace_back(planSvg.substr(start, at - start));
+    sheets.push_back(planSvg.substr(start, at - start));
     start = at;
   }
-  if (sheets.empty())
-    return "<section class=\"plan\">\n" + Tag("h2", "Footing plan") + Tag("p", "No drawing of the plan was given.") +
-           "</section>\n";
+  if (sheets.empty()) {
+    add("<section class=\"plan\">\n" + Tag("h2", "Footing plan") + Tag("p", "No drawing of the plan was given.") +
+        "</section>\n");
+    return;
+  }
   // Each sheet on a page of its own paper at full size, the page's head and
   // foot around it: its smallest text prints as the draughtsman sized it,
-  // never shrunk to a sheet of A4.
-  std::string html, pages;
-  std::vector<std::string> sizes;
-  for (std::size_t i = 0; i < sheets.size(); ++i) {
-    std::string& svg = sheets[i];
+  // never shrunk to a sheet of A4. The page rules come first.
+  std::string pages;
+  std::vector<std::string> sizes, pageOf;
+  for (const std::string_view svg : sheets) {
     const auto attribute = [&](std::string_view name) {
       const std::size_t at = svg.find(" " + std::string(name) + "=\"");
       if (at == std::string::npos || at > svg.find('>')) return 0.0;
       const std::size_t start = at + name.size() + 3;
-      const std::optional<double> mm = StrictNumber(std::string_view(svg).substr(start, svg.find("mm\"", start) - start));
+      const std::optional<double> mm = StrictNumber(svg.substr(start, svg.find("mm\"", start) - start));
       return mm.value_or(0.0);
     };
     const double width = attribute("width"), height = attribute("height");
@@ -267,20 +268,27 @@ std::string FootingPlan(std::string_view planSvg) {
                  "mm; margin: 14mm 10mm 12mm 10mm; }\n";
       }
     }
+    pageOf.push_back(std::move(page));
+  }
+  if (!pages.empty()) add("<style>\n" + pages + "</style>\n");
+  for (std::size_t i = 0; i < sheets.size(); ++i) {
     // Namespace declarations (xmlns, xmlns:xlink) of the opening tag only.
-    for (std::size_t at = svg.find(" xmlns"); at != std::string::npos && at < svg.find('>'); at = svg.find(" xmlns")) {
-      const std::size_t open = svg.find('"', at);
-      const std::size_t close = open == std::string::npos ? open : svg.find('"', open + 1);
+    const std::size_t tagEnd = sheets[i].find('>') + 1;
+    std::string tag(sheets[i].substr(0, tagEnd));
+    for (std::size_t at = tag.find(" xmlns"); at != std::string::npos && at < tag.find('>'); at = tag.find(" xmlns")) {
+      const std::size_t open = tag.find('"', at);
+      const std::size_t close = open == std::string::npos ? open : tag.find('"', open + 1);
       if (close == std::string::npos) break;
-      svg.erase(at, close + 1 - at);
+      tag.erase(at, close + 1 - at);
     }
     const std::string title = sheets.size() == 1 ? "Footing plan"
                                                  : "Footing plan, sheet " + std::to_string(i + 1) + " of " +
                                                        std::to_string(sheets.size());
-    html += "<section class=\"plan\" style=\"page: " + page + "\">\n" + Tag("p", Escape(title), "plan-title") +
-            "<div class=\"plan-figure\">\n" + svg + "</div>\n</section>\n";
+    add("<section class=\"plan\" style=\"page: " + pageOf[i] + "\">\n" + Tag("p", Escape(title), "plan-title") +
+        "<div class=\"plan-figure\">\n" + tag);
+    add(sheets[i].substr(tagEnd));
+    add("</div>\n</section>\n");
   }
-  return (pages.empty() ? "" : "<style>\n" + pages + "</style>\n") + html;
 }
 
 }  // namespace footmark::report

@@ -3,6 +3,7 @@
 // warnings, the column schedule and the footing plan.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -37,7 +38,8 @@ std::string ColumnSchedule(const Model& model);
 
 // The plan drawing inline, a page for each of its top-level <svg> elements
 // (a sheet each): XML prolog and namespace declarations dropped (the HTML
-// parser puts <svg> in its namespace), scaled to the page.
-std::string FootingPlan(std::string_view planSvg);
+// parser puts <svg> in its namespace), scaled to the page. The text goes to
+// `add` in parts, each sheet's body as it stands in planSvg, uncopied.
+void FootingPlan(std::string_view planSvg, const std::function<void(std::string_view)>& add);
 
 }  // namespace footmark::report
