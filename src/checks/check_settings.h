@@ -36,6 +36,7 @@ struct CheckSettings {
   double combiningGap = 100;  // mm
   double combinedColumns = 3;
   double bandRule = 0.75;
+  bool operator==(const CheckSettings&) const = default;
 };
 
 struct SettingRow {

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <utility>
 
 #include "checks/footing_check.h"
@@ -69,41 +71,108 @@ std::shared_ptr<const loads::LoadFile> LoadsOf(const Model& model) {
 
 }  // namespace
 
+class CheckMemo {
+ public:
+  // A group's check and its bottom mesh for the bar bending schedule.
+  struct Checked {
+    GroupCheck group;
+    bbs::MeshBars mesh;
+  };
+
+  CheckMemo(const loads::LoadFile* file, const CheckSettings& settings) : file_(file), settings_(settings) {}
+
+  // Null when the basis is no longer the one the checks were made on.
+  std::unordered_map<std::string, Checked>* For(const CheckBasis& basis) {
+    return basis.file.get() == file_ && basis.settings == settings_ ? &made_ : nullptr;
+  }
+
+ private:
+  const loads::LoadFile* file_;
+  CheckSettings settings_;
+  std::unordered_map<std::string, Checked> made_;
+};
+
 const Check* GroupCheck::Governing() const {
   return check.governing < 0 ? nullptr : &check.checks[static_cast<std::size_t>(check.governing)];
 }
 
 CheckBasis MakeCheckBasis(const Model& model, const CheckSettings& settings) {
-  CheckBasis basis{LoadsOf(model), {}, settings};
+  CheckBasis basis;
+  basis.file = LoadsOf(model);
   basis.combinations = loads::FormCombinations(*basis.file, settings.psi);
+  basis.settings = settings;
+  basis.memo = std::make_shared<CheckMemo>(basis.file.get(), settings);
   return basis;
 }
 
 namespace {
 
-// A group's check and its bottom mesh for the bar bending schedule.
-struct Checked {
-  GroupCheck group;
-  bbs::MeshBars mesh;
+using Checked = CheckMemo::Checked;
+
+// Everything a group's check reads, as bytes: the group's number (its
+// mark), the design's inputs, the columns, the SBC and the neighbours as
+// placed. The load basis is the memo's own.
+class MemoKey {
+ public:
+  template <class T>
+  void Add(const T& value) {
+    bytes_.append(reinterpret_cast<const char*>(&value), sizeof value);
+  }
+  void Add(const std::string& text) {
+    Add(text.size());
+    bytes_ += text;
+  }
+  std::string Take() { return std::move(bytes_); }
+
+ private:
+  std::string bytes_;
 };
+
+std::string KeyOf(int g, const GroupSource& src, int designSupport, const std::vector<SupportColumn>& columns,
+                  double sbc) {
+  const FootingInputs& in = src.inputs;
+  MemoKey k;
+  for (const double x : {in.B, in.P, in.D, in.columnA, in.columnB, in.barDia, in.spacing, in.astDeclared,
+                         in.astProvided, in.fck, in.fy, in.q, in.sbc, in.bearingQ, in.columnLoad, in.clearanceGap, sbc})
+    k.Add(x);
+  for (const int i : {g, designSupport, in.bars, in.loadCase, in.bearingCase, in.bearingCaseNumber, src.loadCase,
+                      src.bearingSupport, src.bearingLoadCase, src.columnSupport})
+    k.Add(i);
+  k.Add(in.notDesigned);
+  k.Add(src.supports.size());
+  for (const int s : src.supports) k.Add(s);
+  for (const SupportColumn& c : columns) k.Add(c.support), k.Add(c.sideA), k.Add(c.sideB);
+  k.Add(in.neighbours.size());
+  for (const FootingInputs::Neighbour& n : in.neighbours)
+    k.Add(n.support), k.Add(n.other), k.Add(n.gap), k.Add(n.overlap), k.Add(n.reach), k.Add(n.distance);
+  return k.Take();
+}
 
 Checked CheckOne(const Model& model, int g, const CheckBasis& basis, const std::vector<FootingPlace>& places,
                  const std::vector<Clash>& clashes) {
   GroupSource src = GroupInputs(model, g);
   FootingInputs& in = src.inputs;
   const CheckSettings& settings = basis.settings;
-  if (in.notDesigned.empty() && in.B > in.P && in.P > 0 && in.D > 0) {
-    std::vector<SupportColumn> columns;
+  in.placed = true;
+  in.neighbours = Neighbours(src.supports, places, clashes);
+  in.clearanceGap = settings.clearanceGap;
+  const bool loaded = in.notDesigned.empty() && in.B > in.P && in.P > 0 && in.D > 0;
+  std::vector<SupportColumn> columns;
+  if (loaded)
     for (const int s : src.supports)
       if (s >= 1 && s <= model.NumSupports)
         columns.push_back({s, model.Footings(s).ColWidth, model.Footings(s).ColDepth});
+  std::unordered_map<std::string, Checked>* memo = basis.memo ? basis.memo->For(basis) : nullptr;
+  std::string key;
+  if (memo) {
+    key = KeyOf(g, src, model.FootGroups(g).GovSupport, columns, model.SBC);
+    if (const auto hit = memo->find(key); hit != memo->end()) return hit->second;
+  }
+  if (loaded) {
     const GroupShape shape{in.B / 1000, in.P / 1000, in.D / 1000, (in.D - kCover - 1.5 * in.barDia) / 1000};
     in.loads = GroupLoadDemands(*basis.file, basis.combinations, columns, shape, model.SBC, settings,
                                 basis.reactions.get());
   }
-  in.placed = true;
-  in.neighbours = Neighbours(src.supports, places, clashes);
-  in.clearanceGap = settings.clearanceGap;
 
   Checked c;
   GroupCheck& group = c.group;
@@ -123,6 +192,7 @@ Checked CheckOne(const Model& model, int g, const CheckBasis& basis, const std::
   }
   c.mesh = {g, group.mark, q.count, q.note.empty(), in.B, in.D, static_cast<int>(in.barDia), in.bars,
             group.check.bendLeg};
+  if (memo) memo->emplace(std::move(key), c);
   return c;
 }
 
@@ -134,10 +204,14 @@ GroupCheck CheckGroup(const Model& model, int g, const CheckBasis& basis, const 
 }
 
 DesignChecks CheckDesign(const Model& model, const CheckSettings& settings) {
+  return CheckDesign(model, MakeCheckBasis(model, settings));
+}
+
+DesignChecks CheckDesign(const Model& model, const CheckBasis& basis) {
+  const CheckSettings& settings = basis.settings;
   DesignChecks out;
   out.assumptions = MethodAssumptions(model);
   out.settings = settings;
-  const CheckBasis basis = MakeCheckBasis(model, settings);
   out.loadCases = basis.file->cases;
   out.loadFallback = basis.file->fallback;
   out.combinations = basis.combinations;

@@ -88,6 +88,12 @@ DesignChecks CheckDesign(const Model& model, const CheckSettings& settings = {})
 // "designed footings only (23 of 27)": what the totals count.
 std::string DesignedFootingsText(const DesignChecks& checks);
 
+// The checks of groups made on one basis, by everything a group's check
+// reads (its design, columns, loads, place among the footings): a revision
+// judges a group again at sizes it has judged before, and the design as it
+// leaves holds groups the revision never changed.
+class CheckMemo;
+
 // What the checks of every group of one design share: the load cases, the
 // combinations formed from them and the settings. A revision that checks
 // one group after each of its steps forms them once.
@@ -97,8 +103,14 @@ struct CheckBasis {
   CheckSettings settings;
   // The combinations' reactions, kept from one check of a group to the next.
   std::shared_ptr<const ReactionTable> reactions = std::make_shared<const ReactionTable>();
+  // For this file, these combinations and these settings; null: none kept.
+  std::shared_ptr<CheckMemo> memo;
 };
 CheckBasis MakeCheckBasis(const Model& model, const CheckSettings& settings);
+
+// CheckDesign on a basis made before, as a revision shares one from the
+// method's checks to the last.
+DesignChecks CheckDesign(const Model& model, const CheckBasis& basis);
 
 // The check of group g (from 1) among the footings as placed; `clashes`
 // need only be those that touch the group's supports (ClashesOf).

@@ -162,15 +162,18 @@ checks::DesignChecks CheckedDesign(Model& model, const checks::CheckSettings& se
                                    const revise::RevisionRequest& revision,
                                    std::optional<revise::DesignRevision>* record) {
   if (!revision.Any()) return checks::CheckDesign(model, settings);
-  const checks::DesignChecks method = checks::CheckDesign(model, settings);
+  // One basis from the method's checks to the last: the loads are summed
+  // once, and a group checked before as it stands is not checked again.
+  const checks::CheckBasis basis = checks::MakeCheckBasis(model, settings);
+  const checks::DesignChecks method = checks::CheckDesign(model, basis);
   revise::DesignRevision steps = revise::StartRevision(model, method, revision);
   if (revision.maxTypes > 0) revise::MergeFootingTypes(model, steps);
   std::vector<combined::CombinedFooting> combined;
   if (revision.revise) {
-    revise::ReviseFailingGroups(model, settings, steps, &method);
-    combined = revise::CombineClashingFootings(model, settings, steps);
+    revise::ReviseFailingGroups(model, basis, steps, &method);
+    combined = revise::CombineClashingFootings(model, basis, steps);
   }
-  checks::DesignChecks checks = checks::CheckDesign(model, settings);
+  checks::DesignChecks checks = checks::CheckDesign(model, basis);
   checks::AddCombined(checks, std::move(combined));
   revise::CloseRevision(checks, steps);
   if (record) *record = std::move(steps);

@@ -138,10 +138,9 @@ std::map<int, std::string> TakeOut(Model& model, const std::vector<CombinedArea>
 
 }  // namespace
 
-std::vector<combined::CombinedFooting> CombineClashingFootings(Model& model, const checks::CheckSettings& settings,
+std::vector<combined::CombinedFooting> CombineClashingFootings(Model& model, const checks::CheckBasis& basis,
                                                                DesignRevision& record) {
-  const checks::CheckBasis basis = checks::MakeCheckBasis(model, settings);
-  const combined::Settings set = combined::SettingsOf(model, settings);
+  const combined::Settings set = combined::SettingsOf(model, basis.settings);
   const combined::InputsFor inputs = [&](const combined::SetLine& line) {
     return combined::InputsOf(model, basis, line);
   };

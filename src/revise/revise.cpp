@@ -56,9 +56,8 @@ DesignRevision StartRevision(const Model& model, const checks::DesignChecks& met
   return record;
 }
 
-void ReviseFailingGroups(Model& model, const checks::CheckSettings& settings, DesignRevision& record,
+void ReviseFailingGroups(Model& model, const checks::CheckBasis& basis, DesignRevision& record,
                          const checks::DesignChecks* method) {
-  const checks::CheckBasis basis = checks::MakeCheckBasis(model, settings);
   bool changed = false;
   for (int g = 1; g <= model.FootGroupCount; ++g) {
     const std::size_t i = static_cast<std::size_t>(g - 1);

@@ -29,7 +29,7 @@ void MergeFootingTypes(Model& model, DesignRevision& record);
 // among the footings as the groups before it left them (ReviseGroup).
 // `method`, the checks StartRevision was given, spares checking again a
 // group that no merge changed.
-void ReviseFailingGroups(Model& model, const checks::CheckSettings& settings, DesignRevision& record,
+void ReviseFailingGroups(Model& model, const checks::CheckBasis& basis, DesignRevision& record,
                          const checks::DesignChecks* method = nullptr);
 
 // Supports whose isolated footings overlap, stand closer face to face than
@@ -41,7 +41,7 @@ void ReviseFailingGroups(Model& model, const checks::CheckSettings& settings, De
 // record says where its supports went. A design whose combined footings
 // were formed before keeps them, and none is returned, unless a new clash
 // or a group blocked by its neighbour asks for more.
-std::vector<combined::CombinedFooting> CombineClashingFootings(Model& model, const checks::CheckSettings& settings,
+std::vector<combined::CombinedFooting> CombineClashingFootings(Model& model, const checks::CheckBasis& basis,
                                                                DesignRevision& record);
 
 // The quantities of the design as it leaves, from its checks.
