@@ -236,13 +236,20 @@ Loaded LoadCase(const Line& line, const Size& size, std::size_t index) {
 }
 
 std::vector<Loaded> LoadFactored(const Line& line, const Size& size, std::vector<Loaded> kept) {
+  const auto same = [&](const Loaded& l) {
+    return l.q.contact.full && l.q.contact.L == size.L && l.q.contact.B == size.B;
+  };
+  // Every case pressing on the soil kept, as at most trial depths: the list stands.
+  const auto pressing = std::count_if(line.factored.begin(), line.factored.end(),
+                                      [](const Case& c) { return c.sumN > 0; });
+  if (static_cast<std::size_t>(pressing) == kept.size() && std::all_of(kept.begin(), kept.end(), same)) return kept;
   std::vector<Loaded> out;
+  out.reserve(line.factored.size());
   auto from = kept.begin();
   for (std::size_t k = 0; k < line.factored.size(); ++k) {
     if (!(line.factored[k].sumN > 0)) continue;
     while (from != kept.end() && from->index < k) ++from;
-    const bool keep = from != kept.end() && from->index == k && from->q.contact.full &&
-                      from->q.contact.L == size.L && from->q.contact.B == size.B;
+    const bool keep = from != kept.end() && from->index == k && same(*from);
     // A resultant off the base has no pressure to balance it: C2 names it.
     Loaded l = keep ? std::move(*from) : LoadCase(line, size, k);
     if (l.q.contact.bounded) out.push_back(std::move(l));
