@@ -35,6 +35,15 @@ double StressFor(double Mu, double b, double d, double provided, const Settings&
   return 0.87 * set.fy * (need ? std::min(*need, provided) : provided) / provided;
 }
 
+// What develops Ld: the straight length, or with a 90 degree bend (worth
+// 8 phi, 26.2.2.1) the straight length, the bend and the room the depth
+// leaves for the leg, cover at top and bottom.
+double AnchorCapacity(double Ld, double straight, double dia, double D, const Settings& set) {
+  straight = std::max(straight, 0.0);
+  if (Ld <= straight) return straight;
+  return straight + 8 * dia + std::max(D - 2 * set.cover, 0.0);
+}
+
 }  // namespace
 
 Anchorage Anchor(std::string id, std::string name, double Ld, double straight, double dia, double sigma, double D,
@@ -44,16 +53,15 @@ Anchorage Anchor(std::string id, std::string name, double Ld, double straight, d
                              DecimalText(Ld / dia, 1) + " phi)";
   Anchorage a;
   straight = std::max(straight, 0.0);
+  const double capacity = AnchorCapacity(Ld, straight, dia, D, set);
+  a.row = Rated(std::move(id), std::move(name), clause, Ld, capacity, "mm", 0, Ld / capacity, combination);
   if (Ld <= straight) {
-    a.row = Rated(std::move(id), std::move(name), clause, Ld, straight, "mm", 0, Ld / straight, combination);
     a.row.check.note = stress + ", straight";
     return a;
   }
-  // A 90 degree bend is worth 8 phi (26.2.2.1); the leg beyond it is at
-  // least 4 phi and stays inside the depth, cover at top and bottom.
+  // The leg beyond the bend is at least 4 phi and stays inside the depth.
   a.leg = std::ceil(std::max(Ld - straight - 8 * dia, 4 * dia) - 1e-9);
-  const double room = D - 2 * set.cover, capacity = straight + 8 * dia + std::max(room, 0.0);
-  a.row = Rated(std::move(id), std::move(name), clause, Ld, capacity, "mm", 0, Ld / capacity, combination);
+  const double room = D - 2 * set.cover;
   a.row.check.note = stress + "; straight length " + DecimalText(straight, 0) + " mm is short: bend the ends, leg " +
                      DecimalText(a.leg, 0) + " mm";
   if (a.leg <= room) {
@@ -120,8 +128,13 @@ Legs DetailingRows(const Line& line, const Size& size, const std::vector<Loaded>
     legs.bottom = std::max(legs.bottom, a.leg);
     rows.push_back(a.row);
   }
-  // Top bars: the design stress where the length allows it, else the calculated one.
-  std::optional<Anchorage> top;
+  // Top bars: the design stress where the length allows it, else the
+  // calculated one; the row of the section that asks most.
+  struct TopSection {
+    std::size_t k = 0;
+    double x = 0, straight = 0, sigma = 0, u = 0;
+  };
+  std::optional<TopSection> top;
   for (std::size_t k = 0; k < cases.size(); ++k) {
     std::vector<double> sections = cases[k].zeroShear;
     for (std::size_t i = 0; i < n; ++i)
@@ -132,15 +145,16 @@ Legs DetailingRows(const Line& line, const Size& size, const std::vector<Loaded>
       const double straight = std::min(x, size.L - x) * 1000 - set.cover;
       double sigma = 0.87 * set.fy;
       if (ld(r.top.dia, sigma) > straight) sigma = StressFor(M, B, r.dLt, r.top.area, set);
-      Anchorage a = Anchor("C14.L-", "development of the top bars at x " + DecimalText(x, 4) + " m",
-                           ld(r.top.dia, sigma), straight, r.top.dia, sigma, D, set,
-                           CaseName(line, cases, static_cast<int>(k)));
-      if (!top || a.row.check.utilisation > top->row.check.utilisation) top = a;
+      const double Ld = ld(r.top.dia, sigma), u = Ld / AnchorCapacity(Ld, straight, r.top.dia, D, set);
+      if (!top || u > top->u) top = {k, x, straight, sigma, u};
     }
   }
   if (top) {
-    legs.top = top->leg;
-    rows.push_back(top->row);
+    const Anchorage a = Anchor("C14.L-", "development of the top bars at x " + DecimalText(top->x, 4) + " m",
+                               ld(r.top.dia, top->sigma), top->straight, r.top.dia, top->sigma, D, set,
+                               CaseName(line, cases, static_cast<int>(top->k)));
+    legs.top = a.leg;
+    rows.push_back(a.row);
   }
   legs.band.assign(r.band.size(), 0);
   for (std::size_t i = 0; i < r.band.size(); ++i) {
