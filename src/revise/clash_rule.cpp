@@ -31,20 +31,28 @@ std::vector<Room> RoomsOf(const std::vector<checks::FootingPlace>& places, const
     Room& room = rooms[static_cast<std::size_t>(g)];
     if (side < room.side) room = {side, {a.support, b.support, 0}};
   };
-  for (std::size_t i = 0; i < places.size(); ++i) {
-    const checks::FootingPlace& a = places[i];
-    for (std::size_t j = i + 1; j < places.size(); ++j) {
-      const checks::FootingPlace& b = places[j];
-      // Apart while the half sides together stay within the larger of the
-      // two centre distances; two of one group grow together.
-      const double distance = std::max(std::fabs(a.x - b.x), std::fabs(a.z - b.z));
-      if (groupOf[i] >= 0 && groupOf[i] == groupOf[j]) {
-        keep(groupOf[i], distance, a, b);
-        continue;
-      }
-      keep(groupOf[i], 2 * distance - b.side, a, b);
-      keep(groupOf[j], 2 * distance - a.side, b, a);
+  const auto pair = [&](std::size_t i, std::size_t j) {
+    const checks::FootingPlace &a = places[i], &b = places[j];
+    // Apart while the half sides together stay within the larger of the
+    // two centre distances; two of one group grow together.
+    const double distance = std::max(std::fabs(a.x - b.x), std::fabs(a.z - b.z));
+    if (groupOf[i] >= 0 && groupOf[i] == groupOf[j]) {
+      keep(groupOf[i], distance, a, b);
+      return;
     }
+    keep(groupOf[i], 2 * distance - b.side, a, b);
+    keep(groupOf[j], 2 * distance - a.side, b, a);
+  };
+  // Only pairs with a footing of a group change a room; in the order of the places.
+  std::vector<std::size_t> grouped;
+  for (std::size_t i = 0; i < places.size(); ++i)
+    if (groupOf[i] >= 0) grouped.push_back(i);
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    if (groupOf[i] >= 0) {
+      for (std::size_t j = i + 1; j < places.size(); ++j) pair(i, j);
+      continue;
+    }
+    for (auto j = std::upper_bound(grouped.begin(), grouped.end(), i); j != grouped.end(); ++j) pair(i, *j);
   }
   return rooms;
 }
