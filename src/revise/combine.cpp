@@ -5,14 +5,10 @@
 // still fail; a group that can pass only by growing into a combined footing
 // joins it. Each round adds a pair, so the rounds end.
 #include <algorithm>
-#include <cmath>
 #include <map>
-#include <optional>
-#include <string>
 
 #include "combined/model_inputs.h"
 #include "model/numerics.h"
-#include "revise/clash_rule.h"
 #include "revise/group_revision.h"
 #include "revise/revise.h"
 
@@ -76,89 +72,6 @@ void KeepSets(const std::vector<combined::CombinedFooting>& footings, std::vecto
         forced.push_back(c);
     }
 }
-
-// Groups found "cannot be revised" in an earlier round, by everything their
-// revision reads: the group as it stands, its supports' columns, the
-// footings in plan near enough to meet it at any side it can be tried at
-// (clashes, clearance), the room it has to grow, and the pedestal sides of
-// the other groups (the schedule's pedestal types). Such a revision leaves
-// the model as it found it, so one whose inputs are unchanged is taken as it
-// was, whatever its number or the footings far from it. A group the method
-// left undesigned is designed afresh each time (its design writes the bar
-// tables).
-class CannotMemo {
- public:
-  CannotMemo(const checks::CheckBasis& basis, const RevisionLimits& limits) : basis_(basis), limits_(limits) {}
-
-  std::optional<GroupRevision> Revise(Model& model, int g) {
-    if (!model.FootGroups(g).Designed) return ReviseGroup(model, g, basis_, limits_);
-    std::string key = KeyOf(model, g);
-    if (const auto hit = known_.find(key); hit != known_.end()) {
-      GroupRevision r = hit->second;
-      r.group = g;
-      return r;
-    }
-    std::optional<GroupRevision> r = ReviseGroup(model, g, basis_, limits_);
-    if (r && r->outcome == Outcome::CannotBeRevised) known_.emplace(std::move(key), *r);
-    return r;
-  }
-
- private:
-  template <class T>
-  static void Add(std::string& key, const T& value) {
-    key.append(reinterpret_cast<const char*>(&value), sizeof value);
-  }
-  static void Add(std::string& key, const std::string& text) {
-    Add(key, text.size());
-    key += text;
-  }
-  static void Add(std::string& key, const checks::FootingPlace& p) {
-    Add(key, p.support), Add(key, p.x), Add(key, p.z), Add(key, p.side);
-  }
-
-  std::string KeyOf(const Model& model, int g) const {
-    std::string key;
-    const FootGroup& group = model.FootGroups(g);
-    Add(key, group.Supports), Add(key, group.BarText);
-    for (const float x : {group.Size, group.Pressure, group.ColSize, group.Pedestal, group.Depth, group.SteelArea,
-                          group.FirstPedestal, group.FirstVolume})
-      Add(key, x);
-    for (const int16 i : {group.LoadCase, group.GovSupport, group.PedType, group.BarDia}) Add(key, i);
-    const std::vector<int> supports = SupportsOf(group);
-    for (const int s : supports) {
-      const FootingRecord& f = model.Footings(s);
-      Add(key, f.ColWidth), Add(key, f.ColDepth), Add(key, f.FootSize);
-    }
-    std::vector<float> pedestals;
-    for (int k = 1; k <= model.FootGroupCount; ++k)
-      if (k != g) pedestals.push_back(model.FootGroups(k).Pedestal);
-    std::sort(pedestals.begin(), pedestals.end());
-    pedestals.erase(std::unique(pedestals.begin(), pedestals.end()), pedestals.end());
-    Add(key, pedestals.size());
-    for (const float p : pedestals) Add(key, p);
-    // No side the revision tries exceeds the largest of the limits, nor a
-    // footing a pedestal's width wider than the largest pedestal.
-    const double side = std::max({static_cast<double>(group.Size), limits_.largestSide, limits_.largestPedestal + 0.1});
-    const double reach = basis_.settings.clearanceGap / 1000 + 1e-3;
-    const std::vector<checks::FootingPlace> places = checks::FootingPlaces(model);
-    std::vector<const checks::FootingPlace*> own;
-    for (const checks::FootingPlace& p : places)
-      if (std::find(supports.begin(), supports.end(), p.support) != supports.end()) own.push_back(&p);
-    for (const checks::FootingPlace& p : places) {
-      const bool near = std::any_of(own.begin(), own.end(), [&](const checks::FootingPlace* o) {
-        return std::max(std::fabs(o->x - p.x), std::fabs(o->z - p.z)) - (side + p.side) / 2 < reach;
-      });
-      if (near) Add(key, p);
-    }
-    const Room room = RoomToGrow(places, supports);
-    Add(key, room.side), Add(key, room.first.support), Add(key, room.first.other);
-    return key;
-  }
-
-  const checks::CheckBasis& basis_;
-  const RevisionLimits& limits_;
-  std::map<std::string, GroupRevision> known_;
-};
 
 std::string Listed(const std::vector<int>& supports) {
   std::string text = supports.size() == 1 ? "support " : "supports ";
@@ -235,7 +148,6 @@ std::vector<combined::CombinedFooting> CombineClashingFootings(Model& model, con
   std::vector<checks::Clash> forced;
   std::vector<combined::CombinedFooting> footings;
   combined::DesignMemo memo;  // a set the rounds leave as it was is designed once
-  CannotMemo cannot(basis, record.request.limits);
   // A design revised before keeps its combined footings as they stand
   // unless something new asks for one.
   if (!model.CombinedAreas.empty()) {
@@ -272,7 +184,7 @@ std::vector<combined::CombinedFooting> CombineClashingFootings(Model& model, con
         } else {
           ++r;
         }
-      std::optional<GroupRevision> r = cannot.Revise(model, g);
+      std::optional<GroupRevision> r = Outcomes(record).Revise(model, g, basis, record.request.limits);
       if (!r && combined.empty()) continue;
       if (!r) {
         r.emplace();

@@ -2,6 +2,8 @@
 // the design). Private to the module.
 #pragma once
 
+#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -52,5 +54,35 @@ struct KnownCheck {
 // step that every check passes without is taken back.
 std::optional<GroupRevision> ReviseGroup(Model& model, int g, const checks::CheckBasis& basis,
                                          const RevisionLimits& limits, const KnownCheck& known = {});
+
+// ReviseGroup, sparing a group found "cannot be revised" before while
+// nothing its revision reads has changed: the group as it stands, its
+// supports' columns, the footings in plan near enough to meet it at any side
+// it can be tried at (clashes, clearance), its room to grow, and the other
+// groups' pedestal sides (the schedule's pedestal types). Such a revision
+// leaves the model as it found it (a design made for a group the method
+// left undesigned is taken back with it), so it is taken as it was,
+// whatever the group's number or the footings far from it.
+class KnownOutcomes {
+ public:
+  std::optional<GroupRevision> Revise(Model& model, int g, const checks::CheckBasis& basis,
+                                      const RevisionLimits& limits);
+  // Keeps the outcome of a revision of group g made before.
+  void Keep(const Model& model, int g, const checks::CheckBasis& basis, const RevisionLimits& limits,
+            const std::optional<GroupRevision>& r);
+
+ private:
+  void For(const checks::CheckBasis& basis, const RevisionLimits& limits);
+  std::string KeyOf(const Model& model, int g) const;
+
+  // What the outcomes were found on; another basis or other limits start afresh.
+  std::shared_ptr<const loads::LoadFile> file_;
+  checks::CheckSettings settings_;
+  RevisionLimits limits_;
+  std::map<std::string, GroupRevision> known_;
+};
+
+// The record's outcomes kept so far.
+KnownOutcomes& Outcomes(DesignRevision& record);
 
 }  // namespace footmark::revise

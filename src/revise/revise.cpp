@@ -70,6 +70,7 @@ void ReviseFailingGroups(Model& model, const checks::CheckBasis& basis, DesignRe
     if (method && origin.size() == 1 && !record.merging)
       known = {&method->groups[static_cast<std::size_t>(origin.front() - 1)], &method->clashes};
     std::optional<GroupRevision> r = ReviseGroup(model, g, basis, record.request.limits, known);
+    Outcomes(record).Keep(model, g, basis, record.request.limits, r);
     if (!r) continue;
     changed = changed || r->outcome != Outcome::CannotBeRevised;
     record.groups.push_back(std::move(*r));

@@ -15,6 +15,7 @@
 //   pedestal  +50 mm    load transfer (C15a, C15c)
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,6 +35,7 @@ struct RevisionLimits {
   int largestBar = 32;           // bar diameter, mm
   double leastSpacing = 125;     // bottom bars centre to centre, mm: the office's rule, so at most
                                  // (B - 120)/s + 1 bars each way
+  bool operator==(const RevisionLimits&) const = default;
 };
 
 // Every limit with the value in force, in a fixed order (keys as the options).
@@ -125,6 +127,8 @@ struct GroupOrigin {
   std::vector<int> methodGroups;  // the method's group numbers, the kept one first
 };
 
+class KnownOutcomes;
+
 struct DesignRevision {
   RevisionRequest request;
   std::vector<FootGroup> method;                    // the method's groups, F1 first
@@ -137,6 +141,9 @@ struct DesignRevision {
   std::vector<GroupRevision> groups;  // every group revised, designed or that cannot be
   // Totals of the method's design and of the design now (CloseRevision).
   double concreteMethod = 0, steelMethod = 0, concrete = 0, steel = 0;
+  // The groups found "cannot be revised", kept from the revision to the
+  // rounds of combining (group_revision.h).
+  std::shared_ptr<KnownOutcomes> cannot;
 
   int Count(Outcome outcome) const;
   const GroupRevision* Find(int group) const;
