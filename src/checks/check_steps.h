@@ -41,7 +41,8 @@ Check NewCheck(const char* id, const char* name, const char* clause, double dema
 
 // Names where the check's demand governs: the support, the combination
 // with its load-case number, and its reactions there.
-void SetWhere(Check& c, const Governs& where);
+// `words`: the reactions in words too.
+void SetWhere(Check& c, const Governs& where, bool words = true);
 
 // One line of working: its steps joined by " = ".
 std::string Working(std::initializer_list<std::string> steps);
@@ -68,7 +69,7 @@ std::vector<Check> LoadTransferChecks(const FootingInputs& in, const Basis& b, S
 
 // Only on the load basis: full contact, stability, and clearance (placed).
 Check ContactCheck(const LoadDemands& loads, double B);
-std::vector<Check> StabilityChecks(const LoadDemands& loads);
+std::vector<Check> StabilityChecks(const LoadDemands& loads, bool words = true);
 Check ClearanceCheck(const FootingInputs& in);
 
 }  // namespace footmark::checks

@@ -111,7 +111,7 @@ using Checked = CheckMemo::Checked;
 
 // Everything a group's check reads, as bytes: the group's number (its
 // mark), the design's inputs, the columns, the SBC and the neighbours as
-// placed. The load basis is the memo's own.
+// placed, and whether in words. The load basis is the memo's own.
 class MemoKey {
  public:
   template <class T>
@@ -139,6 +139,7 @@ std::string KeyOf(int g, const GroupSource& src, int designSupport, const std::v
                       src.bearingSupport, src.bearingLoadCase, src.columnSupport})
     k.Add(i);
   k.Add(in.notDesigned);
+  k.Add(in.words);
   k.Add(src.supports.size());
   for (const int s : src.supports) k.Add(s);
   for (const SupportColumn& c : columns) k.Add(c.support), k.Add(c.sideA), k.Add(c.sideB);
@@ -149,10 +150,11 @@ std::string KeyOf(int g, const GroupSource& src, int designSupport, const std::v
 }
 
 Checked CheckOne(const Model& model, int g, const CheckBasis& basis, const std::vector<FootingPlace>& places,
-                 const std::vector<Clash>& clashes) {
+                 const std::vector<Clash>& clashes, bool words = true) {
   GroupSource src = GroupInputs(model, g);
   FootingInputs& in = src.inputs;
   const CheckSettings& settings = basis.settings;
+  in.words = words;
   in.placed = true;
   in.neighbours = Neighbours(src.supports, places, clashes);
   in.clearanceGap = settings.clearanceGap;
@@ -199,8 +201,8 @@ Checked CheckOne(const Model& model, int g, const CheckBasis& basis, const std::
 }  // namespace
 
 GroupCheck CheckGroup(const Model& model, int g, const CheckBasis& basis, const std::vector<FootingPlace>& places,
-                      const std::vector<Clash>& clashes) {
-  return CheckOne(model, g, basis, places, clashes).group;
+                      const std::vector<Clash>& clashes, bool words) {
+  return CheckOne(model, g, basis, places, clashes, words).group;
 }
 
 DesignChecks CheckDesign(const Model& model, const CheckSettings& settings) {

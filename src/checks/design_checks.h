@@ -114,8 +114,10 @@ DesignChecks CheckDesign(const Model& model, const CheckBasis& basis);
 
 // The check of group g (from 1) among the footings as placed; `clashes`
 // need only be those that touch the group's supports (ClashesOf).
+// `words`: the notes, the working and the sheet values too; without them
+// the ratios, verdicts and reason are the same.
 GroupCheck CheckGroup(const Model& model, int g, const CheckBasis& basis, const std::vector<FootingPlace>& places,
-                      const std::vector<Clash>& clashes);
+                      const std::vector<Clash>& clashes, bool words = true);
 
 // The method's assumptions and limits, and the checks' own, in plain words,
 // for a report's or a workbook's project page.

@@ -124,14 +124,16 @@ Check AnchorageCheck(const FootingInputs& in, const Basis& b, Sheet& sheet, doub
   const char* name = "development length of the bottom bars";
   const char* clause = "IS 456 26.2.1, 26.2.1.1, 34.2.4.3";
   leg = 0;
-  const std::string ldLine = Working({"Ld = phi 0.87 fy/(4 tau_bd)",
-                                      Fig(in.barDia, 0) + " x 0.87 x " + Fig(in.fy, 0) + "/(4 x " + Fig(tauBd, 2) + ")",
-                                      Fig(Ld, 1) + " mm"}) +
-                             "; " + Working({"straight a - 50", Fig(b.a, 0) + " - " + Fig(kEndCover, 0),
-                                             Fig(straight, 0) + " mm"});
+  const auto ldLine = [&] {
+    return Working({"Ld = phi 0.87 fy/(4 tau_bd)",
+                    Fig(in.barDia, 0) + " x 0.87 x " + Fig(in.fy, 0) + "/(4 x " + Fig(tauBd, 2) + ")",
+                    Fig(Ld, 1) + " mm"}) +
+           "; " + Working({"straight a - 50", Fig(b.a, 0) + " - " + Fig(kEndCover, 0), Fig(straight, 0) + " mm"});
+  };
   if (Ld <= straight) {
     Check c = Rated("C14", name, clause, Ld, straight, "mm", 1, Ld / straight, Ld / straight);
-    c.working = {ldLine, Working({"u = Ld/straight", Fig(Ld, 1) + "/" + Fig(straight, 0), Fig(Ld / straight, 4)})};
+    if (!in.words) return c;
+    c.working = {ldLine(), Working({"u = Ld/straight", Fig(Ld, 1) + "/" + Fig(straight, 0), Fig(Ld / straight, 4)})};
     c.note = "tau_bd " + DecimalText(tauBd, 2) + " N/mm2, Ld = " + DecimalText(Ld / in.barDia, 1) +
              " phi; straight bars";
     return c;
@@ -144,9 +146,14 @@ Check AnchorageCheck(const FootingInputs& in, const Basis& b, Sheet& sheet, doub
   const double capacity = straight + 8 * in.barDia + std::max(room, 0.0);
   sheet.push_back({"bend-up leg", leg, "mm", 0});
   Check c = Rated("C14", name, clause, Ld, capacity, "mm", 1, Ld / capacity, Ld / capacity);
+  if (!in.words) {
+    if (leg <= room) return AsWarning(c);
+    c.status = c.methodStatus = Status::Fail;
+    return c;
+  }
   c.note = "straight length " + DecimalText(straight, 0) + " mm is short of Ld " + DecimalText(Ld, 0) +
            " mm: bend up the ends, leg " + IntText(static_cast<long long>(leg)) + " mm";
-  c.working = {ldLine,
+  c.working = {ldLine(),
                Working({"leg = max(Ld - straight - 8 phi, 4 phi)",
                         "max(" + Fig(Ld, 1) + " - " + Fig(straight, 0) + " - 8 x " + Fig(in.barDia, 0) + ", 4 x " +
                             Fig(in.barDia, 0) + ")",
@@ -214,37 +221,42 @@ std::vector<Check> LoadTransferChecks(const FootingInputs& in, const Basis& b, S
   const double sigmaA = a.Pu / (a.shortSide * a.longSide);
   rows.push_back(Rated("C15a", "bearing, column on pedestal", clause, sigmaA, onPedestal(a.longSide), "N/mm2", 3,
                        sigmaA / onPedestal(a.longSide), methodSigma / onPedestal(longSide)));
-  rows.back().note = basis + ", " + DecimalText(a.Pu / 1e3, 2) + " kN on " + DecimalText(a.shortSide, 0) + " x " +
-                     DecimalText(a.longSide, 0) + " mm";
-  SetWhere(rows.back(), a.column);
-  rows.back().working = {
-      Working({"sigma = Pu/(a_c b_c)", Fig(a.Pu / 1e3, 2) + "e3/(" + Fig(a.shortSide, 0) + " x " + Fig(a.longSide, 0) + ")",
-               Fig(sigmaA, 4) + " N/mm2"}),
-      Working({"0.45 fck min(2, sqrt(A1/A2))", "0.45 x " + Fig(in.fck, 0) + " x min(2, " + Fig(in.P, 0) + "/" +
-                                                     Fig(a.longSide, 0) + ")",
-               Fig(onPedestal(a.longSide), 4) + " N/mm2"}) +
-          "; " + Working({"u", Fig(sigmaA, 4) + "/" + Fig(onPedestal(a.longSide), 4),
-                          Fig(sigmaA / onPedestal(a.longSide), 4)})};
-  if (rows.back().status == Status::Fail)
-    rows.back().note += "; dowels for the excess: at least 0.5 % of the column area, 4 bars (34.4.3, 34.4.4)";
+  SetWhere(rows.back(), a.column, in.words);
+  if (in.words) {
+    rows.back().note = basis + ", " + DecimalText(a.Pu / 1e3, 2) + " kN on " + DecimalText(a.shortSide, 0) + " x " +
+                       DecimalText(a.longSide, 0) + " mm";
+    rows.back().working = {
+        Working({"sigma = Pu/(a_c b_c)",
+                 Fig(a.Pu / 1e3, 2) + "e3/(" + Fig(a.shortSide, 0) + " x " + Fig(a.longSide, 0) + ")",
+                 Fig(sigmaA, 4) + " N/mm2"}),
+        Working({"0.45 fck min(2, sqrt(A1/A2))", "0.45 x " + Fig(in.fck, 0) + " x min(2, " + Fig(in.P, 0) + "/" +
+                                                       Fig(a.longSide, 0) + ")",
+                 Fig(onPedestal(a.longSide), 4) + " N/mm2"}) +
+            "; " + Working({"u", Fig(sigmaA, 4) + "/" + Fig(onPedestal(a.longSide), 4),
+                            Fig(sigmaA / onPedestal(a.longSide), 4)})};
+    if (rows.back().status == Status::Fail)
+      rows.back().note += "; dowels for the excess: at least 0.5 % of the column area, 4 bars (34.4.3, 34.4.4)";
+  }
 
   const Load& p = *worst([&](const Load& l) { return l.Pu / (l.shortSide * l.longSide); });
   const double sigmaB = p.Pu / (p.shortSide * p.longSide);
   Check plain = Rated("C15b", "bearing, column concrete without enhancement", clause, sigmaB, plainLimit, "N/mm2",
                       3, sigmaB / plainLimit, methodSigma / plainLimit);
-  plain.note = basis + ", " + DecimalText(p.Pu / 1e3, 2) + " kN on " + DecimalText(p.shortSide, 0) + " x " +
-               DecimalText(p.longSide, 0) + " mm";
-  SetWhere(plain, p.column);
-  plain.working = {Working({"sigma = Pu/(a_c b_c)",
-                            Fig(p.Pu / 1e3, 2) + "e3/(" + Fig(p.shortSide, 0) + " x " + Fig(p.longSide, 0) + ")",
-                            Fig(sigmaB, 4) + " N/mm2"}) +
-                   "; " + Working({"0.45 fck", "0.45 x " + Fig(in.fck, 0), Fig(plainLimit, 4) + " N/mm2"}) + "; " +
-                   Working({"u", Fig(sigmaB, 4) + "/" + Fig(plainLimit, 4), Fig(sigmaB / plainLimit, 4)})};
+  SetWhere(plain, p.column, in.words);
+  if (in.words) {
+    plain.note = basis + ", " + DecimalText(p.Pu / 1e3, 2) + " kN on " + DecimalText(p.shortSide, 0) + " x " +
+                 DecimalText(p.longSide, 0) + " mm";
+    plain.working = {Working({"sigma = Pu/(a_c b_c)",
+                              Fig(p.Pu / 1e3, 2) + "e3/(" + Fig(p.shortSide, 0) + " x " + Fig(p.longSide, 0) + ")",
+                              Fig(sigmaB, 4) + " N/mm2"}) +
+                     "; " + Working({"0.45 fck", "0.45 x " + Fig(in.fck, 0), Fig(plainLimit, 4) + " N/mm2"}) + "; " +
+                     Working({"u", Fig(sigmaB, 4) + "/" + Fig(plainLimit, 4), Fig(sigmaB / plainLimit, 4)})};
+  }
   // The column's own bars, continued into the pedestal, carry the excess.
   for (Status* status : {&plain.status, &plain.methodStatus}) {
     if (*status != Status::Fail) continue;
     *status = Status::Warning;
-    if (status == &plain.status)
+    if (status == &plain.status && in.words)
       plain.note += "; the column bars continue into the pedestal as starter bars for the excess (34.4.1)";
   }
   rows.push_back(plain);
@@ -253,9 +265,10 @@ std::vector<Check> LoadTransferChecks(const FootingInputs& in, const Basis& b, S
   const double sigmaF = f.pedestalPu / (in.P * in.P);
   rows.push_back(Rated("C15c", "bearing, pedestal on footing", clause, sigmaF, onFooting, "N/mm2", 3,
                        sigmaF / onFooting, methodSigmaP / onFooting));
+  SetWhere(rows.back(), f.pedestal, in.words);
+  if (!in.words) return rows;
   rows.back().note = basis + (in.loads ? " with the pedestal's weight" : "") + "; A1 spread at 1V:2H to " +
                      DecimalText(spread, 0) + " mm";
-  SetWhere(rows.back(), f.pedestal);
   rows.back().working = {
       Working({"sigma = Pu/P^2", Fig(f.pedestalPu / 1e3, 2) + "e3/" + Fig(in.P, 0) + "^2", Fig(sigmaF, 4) + " N/mm2"}) +
           (in.loads ? " (Pu with the pedestal's weight)" : ""),

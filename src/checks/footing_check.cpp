@@ -84,6 +84,7 @@ bool OnTheSteel(const Check& c) { return c.id == "C4" || c.id == "C5" || c.id ==
 
 // When the steel checks fail and one bar more would pass them all, say so.
 void OfferOneBar(const FootingInputs& in, const Basis& b, std::vector<Check>& checks) {
+  if (!in.words) return;
   if (std::none_of(checks.begin(), checks.end(),
                    [](const Check& c) { return OnTheSteel(c) && c.status == Status::Fail; }))
     return;
@@ -143,7 +144,7 @@ void LoadBasisNotes(const LoadDemands& loads, std::vector<Check>& all) {
 
 FootingCheck CheckFooting(const FootingInputs& in) {
   FootingCheck out;
-  out.inputs = InputSheet(in);
+  if (in.words) out.inputs = InputSheet(in);
   const std::string faults = InputFaults(in);
   Check c0;
   c0.id = "C0";
@@ -192,8 +193,8 @@ FootingCheck CheckFooting(const FootingInputs& in) {
   all.push_back(AnchorageCheck(in, b, sheet, out.bendLeg));
   for (Check& c : LoadTransferChecks(in, b, sheet)) all.push_back(std::move(c));
   if (in.loads) {
-    for (Check& c : StabilityChecks(*in.loads)) all.push_back(std::move(c));
-    LoadBasisNotes(*in.loads, all);
+    for (Check& c : StabilityChecks(*in.loads, in.words)) all.push_back(std::move(c));
+    if (in.words) LoadBasisNotes(*in.loads, all);
   }
   if (in.placed) all.push_back(ClearanceCheck(in));
   OfferOneBar(in, b, all);

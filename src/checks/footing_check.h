@@ -61,6 +61,10 @@ struct FootingInputs {
   };
   std::vector<Neighbour> neighbours;
   double clearanceGap = 100;  // mm
+  // The checks in words as well: notes, working, sheet values and the
+  // reactions. A revision trying sizes reads the ratios, the verdict and
+  // the reason only.
+  bool words = true;
 };
 
 // Allowable soil pressure for a load-case position: the SBC for the first

@@ -48,7 +48,7 @@ Check ContactCheck(const LoadDemands& loads, double B) {
   return c;
 }
 
-std::vector<Check> StabilityChecks(const LoadDemands& loads) {
+std::vector<Check> StabilityChecks(const LoadDemands& loads, bool words) {
   const char* clause = "IS 456 20.1, Table 18 note";
   // Compression everywhere is no tension: 0, at the support nearest to it.
   const double tension = std::max(loads.uplift.demand, 0.0);
@@ -58,20 +58,23 @@ std::vector<Check> StabilityChecks(const LoadDemands& loads) {
                                loads.overturning.demand, loads.overturning.capacity, "kN m", 2, loads.overturning.u);
   Check sliding = NewCheck("C18c", "sliding: 1.4 H against friction under 0.9 DL", "IS 456 20.2", loads.sliding.demand,
                            loads.sliding.capacity, "kN", 2, loads.sliding.u);
-  SetWhere(uplift, loads.uplift);
-  SetWhere(overturning, loads.overturning);
-  SetWhere(sliding, loads.sliding);
+  SetWhere(uplift, loads.uplift, words);
+  SetWhere(overturning, loads.overturning, words);
+  SetWhere(sliding, loads.sliding, words);
   const auto ratio = [](const StabilityDemand& d, const char* what, const char* against) {
     return std::string(what) + " = " + Fig(d.demand, 2) + " against " + against + " = " + Fig(d.capacity, 2) + "; " +
            Working({"u", Fig(d.demand, 2) + "/" + Fig(d.capacity, 2), Fig(d.u, 4)});
   };
   // Compression everywhere is a tension of 0.
-  uplift.working = {Working({"0.9 W", "0.9 x " + Fig(loads.W, 2), Fig(0.9 * loads.W, 2) + " kN"}) + "; " +
-                    Working({"T = max(-N, 0)", "max(" + Fig(loads.uplift.demand, 2) + ", 0)", Fig(tension, 2) + " kN"}) +
-                    "; " + Working({"u = T/(0.9 W)", Fig(tension, 2) + "/" + Fig(loads.uplift.capacity, 2),
-                                    Fig(std::max(loads.uplift.u, 0.0), 4)})};
-  overturning.working = {ratio(loads.overturning, "max(|M_bx|, |M_bz|)", "(N + 0.9 W) B/2")};
-  sliding.working = {ratio(loads.sliding, "1.4 H", "mu R")};
+  if (words) {
+    uplift.working = {Working({"0.9 W", "0.9 x " + Fig(loads.W, 2), Fig(0.9 * loads.W, 2) + " kN"}) + "; " +
+                      Working({"T = max(-N, 0)", "max(" + Fig(loads.uplift.demand, 2) + ", 0)",
+                               Fig(tension, 2) + " kN"}) +
+                      "; " + Working({"u = T/(0.9 W)", Fig(tension, 2) + "/" + Fig(loads.uplift.capacity, 2),
+                                      Fig(std::max(loads.uplift.u, 0.0), 4)})};
+    overturning.working = {ratio(loads.overturning, "max(|M_bx|, |M_bz|)", "(N + 0.9 W) B/2")};
+    sliding.working = {ratio(loads.sliding, "1.4 H", "mu R")};
+  }
   if (!loads.stability) {
     const std::string why = "not checked: the load cases are taken alike, as the design does";
     return {NotRun(uplift, why), NotRun(overturning, why), NotRun(sliding, why)};

@@ -134,11 +134,11 @@ Check NewCheck(const char* id, const char* name, const char* clause, double dema
   return Rated(id, name, clause, demand, capacity, unit, decimals, u, kNone);
 }
 
-void SetWhere(Check& c, const Governs& where) {
+void SetWhere(Check& c, const Governs& where, bool words) {
   c.support = where.support;
   c.combination = where.combination;
   c.loadCase = where.loadCase;
-  if (where.support == 0) return;
+  if (where.support == 0 || !words) return;
   const loads::Reaction& r = where.reaction;
   c.reactions = "FORCE-X " + Fig(r.fx, 2) + ", FORCE-Y " + Fig(r.fy, 2) + ", FORCE-Z " + Fig(r.fz, 2) +
                 " kN; MOM-X " + Fig(r.mx, 2) + ", MOM-Z " + Fig(r.mz, 2) + " kN m";
@@ -179,12 +179,13 @@ Check BearingCheck(const FootingInputs& in, Sheet& sheet) {
   sheet.push_back({"q_max bearing", d.qMax, "kN/m2", 2});
   sheet.push_back({"q_all bearing", d.qAll, "kN/m2", 2});
   Check c = Rated("C1", name, clause, d.q, d.qAll, "kN/m2", 2, d.u, q / qAll);
-  SetWhere(c, d);
+  SetWhere(c, d, in.words);
   if (d.support == 0) {
     c.status = Status::NotApplicable;
     c.note = "no service combination presses on the soil";
     return c;
   }
+  if (!in.words) return c;
   c.note = "N " + DecimalText(d.N, 2) + " kN, M_bx " + DecimalText(d.Mbx, 2) + ", M_bz " + DecimalText(d.Mbz, 2) +
            " kN m, W " + DecimalText(in.loads->W, 2) + " kN, e_x " + DecimalText(d.ex, 4) + ", e_z " +
            DecimalText(d.ez, 4) + " m, q_max " + DecimalText(d.qMax, 2) + ", q_min " + DecimalText(d.qMin, 2) +
@@ -237,6 +238,10 @@ Check BendingCheck(const FootingInputs& in, const Basis& b, Sheet& sheet) {
   Check c = Rated("C3", "bending at the pedestal face (limiting moment)", "IS 456 34.2.3, 38.1, G-1.1(c)",
                   b.MuStrict / 1e6, limit(b.dUp) / 1e6, "kN m", 1, b.MuStrict / limit(b.dUp),
                   b.Mu / limit(b.dMethod));
+  if (!in.words) {
+    if (const SlabDemand* d = LoadBasis(in, &LoadDemands::moment)) SetWhere(c, *d, false);
+    return c;
+  }
   c.note = "k_lim " + DecimalText(b.kLim, 4) + " for Fe " + DecimalText(in.fy, 0) + ", d required " +
            DecimalText(dReq, 0) + " mm";
   const double limitUp = limit(b.dUp);
@@ -279,6 +284,10 @@ Check SteelCheck(const FootingInputs& in, const Basis& b, Sheet& sheet) {
   const double MuR = SteelMoment(in, b, in.astProvided, b.dUp);
   Check c = Rated("C4", "moment capacity of the steel provided", "IS 456 G-1.1(b), 34.3.1", b.MuStrict / 1e6,
                   MuR / 1e6, "kN m", 1, b.MuStrict / MuR, b.Mu / SteelMoment(in, b, in.astProvided, b.dMethod));
+  if (!in.words) {
+    if (const SlabDemand* d = LoadBasis(in, &LoadDemands::moment)) SetWhere(c, *d, false);
+    return c;
+  }
   if (root >= 0) {
     const double astReq = 0.5 * in.fck / in.fy * (1 - std::sqrt(root)) * in.B * b.dUp;
     sheet.push_back({"Ast required", astReq, "mm2", 0});
@@ -315,6 +324,7 @@ Check MinSteelCheck(const FootingInputs& in, Sheet& sheet) {
   sheet.push_back({"Ast,min", astMin, "mm2", 0});
   Check c = Rated("C5", "minimum steel", "IS 456 26.5.2.1, 34.5.1", astMin, in.astProvided, "mm2", 0,
                   astMin / in.astProvided, astMin / in.astProvided);
+  if (!in.words) return c;
   c.note = DecimalText(ratio * 100, 2) + " % of B D (the gross section)";
   c.working = {Working({"Ast,min = " + Fig(ratio * 100, 2) + " % B D",
                         Fig(ratio, 4) + " x " + Fig(in.B, 0) + " x " + Fig(in.D, 0), Fig(astMin, 0) + " mm2"}) +
@@ -346,6 +356,10 @@ Check OneWayShearCheck(const FootingInputs& in, const Basis& b, Sheet& sheet) {
     return c;
   }
   Check c = Rated("C6", name, clause, up.tauV, up.tauC, "N/mm2", 3, up.tauV / up.tauC, uMethod);
+  if (!in.words) {
+    if (load) SetWhere(c, *load, false);
+    return c;
+  }
   c.note = "Vu " + DecimalText(up.Vu / 1e3, 2) + " kN at x = a - d = " + DecimalText(up.x, 0) +
            " mm; Table 19, " + std::string(up.grade == 40 ? "M40 and above" : "M" + IntText(up.grade)) +
            " column, interpolated at pt " + DecimalText(up.pt, 3) + " %; k = 1";
@@ -397,6 +411,10 @@ Check PunchingCheck(const FootingInputs& in, const Basis& b, Sheet& sheet) {
     return c;
   }
   Check c = Rated("C7", name, clause, up.tauV, up.capacity, "N/mm2", 3, up.tauV / up.capacity, uMethod);
+  if (!in.words) {
+    if (load) SetWhere(c, *load, false);
+    return c;
+  }
   c.note = "Vu " + DecimalText(up.Vu / 1e3, 2) + " kN, b0 = 4 (P + d) = " + DecimalText(4 * up.side, 0) +
            " mm, ks = 1 (square pedestal)";
   const std::string side = Fig(up.side / 1000, 4), B = Fig(in.B / 1000, 3);

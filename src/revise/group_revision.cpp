@@ -120,7 +120,8 @@ class Reviser {
 
   Judged JudgeNow() {
     Places();
-    return {checks::CheckGroup(model_, g_, basis_, places_, clashes_), clashes_};
+    // The ratios and the reason are all a step reads.
+    return {checks::CheckGroup(model_, g_, basis_, places_, clashes_, false), clashes_};
   }
 
   // Puts `design` on the group, its pressure anew for a new side.

@@ -345,8 +345,8 @@ TEST(LoadBasis, KeptReactionsGiveTheDemandsSummedAnew) {
 
 // Both examples at every SBC from 100 to 450: no group ok while one of its checks fails, and every
 // pair of footings that overlap (judged here from the plan) fails both groups.
-// Also: every rated check's working arrives at the ratio it rates, and the governing check is the
-// highest rated ratio, bearing included.
+// Also: every rated check's working arrives at the ratio it rates, the governing check is the
+// highest rated ratio, bearing included, and a check without words rates and judges alike.
 TEST(CheckDesign, NoGroupOkWhileACheckFailsAndEveryOverlapFound) {
   for (const char* file : {"examples/frame-4x3-2storey.ANL", "examples/frame-6x5-4storey.ANL"}) {
     for (int sbc = 100; sbc <= 450; sbc += 50) {
@@ -354,7 +354,20 @@ TEST(CheckDesign, NoGroupOkWhileACheckFailsAndEveryOverlapFound) {
       testing::RecordingMessages ui;
       const DesignChecks r =
           *DesignJob(model, {.AnalysisFile = testing::SourcePath(file), .Sbc = IntText(sbc)}, FileSystem(), ui);
+      const CheckBasis basis = MakeCheckBasis(model, r.settings);
       for (const GroupCheck& g : r.groups) {
+        const int number = static_cast<int>(&g - r.groups.data()) + 1;
+        const FootingCheck bare = CheckGroup(model, number, basis, FootingPlaces(model), r.clashes, false).check;
+        EXPECT_EQ(bare.verdict, g.check.verdict) << file << " " << g.mark;
+        EXPECT_EQ(bare.reason, g.check.reason) << file << " " << g.mark;
+        EXPECT_EQ(bare.governing, g.check.governing) << file << " " << g.mark;
+        EXPECT_EQ(bare.bendLeg, g.check.bendLeg) << file << " " << g.mark;
+        ASSERT_EQ(bare.checks.size(), g.check.checks.size()) << file << " " << g.mark;
+        for (std::size_t k = 0; k < bare.checks.size(); ++k) {
+          const Check &a = bare.checks[k], &b = g.check.checks[k];
+          EXPECT_TRUE(a.id == b.id && a.status == b.status && a.utilisation == b.utilisation && a.rated == b.rated)
+              << file << " at " << sbc << ": " << g.mark << " " << b.id << " without words";
+        }
         double highest = -1;
         for (const Check& c : g.check.checks) {
           EXPECT_FALSE(g.check.verdict == Verdict::Ok && c.status == Status::Fail) << file << " " << g.mark << c.id;
