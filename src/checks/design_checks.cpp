@@ -209,7 +209,7 @@ DesignChecks CheckDesign(const Model& model, const CheckSettings& settings) {
   return CheckDesign(model, MakeCheckBasis(model, settings));
 }
 
-DesignChecks CheckDesign(const Model& model, const CheckBasis& basis) {
+DesignChecks CheckDesign(const Model& model, const CheckBasis& basis, bool words) {
   const CheckSettings& settings = basis.settings;
   DesignChecks out;
   out.assumptions = MethodAssumptions(model);
@@ -224,7 +224,7 @@ DesignChecks CheckDesign(const Model& model, const CheckBasis& basis) {
   out.clashes = FindClashes(places, settings.clearanceGap / 1000);
 
   for (int g = 1; g <= model.FootGroupCount; ++g) {
-    Checked c = CheckOne(model, g, basis, places, out.clashes);
+    Checked c = CheckOne(model, g, basis, places, out.clashes, words);
     const GroupCheck& group = c.group;
     const MarkQuantities& q = group.quantities;
     out.allFootings += q.count;

@@ -109,8 +109,8 @@ struct CheckBasis {
 CheckBasis MakeCheckBasis(const Model& model, const CheckSettings& settings);
 
 // CheckDesign on a basis made before, as a revision shares one from the
-// method's checks to the last.
-DesignChecks CheckDesign(const Model& model, const CheckBasis& basis);
+// method's checks to the last; `words` as CheckGroup's.
+DesignChecks CheckDesign(const Model& model, const CheckBasis& basis, bool words = true);
 
 // The check of group g (from 1) among the footings as placed; `clashes`
 // need only be those that touch the group's supports (ClashesOf).
