@@ -104,6 +104,7 @@ struct CheckBasis {
   // The combinations' reactions, kept from one check of a group to the next.
   std::shared_ptr<const ReactionTable> reactions = std::make_shared<const ReactionTable>();
   // For this file, these combinations and these settings; null: none kept.
+  // Like the reactions, not to be filled from two threads at once.
   std::shared_ptr<CheckMemo> memo;
 };
 CheckBasis MakeCheckBasis(const Model& model, const CheckSettings& settings);
