@@ -96,12 +96,12 @@ const Check* GroupCheck::Governing() const {
   return check.governing < 0 ? nullptr : &check.checks[static_cast<std::size_t>(check.governing)];
 }
 
-CheckBasis MakeCheckBasis(const Model& model, const CheckSettings& settings) {
+CheckBasis MakeCheckBasis(const Model& model, const CheckSettings& settings, bool keep) {
   CheckBasis basis;
   basis.file = LoadsOf(model);
   basis.combinations = loads::FormCombinations(*basis.file, settings.psi);
   basis.settings = settings;
-  basis.memo = std::make_shared<CheckMemo>(basis.file.get(), settings);
+  if (keep) basis.memo = std::make_shared<CheckMemo>(basis.file.get(), settings);
   return basis;
 }
 

@@ -107,7 +107,8 @@ struct CheckBasis {
   // Like the reactions, not to be filled from two threads at once.
   std::shared_ptr<CheckMemo> memo;
 };
-CheckBasis MakeCheckBasis(const Model& model, const CheckSettings& settings);
+// `keep`: with a memo, for a revision that judges groups again.
+CheckBasis MakeCheckBasis(const Model& model, const CheckSettings& settings, bool keep = false);
 
 // CheckDesign on a basis made before, as a revision shares one from the
 // method's checks to the last; `words` as CheckGroup's.

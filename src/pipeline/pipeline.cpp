@@ -164,7 +164,7 @@ checks::DesignChecks CheckedDesign(Model& model, const checks::CheckSettings& se
   if (!revision.Any()) return checks::CheckDesign(model, settings);
   // One basis from the method's checks to the last: the loads are summed
   // once, and a group checked before as it stands is not checked again.
-  const checks::CheckBasis basis = checks::MakeCheckBasis(model, settings);
+  const checks::CheckBasis basis = checks::MakeCheckBasis(model, settings, true);
   // The revision reads the method's verdicts, ratios and quantities, not its words.
   const checks::DesignChecks method = checks::CheckDesign(model, basis, false);
   revise::DesignRevision steps = revise::StartRevision(model, method, revision);
