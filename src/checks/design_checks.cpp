@@ -128,6 +128,12 @@ class MemoKey {
   std::string bytes_;
 };
 
+// Every input of a group's check is in its key, or a kept check would answer
+// for inputs it never saw: a field added to the inputs changes these sizes,
+// and the build stops here until the field has joined the key.
+static_assert(sizeof(FootingInputs) == 1744 && sizeof(FootingInputs::Neighbour) == 40,
+              "a new input of the checks must join KeyOf");
+
 std::string KeyOf(int g, const GroupSource& src, int designSupport, const std::vector<SupportColumn>& columns,
                   double sbc) {
   const FootingInputs& in = src.inputs;
