@@ -67,11 +67,16 @@ void MomentEnvelope(const Line& line, const std::vector<Loaded>& cases, Reinforc
   }
 }
 
-void PlaceBands(const Line& line, const Size& size, Reinforcement& r) {
-  const Settings& set = *line.settings;
+// The column bands at an effective depth d_T, mm: the deeper, the wider.
+std::vector<Band> BandsAt(const Line& line, const Size& size, double dT) {
   std::vector<LoadedArea> areas;
   for (std::size_t i = 0; i < line.columns.size(); ++i) areas.push_back({ColumnX(line, size, i), 0, line.columns[i].a, 0});
-  r.bands = ColumnBands(areas, size.L, set.bandRule * r.dT / 1000);
+  return ColumnBands(areas, size.L, line.settings->bandRule * dT / 1000);
+}
+
+void PlaceBands(const Line& line, const Size& size, Reinforcement& r) {
+  const Settings& set = *line.settings;
+  r.bands = BandsAt(line, size, r.dT);
   r.bandSpan.clear();
   // Bars from the end cover where the band reaches an end.
   for (const Band& b : r.bands)
@@ -131,6 +136,34 @@ double MomentOfSteel(double ast, double b, double d, const Settings& set) {
 
 double LimitingMoment(double b, double d, const Settings& set) {
   return LimitingFactor(set.fy) * set.fck * b * d * d / 1e6;
+}
+
+bool BeyondLimitingMoment(const Line& line, const Size& size, const std::vector<Loaded>& cases) {
+  const Settings& set = *line.settings;
+  // A case in full contact keeps it on a deeper footing (the weight at the
+  // centre only shortens the eccentricity), and its net pressure, so its
+  // moments, do not change with the depth: the extra weight presses on the
+  // soil and loads the slab alike.
+  const std::size_t n = line.columns.size();
+  double hog = 0, sag = 0;
+  std::vector<double> band(n, 0.0);
+  for (const Loaded& l : cases) {
+    if (!l.q.contact.full) continue;
+    hog = std::max(hog, l.hog.value), sag = std::max(sag, l.sag.value);
+    for (std::size_t i = 0; i < n; ++i) band[i] = std::max(band[i], l.bandMoment[i]);
+  }
+  // No bar is thinner than the smallest size: d_T, d_Lt <= D - c - 6 and
+  // d_Lb <= D - c - 18; no band is wider than at that d_T.
+  const double thinnest = kBarSizes.front(), dT = size.D - set.cover - thinnest / 2;
+  const auto beyond = [&](double M, double b, double d) {
+    return M > 0 && M / LimitingMoment(b, d, set) > 1 + 1e-9;
+  };
+  if (beyond(hog, size.B * 1000, dT) || beyond(sag, size.B * 1000, size.D - set.cover - thinnest - thinnest / 2))
+    return true;
+  const std::vector<Band> bands = BandsAt(line, size, dT);
+  for (std::size_t i = 0; i < n; ++i)
+    if (beyond(band[i], bands[i].width, dT)) return true;
+  return false;
 }
 
 Reinforcement Reinforce(const Line& line, const Size& size, const std::vector<Loaded>& cases) {

@@ -226,12 +226,20 @@ CombinedFooting DesignCombinedFooting(const CombinedInput& input, const Settings
   Strength s;
   FirstFailure failure;
   for (;;) {
-    for (;;) {
+    cases = LoadFactored(line, size, std::move(cases));
+    // Below the depth at which the limiting moment can first hold, every
+    // depth fails whatever its bars: the search starts one step short of
+    // it, the cases kept on the way as at every trial depth.
+    for (Size next = size; (next.D += kDepthStep) <= set.maxDepth && BeyondLimitingMoment(line, next, cases);) {
+      size = next;
       cases = LoadFactored(line, size, std::move(cases));
+    }
+    for (;;) {
       r = Reinforce(line, size, cases);
       s = Evaluate(line, size, cases, r, false, &failure);
       if (s.worst <= 1 + 1e-9 || size.D + kDepthStep > set.maxDepth) break;
       size.D += kDepthStep;
+      cases = LoadFactored(line, size, std::move(cases));
     }
     // The deeper footing weighs more: widen it again, never narrower.
     const int wider = WidthFor(line, size, std::max(Decimetres(size.B), StartWidth(line, size.L, size.D)));

@@ -122,6 +122,10 @@ struct Reinforcement {
   BarChoice topDistribution;
 };
 Reinforcement Reinforce(const Line& line, const Size& size, const std::vector<Loaded>& cases);
+// Whether a moment along the length or in a column band exceeds the limiting
+// moment (Annex G-1.1) at this size whatever bars are chosen, and so at every
+// smaller depth: a depth the search need not try.
+bool BeyondLimitingMoment(const Line& line, const Size& size, const std::vector<Loaded>& cases);
 
 // Steel for Mu (kN m) over b x d (mm) by G-1.1(b); nullopt beyond the limiting moment.
 std::optional<double> SteelFor(double Mu, double b, double d, const Settings& set);
