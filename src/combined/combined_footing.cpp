@@ -89,6 +89,23 @@ LengthChoice ChooseLength(const Line& line, const std::vector<checks::FootingPla
   return choice;
 }
 
+// The most depth steps from `size` on that the limiting moment rules out
+// whatever the bars, within the largest depth. A depth ruled out rules out
+// every smaller one, so halving the range finds the last.
+int StepsRuledOut(const Line& line, Size size, const std::vector<Loaded>& cases) {
+  const double from = size.D, most = line.settings->maxDepth;
+  constexpr int kMostSteps = 4000;  // 100 m: far beyond any footing
+  int lo = 0, hi = most > from ? static_cast<int>(std::min<double>(kMostSteps, (most - from) / kDepthStep)) : 0;
+  while (hi > 0 && from + hi * kDepthStep > most) --hi;
+  while (lo < hi) {
+    const int mid = lo + (hi - lo + 1) / 2;
+    size.D = from + mid * kDepthStep;
+    if (BeyondLimitingMoment(line, size, cases)) lo = mid;
+    else hi = mid - 1;
+  }
+  return lo;
+}
+
 BarSet MakeBars(std::string name, Face face, bool longitudinal, const BarChoice& c, double span, double leg,
                 double from, double to, const Settings& set) {
   BarSet b{std::move(name), face, longitudinal, c.count, c.dia, c.spacing, 0, leg, from, to, 0, 0, c.area, 0};
@@ -230,8 +247,8 @@ CombinedFooting DesignCombinedFooting(const CombinedInput& input, const Settings
     // Below the depth at which the limiting moment can first hold, every
     // depth fails whatever its bars: the search starts one step short of
     // it, the cases kept on the way as at every trial depth.
-    for (Size next = size; (next.D += kDepthStep) <= set.maxDepth && BeyondLimitingMoment(line, next, cases);) {
-      size = next;
+    for (int k = StepsRuledOut(line, size, cases); k > 0; --k) {
+      size.D += kDepthStep;
       cases = LoadFactored(line, size, std::move(cases));
     }
     for (;;) {
