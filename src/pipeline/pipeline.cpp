@@ -118,16 +118,16 @@ WrittenFiles WriteDrawings(const Model& model, const checks::DesignChecks& check
   };
   Write("Portable drawing", files.PortableDxf,
         [&](const std::string& file) { SavePortableDxf(sheetDrawing(), file); }, result);
-  Write("SVG drawing", files.Svg, [&](const std::string& file) { SaveSvg(sheetDrawing(), file); }, result);
+  // The SVG file and the report's plan pages show the same sheets.
+  std::optional<SvgSheetSet> svgSheets;
+  const auto sheetSvg = [&]() -> const SvgSheetSet& {
+    if (!svgSheets) svgSheets.emplace(sheetDrawing());
+    return *svgSheets;
+  };
+  Write("SVG drawing", files.Svg, [&](const std::string& file) { SaveSvg(sheetSvg(), file); }, result);
   Write("Report", files.Report,
         [&](const std::string& file) {
-          const std::vector<std::string> sheets = SvgSheets(sheetDrawing());
-          std::size_t bytes = 0;
-          for (const std::string& s : sheets) bytes += s.size();
-          std::string plan;
-          plan.reserve(bytes);
-          for (const std::string& s : sheets) plan += s;
-          SaveCalculationReport(model, checks, plan, file, project, revision);
+          SaveCalculationReport(model, checks, sheetSvg().PagesText(), file, project, revision);
         },
         result);
   return result;

@@ -228,10 +228,10 @@ const DimensionLayout* DimensionsFrom(const Drawing& drawing, const DrawingLayou
   return layout.dimensions.data() + n;
 }
 
-// One sheet as an <svg> of its paper size whose viewBox is the sheet's
-// rectangle of the drawing; at (0, top) of an enclosing page, or standalone.
-void Sheet(SvgOut& out, PieceBuffer& pieces, const Drawing& drawing, const DrawingLayout& layout,
-           const DrawingSheet& sheet, double top, bool standalone) {
+// A sheet's opening tag: an <svg> of its paper size whose viewBox is the
+// sheet's rectangle of the drawing; at (0, top) of an enclosing page, or
+// standalone.
+void SheetTag(SvgOut& out, const DrawingSheet& sheet, double top, bool standalone) {
   const double w = sheet.Width(), h = sheet.Height();
   out << "<svg";
   if (standalone)
@@ -241,11 +241,21 @@ void Sheet(SvgOut& out, PieceBuffer& pieces, const Drawing& drawing, const Drawi
   out << " width=\"" << sheet.width << (standalone ? "mm" : "") << "\" height=\"" << sheet.height
       << (standalone ? "mm" : "") << "\" viewBox=\"" << double{sheet.x} << ' ' << Y(sheet.y + h) << ' ' << w << ' ' << h
       << "\">\n";
-  if (standalone) SheetStyle(out, drawing);
-  out << "<rect x=\"" << double{sheet.x} << "\" y=\"" << Y(sheet.y + h) << "\" width=\"" << w << "\" height=\"" << h
-      << "\" style=\"fill:#fff;stroke:none\"/>\n";
-  Entities(out, pieces, drawing, sheet.first, sheet.end, DimensionsFrom(drawing, layout, sheet.first));
-  out << "</svg>\n";
+}
+
+// What a sheet shows, the same in the SVG file and on a report's page: its
+// paper and its entities, up to the closing tag.
+std::string SheetPicture(const Drawing& drawing, const DrawingLayout& layout, const DrawingSheet& sheet) {
+  return TextOf([&](const PieceSink& write) {
+    PieceBuffer pieces(write, 4096);
+    SvgOut out(pieces.text());
+    const double w = sheet.Width(), h = sheet.Height();
+    out << "<rect x=\"" << double{sheet.x} << "\" y=\"" << Y(sheet.y + h) << "\" width=\"" << w << "\" height=\"" << h
+        << "\" style=\"fill:#fff;stroke:none\"/>\n";
+    Entities(out, pieces, drawing, sheet.first, sheet.end, DimensionsFrom(drawing, layout, sheet.first));
+    out << "</svg>\n";
+    pieces.Finish();
+  });
 }
 
 constexpr double kSheetGap = 10;  // mm between sheets one below the other
@@ -253,31 +263,14 @@ constexpr double kSheetGap = 10;  // mm between sheets one below the other
 }  // namespace
 
 void WriteSvg(const Drawing& drawing, const PieceSink& write) {
+  if (!drawing.sheets.empty()) {
+    SvgSheetSet(drawing).Write(write);
+    return;
+  }
   const DrawingLayout layout = LayOutDrawing(drawing);
   PieceBuffer pieces(write, 4096);
   SvgOut out(pieces.text());
   out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-  if (!drawing.sheets.empty()) {
-    // The sheets one below the other, each at its paper size: a browser
-    // prints them at scale.
-    double width = 0, height = -kSheetGap;
-    for (const DrawingSheet& sheet : drawing.sheets) {
-      width = std::fmax(width, sheet.width);
-      height += sheet.height + kSheetGap;
-    }
-    out << "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" xml:space=\"preserve\" width=\"" << width
-        << "mm\" height=\"" << height << "mm\" viewBox=\"0 0 " << width << ' ' << height << "\">\n"
-        << "<title>Footing layout</title>\n";
-    SheetStyle(out, drawing);
-    double top = 0;
-    for (const DrawingSheet& sheet : drawing.sheets) {
-      Sheet(out, pieces, drawing, layout, sheet, top, false);
-      top += sheet.height + kSheetGap;
-    }
-    out << "</svg>\n";
-    pieces.Finish();
-    return;
-  }
   const Extents& box = layout.extents;
   const double x0 = box.min.x - kMargin, y0 = Y(box.max.y) - kMargin;
   const double width = box.max.x - box.min.x + 2 * kMargin, height = box.max.y - box.min.y + 2 * kMargin;
@@ -292,26 +285,81 @@ void WriteSvg(const Drawing& drawing, const PieceSink& write) {
   pieces.Finish();
 }
 
+SvgSheetSet::SvgSheetSet(const Drawing& drawing) : drawing_(drawing) {
+  if (drawing.sheets.empty()) return;
+  const DrawingLayout layout = LayOutDrawing(drawing);
+  SvgOut style(style_);
+  SheetStyle(style, drawing);
+  for (const DrawingSheet& sheet : drawing.sheets) pictures_.push_back(SheetPicture(drawing, layout, sheet));
+}
+
+void SvgSheetSet::Write(const PieceSink& write) const {
+  if (drawing_.sheets.empty()) {
+    WriteSvg(drawing_, write);
+    return;
+  }
+  // The sheets one below the other, each at its paper size: a browser
+  // prints them at scale.
+  std::string head;
+  SvgOut out(head);
+  double width = 0, height = -kSheetGap;
+  for (const DrawingSheet& sheet : drawing_.sheets) {
+    width = std::fmax(width, sheet.width);
+    height += sheet.height + kSheetGap;
+  }
+  out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      << "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" xml:space=\"preserve\" width=\"" << width
+      << "mm\" height=\"" << height << "mm\" viewBox=\"0 0 " << width << ' ' << height << "\">\n"
+      << "<title>Footing layout</title>\n"
+      << style_;
+  double top = 0;
+  for (std::size_t i = 0; i < pictures_.size(); ++i) {
+    SheetTag(out, drawing_.sheets[i], top, false);
+    write(head);
+    head.clear();
+    write(pictures_[i]);
+    top += drawing_.sheets[i].height + kSheetGap;
+  }
+  write("</svg>\n");
+}
+
+void SvgSheetSet::AppendPage(std::string& text, std::size_t i) const {
+  SvgOut out(text);
+  SheetTag(out, drawing_.sheets[i], 0, true);
+  text += style_;
+  text += pictures_[i];
+}
+
+std::vector<std::string> SvgSheetSet::Pages() const {
+  if (drawing_.sheets.empty()) return {SvgText(drawing_)};
+  std::vector<std::string> pages(pictures_.size());
+  for (std::size_t i = 0; i < pictures_.size(); ++i) AppendPage(pages[i], i);
+  return pages;
+}
+
+std::string SvgSheetSet::PagesText() const {
+  if (drawing_.sheets.empty()) return SvgText(drawing_);
+  constexpr std::size_t kTagBytes = 256;  // an opening tag at most
+  std::size_t bytes = 0;
+  for (const std::string& picture : pictures_) bytes += kTagBytes + style_.size() + picture.size();
+  std::string text;
+  text.reserve(bytes);
+  for (std::size_t i = 0; i < pictures_.size(); ++i) AppendPage(text, i);
+  return text;
+}
+
 std::string SvgText(const Drawing& drawing) {
   return TextOf([&](const PieceSink& write) { WriteSvg(drawing, write); });
 }
 
-std::vector<std::string> SvgSheets(const Drawing& drawing) {
-  if (drawing.sheets.empty()) return {SvgText(drawing)};
-  const DrawingLayout layout = LayOutDrawing(drawing);
-  std::vector<std::string> sheets;
-  for (const DrawingSheet& sheet : drawing.sheets)
-    sheets.push_back(TextOf([&](const PieceSink& write) {
-      PieceBuffer pieces(write, 4096);
-      SvgOut out(pieces.text());
-      Sheet(out, pieces, drawing, layout, sheet, 0, true);
-      pieces.Finish();
-    }));
-  return sheets;
-}
+std::vector<std::string> SvgSheets(const Drawing& drawing) { return SvgSheetSet(drawing).Pages(); }
 
 void SaveSvg(const Drawing& drawing, const std::string& fileName) {
   ReplaceFileWith(fileName, [&](const PieceSink& write) { WriteSvg(drawing, write); });
+}
+
+void SaveSvg(const SvgSheetSet& sheets, const std::string& fileName) {
+  ReplaceFileWith(fileName, [&](const PieceSink& write) { sheets.Write(write); });
 }
 
 }  // namespace footmark

@@ -28,8 +28,29 @@ void WriteSvg(const Drawing& drawing, const PieceSink& write);
 // page each in the calculation report (the method's drawing: one).
 std::vector<std::string> SvgSheets(const Drawing& drawing);
 
+// A drawing's sheets in SVG, each sheet's picture made once for the SVG file
+// and the report's pages alike. Holds a reference to the drawing.
+class SvgSheetSet {
+ public:
+  explicit SvgSheetSet(const Drawing& drawing);
+  // The text of SvgText, a piece at a time.
+  void Write(const PieceSink& write) const;
+  // The pages of SvgSheets.
+  std::vector<std::string> Pages() const;
+  // Those pages one after the other, as the calculation report takes them.
+  std::string PagesText() const;
+
+ private:
+  void AppendPage(std::string& text, std::size_t sheet) const;
+
+  const Drawing& drawing_;
+  std::string style_;
+  std::vector<std::string> pictures_;  // each sheet's paper and entities, its closing tag included
+};
+
 // Writes SvgText to fileName, replacing an earlier file only once the new
 // one is complete (RuntimeFailure naming the file otherwise).
 void SaveSvg(const Drawing& drawing, const std::string& fileName);
+void SaveSvg(const SvgSheetSet& sheets, const std::string& fileName);
 
 }  // namespace footmark
