@@ -80,6 +80,7 @@ std::string FileNameText(std::string_view path) {
 
 std::string Typeset(std::string_view text) {
   std::string out;
+  out.reserve(text.size() + text.size() / 8);
   for (std::size_t i = 0; i < text.size();) {
     if (WordCharacter(text[i])) {
       std::size_t end = i;
@@ -93,12 +94,15 @@ std::string Typeset(std::string_view text) {
       continue;
     }
     bool replaced = false;
-    for (const auto& [plain, nice] : kPieces) {
-      if (text.substr(i, plain.size()) == plain) {
-        out += nice;
-        i += plain.size();
-        replaced = true;
-        break;
+    // Every piece starts with a caret or a space.
+    if (text[i] == '^' || text[i] == ' ') {
+      for (const auto& [plain, nice] : kPieces) {
+        if (text.substr(i, plain.size()) == plain) {
+          out += nice;
+          i += plain.size();
+          replaced = true;
+          break;
+        }
       }
     }
     if (!replaced) AppendEscaped(out, text[i++]);
@@ -109,39 +113,82 @@ std::string Typeset(std::string_view text) {
 std::string Num(double x, int decimals) { return DecimalText(x, decimals, true); }
 
 std::string Tag(std::string_view name, std::string_view html, std::string_view cls) {
-  std::string out = "<" + std::string(name);
-  if (!cls.empty()) out += " class=\"" + std::string(cls) + "\"";
-  return out + ">" + std::string(html) + "</" + std::string(name) + ">\n";
-}
-
-std::string Table::Cells(const std::vector<std::string>& cells, std::string_view rowClass) const {
-  std::string row = rowClass.empty() ? "<tr>" : "<tr class=\"" + std::string(rowClass) + "\">";
-  for (std::size_t c = 0; c < cells.size(); ++c) {
-    const std::string& cls = c < columns_.size() ? columns_[c].cls : std::string();
-    row += cls.empty() ? "<td>" : "<td class=\"" + cls + "\">";
-    row += cells[c] + "</td>";
+  std::string out;
+  out.reserve(2 * name.size() + html.size() + cls.size() + 16);
+  out += '<';
+  out += name;
+  if (!cls.empty()) {
+    out += " class=\"";
+    out += cls;
+    out += '"';
   }
-  return row + "</tr>\n";
+  out += '>';
+  out += html;
+  out += "</";
+  out += name;
+  out += ">\n";
+  return out;
 }
 
-void Table::Row(const std::vector<std::string>& cells, std::string_view rowClass) {
-  body_ += Cells(cells, rowClass);
+void Table::Cells(std::string& out, const std::vector<std::string>& cells, std::string_view rowClass) const {
+  if (rowClass.empty()) {
+    out += "<tr>";
+  } else {
+    out += "<tr class=\"";
+    out += rowClass;
+    out += "\">";
+  }
+  for (std::size_t c = 0; c < cells.size(); ++c) {
+    const std::string_view cls = c < columns_.size() ? std::string_view(columns_[c].cls) : std::string_view();
+    if (cls.empty()) {
+      out += "<td>";
+    } else {
+      out += "<td class=\"";
+      out += cls;
+      out += "\">";
+    }
+    out += cells[c];
+    out += "</td>";
+  }
+  out += "</tr>\n";
 }
 
-void Table::Total(const std::vector<std::string>& cells) { foot_ += Cells(cells, "total"); }
+void Table::Row(const std::vector<std::string>& cells, std::string_view rowClass) { Cells(body_, cells, rowClass); }
+
+void Table::Total(const std::vector<std::string>& cells) { Cells(foot_, cells, "total"); }
 
 std::string Table::Html() const {
-  std::string out = "<table class=\"" + cls_ + "\">\n";
+  std::string out;
+  out.reserve(body_.size() + foot_.size() + 256 * (columns_.size() + 1));
+  out += "<table class=\"";
+  out += cls_;
+  out += "\">\n";
   // A grid of values goes without headings.
   if (std::any_of(columns_.begin(), columns_.end(), [](const Column& c) { return !c.heading.empty(); })) {
     out += "<thead><tr>";
-    for (const Column& c : columns_)
-      out += (c.cls.empty() ? "<th>" : "<th class=\"" + c.cls + "\">") + c.heading + "</th>";
+    for (const Column& c : columns_) {
+      if (c.cls.empty()) {
+        out += "<th>";
+      } else {
+        out += "<th class=\"";
+        out += c.cls;
+        out += "\">";
+      }
+      out += c.heading;
+      out += "</th>";
+    }
     out += "</tr></thead>\n";
   }
-  out += "<tbody>\n" + body_ + "</tbody>\n";
-  if (!foot_.empty()) out += "<tfoot>\n" + foot_ + "</tfoot>\n";
-  return out + "</table>\n";
+  out += "<tbody>\n";
+  out += body_;
+  out += "</tbody>\n";
+  if (!foot_.empty()) {
+    out += "<tfoot>\n";
+    out += foot_;
+    out += "</tfoot>\n";
+  }
+  out += "</table>\n";
+  return out;
 }
 
 }  // namespace footmark::report

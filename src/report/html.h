@@ -54,7 +54,7 @@ class Table {
   std::string Html() const;
 
  private:
-  std::string Cells(const std::vector<std::string>& cells, std::string_view rowClass) const;
+  void Cells(std::string& out, const std::vector<std::string>& cells, std::string_view rowClass) const;
 
   std::string cls_;
   std::vector<Column> columns_;

@@ -199,7 +199,7 @@ std::string_view GroupOf(const DrawingEntity& e) {
 
 // Entities [first, end) in drawing order; a group opens wherever the layer
 // changes.
-void Entities(SvgOut& out, PieceBuffer& pieces, const Drawing& drawing, std::size_t first, std::size_t end,
+void Entities(SvgOut& out, PieceBuffer* pieces, const Drawing& drawing, std::size_t first, std::size_t end,
               const DimensionLayout* dimension) {
   bool inGroup = false;
   std::string_view current;
@@ -215,7 +215,7 @@ void Entities(SvgOut& out, PieceBuffer& pieces, const Drawing& drawing, std::siz
       inGroup = true;
     }
     Entity(out, e, dimension);
-    pieces.HandOnWhenFull();
+    if (pieces) pieces->HandOnWhenFull();
   }
   if (inGroup) out << "</g>\n";
 }
@@ -246,16 +246,18 @@ void SheetTag(SvgOut& out, const DrawingSheet& sheet, double top, bool standalon
 // What a sheet shows, the same in the SVG file and on a report's page: its
 // paper and its entities, up to the closing tag.
 std::string SheetPicture(const Drawing& drawing, const DrawingLayout& layout, const DrawingSheet& sheet) {
-  return TextOf([&](const PieceSink& write) {
-    PieceBuffer pieces(write, 4096);
-    SvgOut out(pieces.text());
-    const double w = sheet.Width(), h = sheet.Height();
-    out << "<rect x=\"" << double{sheet.x} << "\" y=\"" << Y(sheet.y + h) << "\" width=\"" << w << "\" height=\"" << h
-        << "\" style=\"fill:#fff;stroke:none\"/>\n";
-    Entities(out, pieces, drawing, sheet.first, sheet.end, DimensionsFrom(drawing, layout, sheet.first));
-    out << "</svg>\n";
-    pieces.Finish();
-  });
+  // Room for the longest entities, so that the text is never moved as it
+  // grows; pages of it that are never written are never touched.
+  constexpr std::size_t kEntityBytes = 256;
+  std::string picture;
+  picture.reserve(1024 + (sheet.end - sheet.first) * kEntityBytes);
+  SvgOut out(picture);
+  const double w = sheet.Width(), h = sheet.Height();
+  out << "<rect x=\"" << double{sheet.x} << "\" y=\"" << Y(sheet.y + h) << "\" width=\"" << w << "\" height=\"" << h
+      << "\" style=\"fill:#fff;stroke:none\"/>\n";
+  Entities(out, nullptr, drawing, sheet.first, sheet.end, DimensionsFrom(drawing, layout, sheet.first));
+  out << "</svg>\n";
+  return picture;
 }
 
 constexpr double kSheetGap = 10;  // mm between sheets one below the other
@@ -280,7 +282,7 @@ void WriteSvg(const Drawing& drawing, const PieceSink& write) {
       << "<title>Footing layout</title>\n"
       << kStyle << "<rect x=\"" << x0 << "\" y=\"" << y0 << "\" width=\"" << width << "\" height=\"" << height
       << "\" style=\"fill:#fff;stroke:none\"/>\n";
-  Entities(out, pieces, drawing, 0, drawing.entities.size(), layout.dimensions.data());
+  Entities(out, &pieces, drawing, 0, drawing.entities.size(), layout.dimensions.data());
   out << "</svg>\n";
   pieces.Finish();
 }
