@@ -1,6 +1,8 @@
 #include "model/trial_size.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -25,7 +27,11 @@ float SideForPressure(float P1, float M, float q) {
     const double BB = static_cast<double>(B) * B;
     const double slope = 3.0 * q * BB - P1;
     if (slope == 0) break;  // flat tangent: keep the last side
-    B = Sng(B - (q * (BB * B) - static_cast<double>(P1) * B - 6.0 * M) / slope);
+    const float next = Sng(B - (q * (BB * B) - static_cast<double>(P1) * B - 6.0 * M) / slope);
+    // A step that leaves B as it is, bit for bit, leaves it so in every
+    // step after: the remaining steps would change nothing.
+    if (std::bit_cast<std::uint32_t>(next) == std::bit_cast<std::uint32_t>(B)) break;
+    B = next;
   }
   return B;
 }
