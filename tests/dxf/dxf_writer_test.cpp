@@ -2,6 +2,7 @@
 // tests/model (ReplaceFile).
 #include <gtest/gtest.h>
 
+#include "dxf/dxf_text.h"
 #include "dxf/dxf_writer.h"
 #include "support/dxf_reading.h"
 
@@ -11,6 +12,24 @@ namespace {
 using testing::CrLfLines;
 using testing::HasRun;
 using testing::Pieces;
+
+// Our own files' coordinates: rounded half to even at the last place, the
+// fraction's trailing zeros and point dropped, never "-0"; too large falls back.
+TEST(FixedNumberText, RoundsDropsTrailingZerosAndNeverWritesMinusZero) {
+  const struct {
+    double x;
+    int decimals;
+    const char* text;
+  } cases[] = {{0, 6, "0"},          {-0.0000004, 6, "0"},     {-0.0000005, 6, "0"},     {0.0000015, 6, "0.000002"},
+               {123.456789, 6, "123.456789"}, {-123.4567891, 6, "-123.456789"}, {2.5, 0, "2"},  {3.5, 0, "4"},
+               {10.1, 4, "10.1"},     {1000, 4, "1000"},        {0.05, 1, "0"},         {-7.25, 1, "-7.2"},
+               {99.99999, 4, "100"},  {1e15, 2, "1E+15"},       {12345.6789, 9, "12345.6789"}};
+  for (const auto& c : cases) {
+    std::string text = "|";
+    AppendFixed(text, c.x, c.decimals);
+    EXPECT_EQ(text, std::string("|") + c.text) << c.x << " to " << c.decimals << " places";
+  }
+}
 
 TEST(ExactDxfText, EmptyDrawingIsTheFixedHeaderAndTablesThenTwoEmptySections) {
   const std::string text = ExactDxfText(Drawing{});
