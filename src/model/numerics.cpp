@@ -280,6 +280,20 @@ bool IsNumeric(std::string_view text) {
 }
 
 std::optional<double> StrictNumber(std::string_view text) {
+  // Most fields are a sign, digits and a point and nothing else: numeric,
+  // and their leading value is the text as it stands.
+  std::size_t i = text.size() > 0 && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+  bool anyDigit = false, point = false;
+  for (; i < text.size(); ++i) {
+    if (IsDigit(text[i]))
+      anyDigit = true;
+    else if (text[i] == '.' && !point)
+      point = true;
+    else
+      break;
+  }
+  double value = 0;
+  if (i == text.size() && anyDigit && FastDecimal(text, value)) return value;
   if (!IsNumeric(text)) return std::nullopt;
   return LeadingValue(text);
 }
