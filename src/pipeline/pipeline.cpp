@@ -118,13 +118,22 @@ WrittenFiles WriteDrawings(const Model& model, const checks::DesignChecks& check
   };
   Write("Portable drawing", files.PortableDxf,
         [&](const std::string& file) { SavePortableDxf(sheetDrawing(), file); }, result);
-  // The SVG file and the report's plan pages show the same sheets.
+  // The SVG file and the report's plan pages show the same sheets: with both
+  // asked for, each sheet's picture is made once for the two; the SVG file
+  // alone goes to its file as it is made.
   std::optional<SvgSheetSet> svgSheets;
   const auto sheetSvg = [&]() -> const SvgSheetSet& {
     if (!svgSheets) svgSheets.emplace(sheetDrawing());
     return *svgSheets;
   };
-  Write("SVG drawing", files.Svg, [&](const std::string& file) { SaveSvg(sheetSvg(), file); }, result);
+  Write("SVG drawing", files.Svg,
+        [&](const std::string& file) {
+          if (files.Report)
+            SaveSvg(sheetSvg(), file);
+          else
+            SaveSvg(sheetDrawing(), file);
+        },
+        result);
   Write("Report", files.Report,
         [&](const std::string& file) {
           SaveCalculationReport(model, checks, sheetSvg().PagesText(), file, project, revision);

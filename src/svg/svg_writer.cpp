@@ -244,7 +244,17 @@ void SheetTag(SvgOut& out, const DrawingSheet& sheet, double top, bool standalon
 }
 
 // What a sheet shows, the same in the SVG file and on a report's page: its
-// paper and its entities, up to the closing tag.
+// paper and its entities, up to the closing tag; `pieces`, where given,
+// hands the text on as it grows.
+void Picture(SvgOut& out, PieceBuffer* pieces, const Drawing& drawing, const DrawingLayout& layout,
+             const DrawingSheet& sheet) {
+  const double w = sheet.Width(), h = sheet.Height();
+  out << "<rect x=\"" << double{sheet.x} << "\" y=\"" << Y(sheet.y + h) << "\" width=\"" << w << "\" height=\"" << h
+      << "\" style=\"fill:#fff;stroke:none\"/>\n";
+  Entities(out, pieces, drawing, sheet.first, sheet.end, DimensionsFrom(drawing, layout, sheet.first));
+  out << "</svg>\n";
+}
+
 std::string SheetPicture(const Drawing& drawing, const DrawingLayout& layout, const DrawingSheet& sheet) {
   // Room for the longest entities, so that the text is never moved as it
   // grows; pages of it that are never written are never touched.
@@ -252,26 +262,49 @@ std::string SheetPicture(const Drawing& drawing, const DrawingLayout& layout, co
   std::string picture;
   picture.reserve(1024 + (sheet.end - sheet.first) * kEntityBytes);
   SvgOut out(picture);
-  const double w = sheet.Width(), h = sheet.Height();
-  out << "<rect x=\"" << double{sheet.x} << "\" y=\"" << Y(sheet.y + h) << "\" width=\"" << w << "\" height=\"" << h
-      << "\" style=\"fill:#fff;stroke:none\"/>\n";
-  Entities(out, nullptr, drawing, sheet.first, sheet.end, DimensionsFrom(drawing, layout, sheet.first));
-  out << "</svg>\n";
+  Picture(out, nullptr, drawing, layout, sheet);
   return picture;
 }
 
 constexpr double kSheetGap = 10;  // mm between sheets one below the other
 
+// The SVG file of a composed drawing up to its first sheet: the sheets one
+// below the other, each at its paper size, so that a browser prints them at
+// scale.
+void SheetsHead(SvgOut& out, const Drawing& drawing, std::string_view style) {
+  double width = 0, height = -kSheetGap;
+  for (const DrawingSheet& sheet : drawing.sheets) {
+    width = std::fmax(width, sheet.width);
+    height += sheet.height + kSheetGap;
+  }
+  out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      << "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" xml:space=\"preserve\" width=\"" << width
+      << "mm\" height=\"" << height << "mm\" viewBox=\"0 0 " << width << ' ' << height << "\">\n"
+      << "<title>Footing layout</title>\n"
+      << style;
+}
+
 }  // namespace
 
 void WriteSvg(const Drawing& drawing, const PieceSink& write) {
-  if (!drawing.sheets.empty()) {
-    SvgSheetSet(drawing).Write(write);
-    return;
-  }
   const DrawingLayout layout = LayOutDrawing(drawing);
   PieceBuffer pieces(write, 4096);
   SvgOut out(pieces.text());
+  if (!drawing.sheets.empty()) {
+    std::string style;
+    SvgOut styleOut(style);
+    SheetStyle(styleOut, drawing);
+    SheetsHead(out, drawing, style);
+    double top = 0;
+    for (const DrawingSheet& sheet : drawing.sheets) {
+      SheetTag(out, sheet, top, false);
+      Picture(out, &pieces, drawing, layout, sheet);
+      top += sheet.height + kSheetGap;
+    }
+    out << "</svg>\n";
+    pieces.Finish();
+    return;
+  }
   out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
   const Extents& box = layout.extents;
   const double x0 = box.min.x - kMargin, y0 = Y(box.max.y) - kMargin;
@@ -300,20 +333,9 @@ void SvgSheetSet::Write(const PieceSink& write) const {
     WriteSvg(drawing_, write);
     return;
   }
-  // The sheets one below the other, each at its paper size: a browser
-  // prints them at scale.
   std::string head;
   SvgOut out(head);
-  double width = 0, height = -kSheetGap;
-  for (const DrawingSheet& sheet : drawing_.sheets) {
-    width = std::fmax(width, sheet.width);
-    height += sheet.height + kSheetGap;
-  }
-  out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      << "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" xml:space=\"preserve\" width=\"" << width
-      << "mm\" height=\"" << height << "mm\" viewBox=\"0 0 " << width << ' ' << height << "\">\n"
-      << "<title>Footing layout</title>\n"
-      << style_;
+  SheetsHead(out, drawing_, style_);
   double top = 0;
   for (std::size_t i = 0; i < pictures_.size(); ++i) {
     SheetTag(out, drawing_.sheets[i], top, false);
