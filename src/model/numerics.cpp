@@ -132,16 +132,14 @@ bool FastDecimal(std::string_view text, double& value) {
   return true;
 }
 
-// A number written without blanks inside and without an exponent, followed
-// (after any blanks) by the text's end or by a character that cannot
-// continue it: its value is the text as it stands. Anything else is left to
-// the full rule.
-std::optional<double> PlainNumber(std::string_view text, std::size_t start) {
+namespace {
+
+// Where a sign, digits and at most one point from `start` end; whether they
+// held a digit and a point.
+std::size_t PlainEnd(std::string_view text, std::size_t start, bool& anyDigit, bool& point) {
   std::size_t j = start;
-  const std::size_t n = text.size();
-  if (j < n && (text[j] == '+' || text[j] == '-')) ++j;
-  bool anyDigit = false, point = false;
-  for (; j < n; ++j) {
+  if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+  for (; j < text.size(); ++j) {
     if (IsDigit(text[j]))
       anyDigit = true;
     else if (text[j] == '.' && !point)
@@ -149,6 +147,19 @@ std::optional<double> PlainNumber(std::string_view text, std::size_t start) {
     else
       break;
   }
+  return j;
+}
+
+}  // namespace
+
+// A number written without blanks inside and without an exponent, followed
+// (after any blanks) by the text's end or by a character that cannot
+// continue it: its value is the text as it stands. Anything else is left to
+// the full rule.
+std::optional<double> PlainNumber(std::string_view text, std::size_t start) {
+  const std::size_t n = text.size();
+  bool anyDigit = false, point = false;
+  const std::size_t j = PlainEnd(text, start, anyDigit, point);
   std::size_t k = j;
   while (k < n && IsBlank(text[k])) ++k;
   if (k < n && (IsDigit(text[k]) || IsExponent(text[k]) || (text[k] == '.' && !point))) return std::nullopt;
@@ -282,18 +293,9 @@ bool IsNumeric(std::string_view text) {
 std::optional<double> StrictNumber(std::string_view text) {
   // Most fields are a sign, digits and a point and nothing else: numeric,
   // and their leading value is the text as it stands.
-  std::size_t i = text.size() > 0 && (text[0] == '+' || text[0] == '-') ? 1 : 0;
   bool anyDigit = false, point = false;
-  for (; i < text.size(); ++i) {
-    if (IsDigit(text[i]))
-      anyDigit = true;
-    else if (text[i] == '.' && !point)
-      point = true;
-    else
-      break;
-  }
   double value = 0;
-  if (i == text.size() && anyDigit && FastDecimal(text, value)) return value;
+  if (PlainEnd(text, 0, anyDigit, point) == text.size() && anyDigit && FastDecimal(text, value)) return value;
   if (!IsNumeric(text)) return std::nullopt;
   return LeadingValue(text);
 }

@@ -44,6 +44,18 @@ constexpr std::pair<std::string_view, std::string_view> kWords[] = {
 // Pieces inside or between words.
 constexpr std::pair<std::string_view, std::string_view> kPieces[] = {{"^2", "²"}, {"^3", "³"}, {" x ", " × "}};
 
+// An opening tag, with its class where it has one.
+void AppendOpening(std::string& out, std::string_view name, std::string_view cls) {
+  out += '<';
+  out += name;
+  if (!cls.empty()) {
+    out += " class=\"";
+    out += cls;
+    out += '"';
+  }
+  out += '>';
+}
+
 }  // namespace
 
 std::string Escape(std::string_view utf8) {
@@ -115,14 +127,7 @@ std::string Num(double x, int decimals) { return DecimalText(x, decimals, true);
 std::string Tag(std::string_view name, std::string_view html, std::string_view cls) {
   std::string out;
   out.reserve(2 * name.size() + html.size() + cls.size() + 16);
-  out += '<';
-  out += name;
-  if (!cls.empty()) {
-    out += " class=\"";
-    out += cls;
-    out += '"';
-  }
-  out += '>';
+  AppendOpening(out, name, cls);
   out += html;
   out += "</";
   out += name;
@@ -131,22 +136,9 @@ std::string Tag(std::string_view name, std::string_view html, std::string_view c
 }
 
 void Table::Cells(std::string& out, const std::vector<std::string>& cells, std::string_view rowClass) const {
-  if (rowClass.empty()) {
-    out += "<tr>";
-  } else {
-    out += "<tr class=\"";
-    out += rowClass;
-    out += "\">";
-  }
+  AppendOpening(out, "tr", rowClass);
   for (std::size_t c = 0; c < cells.size(); ++c) {
-    const std::string_view cls = c < columns_.size() ? std::string_view(columns_[c].cls) : std::string_view();
-    if (cls.empty()) {
-      out += "<td>";
-    } else {
-      out += "<td class=\"";
-      out += cls;
-      out += "\">";
-    }
+    AppendOpening(out, "td", c < columns_.size() ? std::string_view(columns_[c].cls) : std::string_view());
     out += cells[c];
     out += "</td>";
   }
@@ -160,20 +152,13 @@ void Table::Total(const std::vector<std::string>& cells) { Cells(foot_, cells, "
 std::string Table::Html() const {
   std::string out;
   out.reserve(body_.size() + foot_.size() + 256 * (columns_.size() + 1));
-  out += "<table class=\"";
-  out += cls_;
-  out += "\">\n";
+  AppendOpening(out, "table", cls_);
+  out += '\n';
   // A grid of values goes without headings.
   if (std::any_of(columns_.begin(), columns_.end(), [](const Column& c) { return !c.heading.empty(); })) {
     out += "<thead><tr>";
     for (const Column& c : columns_) {
-      if (c.cls.empty()) {
-        out += "<th>";
-      } else {
-        out += "<th class=\"";
-        out += c.cls;
-        out += "\">";
-      }
+      AppendOpening(out, "th", c.cls);
       out += c.heading;
       out += "</th>";
     }
