@@ -147,20 +147,26 @@ WrittenFiles WriteDrawings(const Model& model, const checks::DesignChecks& check
 WrittenFiles WriteOutputs(const Model& model, const checks::DesignChecks& checks, const OutputFiles& files,
                           const ProjectInfo& project, const SheetSettings& sheet,
                           const revise::DesignRevision* revision, const AlongsideWork& alongside) {
-  // The workbook and the caller's own work on this thread while the
-  // drawings and the report are written beside it: the files are
-  // independent, and the machine has cores to spare.
+  // The workbook on this thread while the drawings and the report are
+  // written beside it: the files are independent, and the machine has
+  // cores to spare. The workbook is the longest of the files, so the
+  // caller's own work goes beside, after the drawings; without a workbook
+  // it stays here.
   WrittenFiles drawings, workbook;
   OutputFiles others = files;
   others.Workbook.reset();
+  const bool alongsideBeside = files.Workbook && alongside;
   std::optional<Beside> beside;
-  if ((files.Workbook || alongside) && others.Any())
-    beside.emplace([&] { drawings = WriteDrawings(model, checks, others, project, sheet, revision); });
+  if (((files.Workbook || alongside) && others.Any()) || alongsideBeside)
+    beside.emplace([&] {
+      drawings = WriteDrawings(model, checks, others, project, sheet, revision);
+      if (alongsideBeside) alongside(checks, revision);
+    });
   else
     drawings = WriteDrawings(model, checks, others, project, sheet, revision);
   Write("Workbook", files.Workbook,
         [&](const std::string& file) { SaveWorkbook(model, checks, file, project, revision); }, workbook);
-  if (alongside) alongside(checks, revision);
+  if (alongside && !alongsideBeside) alongside(checks, revision);
   if (beside) beside->Join();
   for (WrittenFile& w : workbook.Written) drawings.Written.push_back(std::move(w));
   for (std::string& f : workbook.Failures) drawings.Failures.push_back(std::move(f));
