@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <utility>
 
 namespace footmark::combined {
@@ -104,18 +105,19 @@ std::vector<double> Beam::ZeroShear() const {
     for (const ColumnLoad& c : columns_)
       if (c.x < lo + tiny) left += c.N;
     const double a = w1_ / 2, b = w0_ - w1_ * L_ / 2, c = -left;
-    std::vector<double> xs;
+    double xs[2];
+    int n = 0;
     if (std::fabs(a) * L_ <= 1e-12 * std::fabs(b)) {
-      if (b != 0) xs.push_back(-c / b);
+      if (b != 0) xs[n++] = -c / b;
     } else {
       const double disc = b * b - 4 * a * c;
       if (disc >= 0) {
         const double k = -(b + std::copysign(std::sqrt(disc), b)) / 2;
-        if (k != 0) xs.push_back(c / k);
-        xs.push_back(k / a);
+        if (k != 0) xs[n++] = c / k;
+        xs[n++] = k / a;
       }
     }
-    for (double x : xs)
+    for (const double x : std::span(xs, static_cast<std::size_t>(n)))
       if (x > lo && x < hi && x > tiny && x < L_ - tiny) roots.push_back(x);
   }
   std::sort(roots.begin(), roots.end());

@@ -92,6 +92,7 @@ Line MakeLine(const CombinedInput& in, const Settings& set) {
   line.resultantCase = in.resultantCase;
   line.lengthCase = in.lengthCase;
   const bool alongX = in.axis == Axis::X;
+  line.columns.reserve(in.columns.size());
   std::vector<std::size_t> order(in.columns.size());
   std::iota(order.begin(), order.end(), std::size_t{0});
   const auto along = [&](const ColumnInput& c) { return alongX ? c.x : c.z; };
@@ -115,9 +116,11 @@ Line MakeLine(const CombinedInput& in, const Settings& set) {
   // harder: M_bz moves the load to +X, M_bx to -Z.
   const auto sums = [&](const std::vector<Combination>& list) {
     std::vector<Case> out;
+    out.reserve(list.size());
     for (const Combination& comb : list) {
       Case c;
       c.combination = &comb;
+      c.N.reserve(order.size()), c.ML.reserve(order.size()), c.MT.reserve(order.size());
       double hx = 0, hz = 0;
       for (std::size_t k : order) {
         const Action& a = comb.actions[k];

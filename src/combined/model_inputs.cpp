@@ -107,7 +107,9 @@ CombinedInput InputsOf(const Model& model, const checks::CheckBasis& basis, cons
                              Sum(sets.dead, {{x.index, 1}}, sign)});
   }
   const auto fill = [&](std::vector<Built>& list, std::vector<Combination>& out) {
+    out.reserve(list.size());
     for (Built& b : list) {
+      b.combination.actions.reserve(line.supports.size());
       for (const int s : line.supports) b.combination.actions.push_back(AtBase(loads::Evaluate(*basis.file, s, b.terms), h));
       out.push_back(std::move(b.combination));
     }
