@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <memory>
 
 #include "bbs/bar_shapes.h"
 #include "combined/design_steps.h"
@@ -209,38 +211,56 @@ const CheckRow* CombinedFooting::Find(std::string_view id) const {
   return nullptr;
 }
 
-CombinedFooting DesignCombinedFooting(const CombinedInput& input, const Settings& set,
-                                      const std::vector<checks::FootingPlace>& outside) {
-  CombinedFooting out;
-  out.axis = input.axis;
-  for (const ColumnInput& c : input.columns) out.supports.push_back(c.support), out.joints.push_back(c.joint);
-  const std::string faults = InputFaults(input, set);
+// What the rest of the design reads once the size is found; the line
+// points into the input and the settings kept beside it.
+struct SizedFooting::State {
+  CombinedInput input;
+  Settings settings;
+  Line line;
+  Size size;
+  std::vector<Loaded> cases;
+  Reinforcement r;
+  CombinedFooting sized;
+  std::optional<CombinedFooting> finished;  // the first whole design made
+};
+
+SizedFooting::SizedFooting(CombinedInput input, const Settings& settings,
+                           const std::vector<checks::FootingPlace>& outside)
+    : state_(std::make_unique<State>()) {
+  State& st = *state_;
+  st.input = std::move(input), st.settings = settings;
+  const CombinedInput& in = st.input;
+  const Settings& set = st.settings;
+  CombinedFooting& out = st.sized;
+  out.axis = in.axis;
+  for (const ColumnInput& c : in.columns) out.supports.push_back(c.support), out.joints.push_back(c.joint);
+  const std::string faults = InputFaults(in, set);
   CheckRow c0 = faults.empty() ? Rated("C0", "input sanity, the set on one grid line", "", 0, 1, "", 0, 0, "")
                                : Rated("C0", "input sanity, the set on one grid line", "", 1, 0, "", 0, kUnbounded, "");
   c0.check.note = faults.empty() ? "input valid" : "invalid: " + faults;
   out.checks.push_back(c0);
   if (!faults.empty()) {
     out.reason = faults;
-    return out;
+    return;
   }
-  const Line line = MakeLine(input, set);
+  st.line = MakeLine(in, set);
+  const Line& line = st.line;
   out.supports.clear(), out.joints.clear();
   for (const Column& c : line.columns) out.supports.push_back(c.input->support), out.joints.push_back(c.input->joint);
   const ColumnInput& first = *line.columns.front().input;
-  out.gridLine = input.axis == Axis::X ? first.gridZ : first.gridX;
+  out.gridLine = in.axis == Axis::X ? first.gridZ : first.gridX;
 
   const LengthChoice length = ChooseLength(line, outside);
   out.lengthSearch = length.table;
   if (!length.joining.empty()) {
     out.joining = length.joining;
     out.reason = "every length runs into the footing of support " + IntText(length.joining.front());
-    return out;
+    return;
   }
   Size size{length.L, 0, kStartDepth, line.sR, line.tR};
   size.B = WidthFor(line, size, StartWidth(line, size.L, size.D)) / 10.0;
   std::vector<Loaded> cases;
   Reinforcement r;
-  Strength s;
   FirstFailure failure;
   for (;;) {
     cases = LoadFactored(line, size, std::move(cases));
@@ -253,7 +273,7 @@ CombinedFooting DesignCombinedFooting(const CombinedInput& input, const Settings
     }
     for (;;) {
       r = Reinforce(line, size, cases);
-      s = Evaluate(line, size, cases, r, false, &failure);
+      const Strength s = Evaluate(line, size, cases, r, false, &failure);
       if (s.worst <= 1 + 1e-9 || size.D + kDepthStep > set.maxDepth) break;
       size.D += kDepthStep;
       cases = LoadFactored(line, size, std::move(cases));
@@ -271,11 +291,60 @@ CombinedFooting DesignCombinedFooting(const CombinedInput& input, const Settings
   out.overhangStart = out.columnAt.front();
   out.overhangEnd = size.L - out.columnAt.back();
   out.dT = r.dT, out.dLb = r.dLb, out.dLt = r.dLt;
-  s = Evaluate(line, size, cases, r, true);
+  if (!in.loadWarning.empty()) out.checks.front().check.note += "; " + in.loadWarning;
+  out.joining = JoiningSupports(rect, outside, set.combiningGap);
+  out.verdict = checks::Verdict::Ok;  // judged when finished
+  st.size = size, st.cases = std::move(cases), st.r = std::move(r);
+}
+
+SizedFooting::SizedFooting(SizedFooting&&) noexcept = default;
+SizedFooting& SizedFooting::operator=(SizedFooting&&) noexcept = default;
+SizedFooting::~SizedFooting() = default;
+
+const CombinedInput& SizedFooting::Input() const { return state_->input; }
+const Settings& SizedFooting::SettingsUsed() const { return state_->settings; }
+const CombinedFooting& SizedFooting::Sized() const { return state_->sized; }
+
+std::optional<CombinedFooting> SizedFooting::AmongOthers(const std::vector<checks::FootingPlace>& outside) const {
+  const State& st = *state_;
+  const CombinedFooting& made = st.sized;
+  if (made.lengthSearch.empty()) return made;  // invalid input: nothing was placed
+  const LengthChoice length = ChooseLength(st.line, outside, &made.lengthSearch);
+  if (length.table != made.lengthSearch) return std::nullopt;
+  if (!(made.L > 0)) {
+    if (length.joining != made.joining) return std::nullopt;
+    return made;
+  }
+  CombinedFooting out = made;
+  out.joining = JoiningSupports(RectangleOf(st.line, st.size), outside, st.settings.combiningGap);
+  return out;
+}
+
+CombinedFooting SizedFooting::Finished(const std::vector<checks::FootingPlace>& outside) const {
+  State& st = *state_;
+  if (!(st.sized.L > 0)) return st.sized;
+  const Line& line = st.line;
+  const Size& size = st.size;
+  const Settings& set = st.settings;
+  const PlanRectangle rect = RectangleOf(line, size);
+  if (st.finished) {
+    // Only the clearance depends on the footings round it.
+    CombinedFooting out = *st.finished;
+    for (CheckRow& row : out.checks)
+      if (row.check.id == "C20") row = ClearanceRow(line, size, outside);
+    out.joining = JoiningSupports(rect, outside, set.combiningGap);
+    out.reason.clear();
+    out.governing = -1, out.governingUtilisation = 0, out.warnings = 0;
+    Judge(out);
+    return out;
+  }
+  CombinedFooting out = st.sized;
+  const std::vector<Loaded>& cases = st.cases;
+  const Reinforcement& r = st.r;
+  const Strength s = Evaluate(line, size, cases, r, true);
   Legs legs;
   std::vector<CheckRow> rows = CheckRows(line, size, cases, r, s, outside, legs);
-  if (!input.loadWarning.empty()) out.checks.front().check.note += "; " + input.loadWarning;
-  out.checks.insert(out.checks.end(), rows.begin(), rows.end());
+  out.checks.insert(out.checks.end(), std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
   Schedule(line, size, r, legs, out);
   // Diagrams of the factored DL+LL and of every case that governs along the length.
   std::vector<int> plotted{r.hog.loaded, r.sag.loaded};
@@ -292,29 +361,13 @@ CombinedFooting DesignCombinedFooting(const CombinedInput& input, const Settings
   for (const BarSet& b : out.bars) out.steel += b.mass;
   out.joining = JoiningSupports(rect, outside, set.combiningGap);
   Judge(out);
+  st.finished = out;
   return out;
 }
 
-std::optional<CombinedFooting> AmongOthers(const CombinedFooting& made, const CombinedInput& input,
-                                           const Settings& set,
-                                           const std::vector<checks::FootingPlace>& outside) {
-  if (made.lengthSearch.empty()) return made;  // invalid input: nothing was placed
-  const Line line = MakeLine(input, set);
-  const LengthChoice length = ChooseLength(line, outside, &made.lengthSearch);
-  if (length.table != made.lengthSearch) return std::nullopt;
-  if (!(made.L > 0)) {
-    if (length.joining != made.joining) return std::nullopt;
-    return made;
-  }
-  CombinedFooting out = made;
-  const Size size{made.L, made.B, made.D, line.sR, line.tR};
-  for (CheckRow& row : out.checks)
-    if (row.check.id == "C20") row = ClearanceRow(line, size, outside);
-  out.joining = JoiningSupports(RectangleOf(line, size), outside, set.combiningGap);
-  out.reason.clear();
-  out.governing = -1, out.governingUtilisation = 0, out.warnings = 0;
-  Judge(out);
-  return out;
+CombinedFooting DesignCombinedFooting(const CombinedInput& input, const Settings& set,
+                                      const std::vector<checks::FootingPlace>& outside) {
+  return SizedFooting(input, set, outside).Finished(outside);
 }
 
 }  // namespace footmark::combined

@@ -5,6 +5,7 @@
 // moment, its width from the soil, its depth from the slab's strength.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -111,12 +112,33 @@ struct CombinedFooting {
 CombinedFooting DesignCombinedFooting(const CombinedInput& input, const Settings& settings,
                                       const std::vector<checks::FootingPlace>& outside);
 
-// A footing designed from the same input and settings among other footings
-// round it: the same footing when its length search passes over the same
-// lengths there, its clearance (C20) and the supports it runs into taken
-// anew; none when the lengths differ and the set must be designed again.
-std::optional<CombinedFooting> AmongOthers(const CombinedFooting& made, const CombinedInput& input,
-                                           const Settings& settings,
-                                           const std::vector<checks::FootingPlace>& outside);
+// The design of one set in two halves: its size (the length search, the
+// depth and the width), which is all the rounds of combining read, and the
+// rest (checks, bars, diagrams, quantities), made only for a footing kept.
+class SizedFooting {
+ public:
+  SizedFooting(CombinedInput input, const Settings& settings, const std::vector<checks::FootingPlace>& outside);
+  SizedFooting(SizedFooting&&) noexcept;
+  SizedFooting& operator=(SizedFooting&&) noexcept;
+  ~SizedFooting();
+
+  const CombinedInput& Input() const;
+  const Settings& SettingsUsed() const;
+  // Members, size, plan and the supports it runs into; the checks hold C0
+  // only, and a designed footing reads verdict Ok until it is finished.
+  const CombinedFooting& Sized() const;
+  // The same footing among other footings round it, sized only: when its
+  // length search passes over the same lengths there, the supports it runs
+  // into taken anew; none when the lengths differ and the set must be
+  // designed again.
+  std::optional<CombinedFooting> AmongOthers(const std::vector<checks::FootingPlace>& outside) const;
+  // The whole design among `outside`, as DesignCombinedFooting makes it. The
+  // first is kept: later ones take only the clearance (C20) anew.
+  CombinedFooting Finished(const std::vector<checks::FootingPlace>& outside) const;
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;  // one place: the line points into it
+};
 
 }  // namespace footmark::combined

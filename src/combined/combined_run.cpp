@@ -29,17 +29,28 @@ PlanRectangle Rectangle(const CombinedFooting& f) {
                            : PlanRectangle{f.centreX, f.centreZ, f.B, f.L};
 }
 
+std::vector<checks::FootingPlace> Outside(const std::vector<checks::FootingPlace>& places,
+                                          const std::vector<int>& members) {
+  std::vector<checks::FootingPlace> outside;
+  for (const checks::FootingPlace& p : places)
+    if (!std::binary_search(members.begin(), members.end(), p.support)) outside.push_back(p);
+  return outside;
+}
+
 CombinedFooting DesignOnce(const std::vector<int>& members, CombinedInput input, const Settings& settings,
                            const std::vector<checks::FootingPlace>& outside, DesignMemo* memo) {
   if (!memo) return DesignCombinedFooting(input, settings, outside);
-  std::vector<DesignMemo::Made>& made = memo->bySet[members];
-  for (const DesignMemo::Made& m : made)
-    if (m.input == input && m.settings == settings)
-      if (std::optional<CombinedFooting> same = AmongOthers(m.footing, input, settings, outside))
-        return std::move(*same);
-  CombinedFooting footing = DesignCombinedFooting(input, settings, outside);
-  made.push_back({std::move(input), settings, footing});
-  return footing;
+  std::vector<SizedFooting>& made = memo->bySet[members];
+  std::size_t& last = memo->last[members];
+  for (std::size_t k = 0; k < made.size(); ++k)
+    if (made[k].Input() == input && made[k].SettingsUsed() == settings)
+      if (std::optional<CombinedFooting> same = made[k].AmongOthers(outside)) {
+        last = k;
+        return memo->sizesOnly ? std::move(*same) : made[k].Finished(outside);
+      }
+  last = made.size();
+  const SizedFooting& sized = made.emplace_back(std::move(input), settings, outside);
+  return memo->sizesOnly ? sized.Sized() : sized.Finished(outside);
 }
 
 }  // namespace
@@ -67,12 +78,9 @@ std::vector<CombinedFooting> DesignCombinedFootings(const std::vector<PlanSuppor
         continue;
       }
       auto it = designs.find(members);
-      if (it == designs.end()) {
-        std::vector<checks::FootingPlace> outside;
-        for (const checks::FootingPlace& p : places)
-          if (!std::binary_search(members.begin(), members.end(), p.support)) outside.push_back(p);
-        it = designs.emplace(members, DesignOnce(members, inputsFor(line), settings, outside, memo)).first;
-      }
+      if (it == designs.end())
+        it = designs.emplace(members, DesignOnce(members, inputsFor(line), settings, Outside(places, members), memo))
+                 .first;
       for (int j : it->second.joining) grow.push_back(ForcedPair(members.front(), j));
       order.emplace_back(members, &it->second);
     }
@@ -90,11 +98,27 @@ std::vector<CombinedFooting> DesignCombinedFootings(const std::vector<PlanSuppor
     std::vector<CombinedFooting> out;
     int mark = 0;
     auto next = refused.begin();
+    if (memo) memo->returned.clear();
     for (auto& [members, design] : order) {
+      if (memo) memo->returned.push_back(members);
       out.push_back(design ? std::move(designs[members]) : std::move(*next++));
       if (out.back().verdict != checks::Verdict::NotDesigned) out.back().mark = "CF" + IntText(++mark);
     }
     return out;
+  }
+}
+
+void FinishDesigns(std::vector<CombinedFooting>& footings, const std::vector<PlanSupport>& plan,
+                   const DesignMemo& memo) {
+  std::vector<checks::FootingPlace> places;
+  for (const PlanSupport& p : plan) places.push_back(p.footing);
+  for (std::size_t i = 0; i < footings.size(); ++i) {
+    CombinedFooting& f = footings[i];
+    if (!(f.L > 0)) continue;  // not designed: nothing waits
+    const std::vector<int>& members = memo.returned.at(i);
+    std::string mark = std::move(f.mark);
+    f = memo.bySet.at(members)[memo.last.at(members)].Finished(Outside(places, members));
+    f.mark = std::move(mark);
   }
 }
 

@@ -23,12 +23,12 @@ using InputsFor = std::function<CombinedInput(const SetLine& line)>;
 // again (its clearance taken anew), as when a round of combining changes
 // nothing near it.
 struct DesignMemo {
-  struct Made {
-    CombinedInput input;
-    Settings settings;
-    CombinedFooting footing;
-  };
-  std::map<std::vector<int>, std::vector<Made>> bySet;  // by the set's supports, ascending
+  std::map<std::vector<int>, std::vector<SizedFooting>> bySet;  // by the set's supports, ascending
+  std::map<std::vector<int>, std::size_t> last;  // the one each set had in the latest call, into bySet
+  std::vector<std::vector<int>> returned;        // the sets of the latest call's footings, in order
+  // Rounds that read only sizes: the footings come back sized, their
+  // checks, bars and diagrams left to FinishDesigns.
+  bool sizesOnly = false;
 };
 
 // One entry per set, ordered by lowest support: designed footings marked
@@ -41,5 +41,10 @@ std::vector<CombinedFooting> DesignCombinedFootings(const std::vector<PlanSuppor
                                                     const InputsFor& inputsFor,
                                                     const std::vector<checks::Clash>& forced = {},
                                                     DesignMemo* memo = nullptr);
+
+// The whole design of the footings that DesignCombinedFootings returned
+// sized with `memo`, among the footings of the plan it was given.
+void FinishDesigns(std::vector<CombinedFooting>& footings, const std::vector<PlanSupport>& plan,
+                   const DesignMemo& memo);
 
 }  // namespace footmark::combined

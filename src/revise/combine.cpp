@@ -148,6 +148,8 @@ std::vector<combined::CombinedFooting> CombineClashingFootings(Model& model, con
   std::vector<checks::Clash> forced;
   std::vector<combined::CombinedFooting> footings;
   combined::DesignMemo memo;  // a set the rounds leave as it was is designed once
+  memo.sizesOnly = true;      // the rounds read sizes; the footings kept are finished at the end
+  std::vector<combined::PlanSupport> plan;
   // A design revised before keeps its combined footings as they stand
   // unless something new asks for one.
   if (!model.CombinedAreas.empty()) {
@@ -163,7 +165,7 @@ std::vector<combined::CombinedFooting> CombineClashingFootings(Model& model, con
     for (const combined::PlanSupport& p : combined::PlanOf(model)) seen[p.footing.support] = p;
     const bool blocked = AddBlocked(record, forced);
     if (round > 0 && !AddClashing(model, set.combiningGap, forced) && !blocked) break;
-    std::vector<combined::PlanSupport> plan;
+    plan.clear();
     for (const auto& [support, p] : seen) plan.push_back(p);
     footings = combined::DesignCombinedFootings(plan, set, inputs, forced, &memo);
     if (footings.empty()) break;
@@ -197,6 +199,7 @@ std::vector<combined::CombinedFooting> CombineClashingFootings(Model& model, con
               [](const GroupRevision& a, const GroupRevision& b) { return a.group < b.group; });
     RenumberPedestals(model);
   }
+  combined::FinishDesigns(footings, plan, memo);
   return footings;
 }
 
