@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
 
 #include "checks/clearance.h"
 #include "model/column_offsets.h"
@@ -24,7 +25,7 @@ std::vector<loads::Term> Sum(std::vector<loads::Term> a, const std::vector<loads
 
 struct Built {
   Combination combination;
-  std::vector<loads::Term> terms;
+  const std::vector<loads::Term>* terms = nullptr;  // the basis's own, or one summed here
 };
 
 }  // namespace
@@ -80,15 +81,18 @@ CombinedInput InputsOf(const Model& model, const checks::CheckBasis& basis, cons
   if (basis.settings.jointHeight) h = *basis.settings.jointHeight;
 
   std::vector<Built> service, factored, stability;
-  for (const loads::Combination& c : sets.service) service.push_back({Combined(c), c.terms});
-  for (const loads::Combination& c : sets.factored) factored.push_back({Combined(c), c.terms});
-  for (const loads::Combination& c : sets.uplift) stability.push_back({Combined(c), c.terms});
+  std::deque<std::vector<loads::Term>> summed;  // stays put as it grows: the lists point into it
+  service.reserve(sets.service.size() + 1), factored.reserve(sets.factored.size() + 1);
+  stability.reserve(sets.uplift.size() + 2 * sets.laterals.size());
+  for (const loads::Combination& c : sets.service) service.push_back({Combined(c), &c.terms});
+  for (const loads::Combination& c : sets.factored) factored.push_back({Combined(c), &c.terms});
+  for (const loads::Combination& c : sets.uplift) stability.push_back({Combined(c), &c.terms});
   if (sets.fallback) {
     // The method's convention: the first printed case is the sustained one.
     in.loadWarning = "the load cases could not all be classified: every printed case is taken alike";
   } else {
     // The footing is centred on DL + LL and its length chosen under 1.5(DL + LL).
-    const std::vector<loads::Term> gravity = Sum(sets.dead, sets.live, 1);
+    const std::vector<loads::Term>& gravity = summed.emplace_back(Sum(sets.dead, sets.live, 1));
     const auto find = [](const std::vector<Built>& list, const std::string& name) {
       return static_cast<std::size_t>(
           std::find_if(list.begin(), list.end(), [&](const Built& b) { return b.combination.name == name; }) -
@@ -96,21 +100,22 @@ CombinedInput InputsOf(const Model& model, const checks::CheckBasis& basis, cons
     };
     const bool live = !sets.live.empty();
     in.resultantCase = find(service, live ? "DL + LL" : "DL");
-    if (in.resultantCase == service.size()) service.push_back({{"DL + LL", 1, false, 0, {}}, gravity});
+    if (in.resultantCase == service.size()) service.push_back({{"DL + LL", 1, false, 0, {}}, &gravity});
     in.lengthCase = find(factored, live ? "1.5(DL + LL)" : "1.5DL");
-    if (in.lengthCase == factored.size()) factored.push_back({{"1.5(DL + LL)", 1.5, false, 0, {}}, Sum({}, gravity, 1.5)});
+    if (in.lengthCase == factored.size())
+      factored.push_back({{"1.5(DL + LL)", 1.5, false, 0, {}}, &summed.emplace_back(Sum({}, gravity, 1.5))});
     // Sliding under the dead load and each lateral action, 1.4 on the
     // horizontal force against 0.9 of the weight (IS 456 20.2).
     for (const loads::LateralCase& x : sets.laterals)
       for (const double sign : {1.0, -1.0})
         stability.push_back({{"0.9DL " + std::string(sign > 0 ? "+ " : "- ") + x.label, 0.9, true, 1.4, {}},
-                             Sum(sets.dead, {{x.index, 1}}, sign)});
+                             &summed.emplace_back(Sum(sets.dead, {{x.index, 1}}, sign))});
   }
   const auto fill = [&](std::vector<Built>& list, std::vector<Combination>& out) {
     out.reserve(list.size());
     for (Built& b : list) {
       b.combination.actions.reserve(line.supports.size());
-      for (const int s : line.supports) b.combination.actions.push_back(AtBase(loads::Evaluate(*basis.file, s, b.terms), h));
+      for (const int s : line.supports) b.combination.actions.push_back(AtBase(loads::Evaluate(*basis.file, s, *b.terms), h));
       out.push_back(std::move(b.combination));
     }
   };
