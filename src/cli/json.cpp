@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "model/code_page.h"
+
 namespace footmark::cli {
 
 void Json::Separate() {
@@ -66,9 +68,7 @@ Json& Json::Text(std::string_view s, bool latin1) {
           std::snprintf(buf, sizeof buf, "\\u%04x", c);
           out_ += buf;
         } else if (c >= 0x80 && latin1) {
-          // Analysis files are single-byte text: bytes above 127 are Latin-1.
-          out_ += static_cast<char>(0xC0 | (c >> 6));
-          out_ += static_cast<char>(0x80 | (c & 0x3F));
+          AppendUtf8(out_, Cp1252CodePoint(c));  // analysis files are single-byte text, code page 1252
         } else {
           out_ += static_cast<char>(c);
         }

@@ -16,7 +16,7 @@ class Json {
   Json& BeginArray();
   Json& EndArray();
   Json& Key(std::string_view key);
-  // Text from the analysis file: single-byte, bytes above 127 are Latin-1.
+  // Text from the analysis file: single bytes of code page 1252.
   Json& String(std::string_view s);
   // A file name as the system gave it: UTF-8 already.
   Json& FileName(std::string_view s);

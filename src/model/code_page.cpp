@@ -64,6 +64,15 @@ std::string Utf8FromCp1252(std::string_view cp1252) {
   return out;
 }
 
+std::string Utf8OrCp1252(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const bool replacement = byte == 0xEF && text.substr(i, 3) == "\xEF\xBF\xBD";
+    if (NextCodePoint(text, i) == 0xFFFD && !replacement) return Utf8FromCp1252(text);
+  }
+  return std::string(text);
+}
+
 std::string Cp1252FromUtf8(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());

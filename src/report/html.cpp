@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "model/code_page.h"
 #include "model/numerics.h"
 
 namespace footmark::report {
@@ -65,18 +66,17 @@ std::string Escape(std::string_view utf8) {
   return out;
 }
 
-std::string FileText(std::string_view latin1) {
+std::string FileText(std::string_view cp1252) {
   std::string out;
-  out.reserve(latin1.size());
-  for (const char c : latin1) {
+  out.reserve(cp1252.size());
+  for (const char c : cp1252) {
     const auto byte = static_cast<unsigned char>(c);
     if (byte == '\t') {
       out += ' ';
     } else if (byte < 0x20) {
       out += "\xEF\xBF\xBD";  // U+FFFD
     } else if (byte >= 0x80) {
-      out += static_cast<char>(0xC0 | (byte >> 6));
-      out += static_cast<char>(0x80 | (byte & 0x3F));
+      AppendUtf8(out, Cp1252CodePoint(byte));
     } else {
       AppendEscaped(out, c);
     }

@@ -14,9 +14,9 @@ namespace footmark::report {
 std::string Escape(std::string_view utf8);
 
 // Text read from the analysis file (joint and member numbers, bar labels):
-// single bytes, those above 127 Latin-1, escaped; control characters become
+// single bytes of code page 1252, escaped; control characters become
 // U+FFFD.
-std::string FileText(std::string_view latin1);
+std::string FileText(std::string_view cp1252);
 
 // The name of a file without its folder, escaped: UTF-8 as the program holds
 // it; a name that is no valid UTF-8 is read as Latin-1 rather than left to

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "workbook/xlsx_api.h"
+#include "model/code_page.h"
 #include "model/numerics.h"
 
 namespace footmark::workbook {
@@ -161,8 +162,10 @@ void Sheet::HeaderRow(const std::vector<std::string>& headers) {
   for (std::size_t c = 0; c < headers.size() && c < chars_.size(); ++c) Text(static_cast<int>(c), headers[c]);
 }
 
-void Sheet::Text(int col, std::string_view text) {
+void Sheet::Text(int col, std::string_view given) {
   if (!ws_) return;
+  // The workbook's XML is UTF-8; texts of the analysis file are code page 1252.
+  const std::string text = Utf8OrCp1252(given);
   const std::size_t chars = Utf8Length(text);
   Fit(col, chars);
   // Spreadsheet programs do not grow a row for wrapped text on opening.
@@ -179,7 +182,7 @@ void Sheet::Text(int col, std::string_view text) {
       Note(Xlsx().worksheet_set_row(ws_, static_cast<lxw_row_t>(row_), lines * kLineHeight, nullptr));
     }
   }
-  Note(Xlsx().worksheet_write_string(ws_, static_cast<lxw_row_t>(row_), static_cast<lxw_col_t>(col), std::string(text).c_str(),
+  Note(Xlsx().worksheet_write_string(ws_, static_cast<lxw_row_t>(row_), static_cast<lxw_col_t>(col), text.c_str(),
                               rowFormat_));
 }
 

@@ -90,6 +90,9 @@ TEST(CodePage, Utf8TitleDataBecome1252BytesAndEveryByteComesBack) {
   for (int b = 1; b < 256; ++b) every += static_cast<char>(b);
   EXPECT_EQ(Cp1252FromUtf8(Utf8FromCp1252(every)), every);
   EXPECT_EQ(Utf8FromCp1252("\x80\x81\xE9"), "\u20ac\u0081\u00e9");
+  // A workbook cell: UTF-8 stays, a title of the analysis file with 1252 letters is read as such.
+  EXPECT_EQ(Utf8OrCp1252("Pe\u00f1a \ufffd"), "Pe\u00f1a \ufffd");
+  EXPECT_EQ(Utf8OrCp1252("CARGA \xE9\x80"), "CARGA \u00e9\u20ac");
 }
 
 TEST(Table, AccessPastEitherEndFails) {
