@@ -64,13 +64,24 @@ std::string Utf8FromCp1252(std::string_view cp1252) {
   return out;
 }
 
-std::string Utf8OrCp1252(std::string_view text) {
+bool IsUtf8(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    const bool replacement = byte == 0xEF && text.substr(i, 3) == "\xEF\xBF\xBD";
-    if (NextCodePoint(text, i) == 0xFFFD && !replacement) return Utf8FromCp1252(text);
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80                  ? 1
+                               : lead >= 0xC2 && lead < 0xE0 ? 2
+                               : lead >= 0xE0 && lead < 0xF0 ? 3
+                               : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                             : 0;
+    if (length == 0 || i + length > text.size()) return false;
+    for (std::size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+    i += length;
   }
-  return std::string(text);
+  return true;
+}
+
+std::string Utf8OrCp1252(std::string_view text) {
+  return IsUtf8(text) ? std::string(text) : Utf8FromCp1252(text);
 }
 
 std::string Cp1252FromUtf8(std::string_view utf8) {

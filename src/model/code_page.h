@@ -18,6 +18,10 @@ std::string Utf8FromCp1252(std::string_view cp1252);
 // carries a broken sequence.
 std::string Cp1252FromUtf8(std::string_view utf8);
 
+// Whether text is well-formed UTF-8: each lead byte followed by as many
+// continuation bytes as it announces.
+bool IsUtf8(std::string_view text);
+
 // UTF-8 text as it is; text that is no valid UTF-8 (a title or label of the
 // analysis file with a letter beyond ASCII) read as code page 1252.
 std::string Utf8OrCp1252(std::string_view text);

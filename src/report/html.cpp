@@ -20,20 +20,6 @@ void AppendEscaped(std::string& out, char c) {
   }
 }
 
-bool ValidUtf8(std::string_view text) {
-  for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
-                               : lead >= 0xF0 && lead < 0xF5                    ? 4
-                                                                                 : 0;
-    if (length == 0 || i + length > text.size()) return false;
-    for (std::size_t k = 1; k < length; ++k)
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-    i += length;
-  }
-  return true;
-}
-
 bool WordCharacter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
 }
@@ -87,7 +73,7 @@ std::string FileText(std::string_view cp1252) {
 std::string FileNameText(std::string_view path) {
   const std::size_t slash = path.find_last_of("/\\");
   const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-  return ValidUtf8(name) ? Escape(name) : FileText(name);
+  return IsUtf8(name) ? Escape(name) : FileText(name);
 }
 
 std::string Typeset(std::string_view text) {
