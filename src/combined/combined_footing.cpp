@@ -21,6 +21,9 @@ namespace {
 
 constexpr double kStartDepth = 300, kDepthStep = 25;  // mm
 constexpr int kWidthSteps = 100;                       // 10 m beyond the closed form at most
+constexpr std::size_t kMostLevers = 8;                 // designs taken again for the lever h = D
+
+double MetresOfMm(double mm) { return RoundToMillimetre(mm / 1000); }
 
 int Decimetres(double metres) { return static_cast<int>(std::ceil(metres * 10 - 1e-9)); }
 
@@ -243,58 +246,88 @@ SizedFooting::SizedFooting(CombinedInput input, const Settings& settings,
     out.reason = faults;
     return;
   }
-  st.line = MakeLine(in, set);
-  const Line& line = st.line;
-  out.supports.clear(), out.joints.clear();
-  for (const Column& c : line.columns) out.supports.push_back(c.input->support), out.joints.push_back(c.input->joint);
-  const ColumnInput& first = *line.columns.front().input;
-  out.gridLine = in.axis == Axis::X ? first.gridZ : first.gridX;
+  // Sizes the set with its base moments taken at lever h (m) below the joints.
+  const CombinedFooting start = std::move(out);
+  const auto sizeAt = [&](double h) {
+    st.sized = start;
+    CombinedFooting& out = st.sized;
+    st.line = MakeLine(in, set, h);
+    const Line& line = st.line;
+    out.supports.clear(), out.joints.clear();
+    for (const Column& c : line.columns) out.supports.push_back(c.input->support), out.joints.push_back(c.input->joint);
+    const ColumnInput& first = *line.columns.front().input;
+    out.gridLine = in.axis == Axis::X ? first.gridZ : first.gridX;
 
-  const LengthChoice length = ChooseLength(line, outside);
-  out.lengthSearch = length.table;
-  if (!length.joining.empty()) {
-    out.joining = length.joining;
-    out.reason = "every length runs into the footing of support " + IntText(length.joining.front());
+    const LengthChoice length = ChooseLength(line, outside);
+    out.lengthSearch = length.table;
+    if (!length.joining.empty()) {
+      out.joining = length.joining;
+      out.reason = "every length runs into the footing of support " + IntText(length.joining.front());
+      return;
+    }
+    Size size{length.L, 0, kStartDepth, line.sR, line.tR};
+    size.B = WidthFor(line, size, StartWidth(line, size.L, size.D)) / 10.0;
+    std::vector<Loaded> cases;
+    Reinforcement r;
+    FirstFailure failure;
+    for (;;) {
+      cases = LoadFactored(line, size, std::move(cases));
+      // Below the depth at which the limiting moment can first hold, every
+      // depth fails whatever its bars: the search starts one step short of
+      // it, the cases kept on the way as at every trial depth.
+      for (int k = StepsRuledOut(line, size, cases); k > 0; --k) {
+        size.D += kDepthStep;
+        cases = LoadFactored(line, size, std::move(cases));
+      }
+      for (;;) {
+        r = Reinforce(line, size, cases);
+        const Strength s = Evaluate(line, size, cases, r, false, &failure);
+        if (s.worst <= 1 + 1e-9 || size.D + kDepthStep > set.maxDepth) break;
+        size.D += kDepthStep;
+        cases = LoadFactored(line, size, std::move(cases));
+      }
+      // The deeper footing weighs more: widen it again, never narrower.
+      const int wider = WidthFor(line, size, std::max(Decimetres(size.B), StartWidth(line, size.L, size.D)));
+      if (wider <= Decimetres(size.B)) break;
+      size.B = wider / 10.0;
+    }
+
+    out.L = size.L, out.B = size.B, out.D = size.D;
+    const PlanRectangle rect = RectangleOf(line, size);
+    out.centreX = rect.x, out.centreZ = rect.z;
+    for (std::size_t i = 0; i < line.columns.size(); ++i) out.columnAt.push_back(ColumnX(line, size, i));
+    out.overhangStart = out.columnAt.front();
+    out.overhangEnd = size.L - out.columnAt.back();
+    out.dT = r.dT, out.dLb = r.dLb, out.dLt = r.dLt;
+    if (!in.loadWarning.empty()) out.checks.front().check.note += "; " + in.loadWarning;
+    out.joining = JoiningSupports(rect, outside, set.combiningGap);
+    out.verdict = checks::Verdict::Ok;  // judged when finished
+    st.size = size, st.cases = std::move(cases), st.r = std::move(r);
+  };
+  if (!in.leverIsDepth) {
+    sizeAt(0);
     return;
   }
-  Size size{length.L, 0, kStartDepth, line.sR, line.tR};
-  size.B = WidthFor(line, size, StartWidth(line, size.L, size.D)) / 10.0;
-  std::vector<Loaded> cases;
-  Reinforcement r;
-  FirstFailure failure;
+  // The joints stand on the footing's top, so the lever is the depth the
+  // design finds: from the shallowest trial depth up, each design taken
+  // again at the depth it gave until the two agree. Should they never
+  // agree, the design at the largest lever tried is kept, and C0 says so.
+  std::vector<double> tried;
+  double h = kStartDepth / 1000;
   for (;;) {
-    cases = LoadFactored(line, size, std::move(cases));
-    // Below the depth at which the limiting moment can first hold, every
-    // depth fails whatever its bars: the search starts one step short of
-    // it, the cases kept on the way as at every trial depth.
-    for (int k = StepsRuledOut(line, size, cases); k > 0; --k) {
-      size.D += kDepthStep;
-      cases = LoadFactored(line, size, std::move(cases));
-    }
-    for (;;) {
-      r = Reinforce(line, size, cases);
-      const Strength s = Evaluate(line, size, cases, r, false, &failure);
-      if (s.worst <= 1 + 1e-9 || size.D + kDepthStep > set.maxDepth) break;
-      size.D += kDepthStep;
-      cases = LoadFactored(line, size, std::move(cases));
-    }
-    // The deeper footing weighs more: widen it again, never narrower.
-    const int wider = WidthFor(line, size, std::max(Decimetres(size.B), StartWidth(line, size.L, size.D)));
-    if (wider <= Decimetres(size.B)) break;
-    size.B = wider / 10.0;
+    sizeAt(h);
+    tried.push_back(h);
+    if (!(st.sized.L > 0) || MetresOfMm(st.sized.D) == h) break;
+    h = MetresOfMm(st.sized.D);
+    if (std::find(tried.begin(), tried.end(), h) == tried.end() && tried.size() < kMostLevers) continue;
+    const double deepest = *std::max_element(tried.begin(), tried.end());
+    if (deepest != tried.back()) sizeAt(deepest);
+    st.sized.checks.front().check.note += "; base moments at h = " + DecimalText(deepest, 3) +
+                                          " m: the lever did not settle on the depth, D = " +
+                                          DecimalText(MetresOfMm(st.sized.D), 3) + " m";
+    return;
   }
-
-  out.L = size.L, out.B = size.B, out.D = size.D;
-  const PlanRectangle rect = RectangleOf(line, size);
-  out.centreX = rect.x, out.centreZ = rect.z;
-  for (std::size_t i = 0; i < line.columns.size(); ++i) out.columnAt.push_back(ColumnX(line, size, i));
-  out.overhangStart = out.columnAt.front();
-  out.overhangEnd = size.L - out.columnAt.back();
-  out.dT = r.dT, out.dLb = r.dLb, out.dLt = r.dLt;
-  if (!in.loadWarning.empty()) out.checks.front().check.note += "; " + in.loadWarning;
-  out.joining = JoiningSupports(rect, outside, set.combiningGap);
-  out.verdict = checks::Verdict::Ok;  // judged when finished
-  st.size = size, st.cases = std::move(cases), st.r = std::move(r);
+  if (st.sized.L > 0) st.sized.checks.front().check.note += "; base moments at h = D = " + DecimalText(h, 3) + " m";
 }
 
 SizedFooting::SizedFooting(SizedFooting&&) noexcept = default;

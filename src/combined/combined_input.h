@@ -13,7 +13,9 @@ enum class Axis { X, Z };
 
 // The base actions of one support in one combination: the reaction as the
 // analysis prints it, moved to the underside of the footing (M_bx = MOM-X +
-// h FORCE-Z, M_bz = MOM-Z - h FORCE-X). N is FORCE-Y, compression positive.
+// h FORCE-Z, M_bz = MOM-Z - h FORCE-X), or at the joint when the lever is
+// the footing's depth (CombinedInput::leverIsDepth). N is FORCE-Y,
+// compression positive.
 struct Action {
   double N = 0;             // kN
   double Mbx = 0, Mbz = 0;  // kN m
@@ -75,6 +77,10 @@ struct CombinedInput {
   std::vector<Combination> service, factored, stability;
   std::size_t resultantCase = 0;  // the service DL+LL, whose resultant the footing is centred on
   std::size_t lengthCase = 0;     // the factored 1.5(DL+LL) the length is chosen with
+  // Set when the actions are at the support joints and the joints stand on
+  // the footing's top: the base moments take the lever h = D, the footing's
+  // own depth, found with it. Unset, the actions are at the underside.
+  bool leverIsDepth = false;
   // Set when the load basis fell back to the method's convention (every
   // case alike): the warning the checks repeat.
   std::string loadWarning;

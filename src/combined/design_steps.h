@@ -46,7 +46,9 @@ struct Line {
 
 // Faults that make the input no design at all (C0), in words; empty: valid.
 std::string InputFaults(const CombinedInput& in, const Settings& set);
-Line MakeLine(const CombinedInput& in, const Settings& set);
+// `h`: the lever (m) that moves the actions' moments from the joints to the
+// underside (M_bx + h H_z, M_bz - h H_x); 0 when they are there already.
+Line MakeLine(const CombinedInput& in, const Settings& set, double h = 0);
 
 // A size: the footing centred on (sc, tc) of the line.
 struct Size {

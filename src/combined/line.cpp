@@ -85,7 +85,7 @@ std::string InputFaults(const CombinedInput& in, const Settings& set) {
   return faults;
 }
 
-Line MakeLine(const CombinedInput& in, const Settings& set) {
+Line MakeLine(const CombinedInput& in, const Settings& set, double h) {
   Line line;
   line.settings = &set;
   line.axis = in.axis;
@@ -124,9 +124,10 @@ Line MakeLine(const CombinedInput& in, const Settings& set) {
       double hx = 0, hz = 0;
       for (std::size_t k : order) {
         const Action& a = comb.actions[k];
+        const double mbx = h > 0 ? a.Mbx + h * a.Hz : a.Mbx, mbz = h > 0 ? a.Mbz - h * a.Hx : a.Mbz;
         c.N.push_back(a.N);
-        c.ML.push_back(alongX ? a.Mbz : -a.Mbx);
-        c.MT.push_back(alongX ? -a.Mbx : a.Mbz);
+        c.ML.push_back(alongX ? mbz : -mbx);
+        c.MT.push_back(alongX ? -mbx : mbz);
         c.sumN += a.N;
         hx += a.Hx, hz += a.Hz;
       }

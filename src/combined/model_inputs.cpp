@@ -55,11 +55,24 @@ Settings SettingsOf(const Model& model, const checks::CheckSettings& s) {
   return out;
 }
 
-CombinedInput InputsOf(const Model& model, const checks::CheckBasis& basis, const SetLine& line) {
+std::vector<double> GroupPedestals(const Model& model) {
+  std::vector<double> pedestals(static_cast<std::size_t>(std::max(0, static_cast<int>(model.NumSupports))) + 1);
+  for (int s = 1; s <= model.NumSupports; ++s) {
+    const FootingRecord& f = model.Footings[s];
+    if (f.FootGroupNo < 1 || f.FootGroupNo > model.FootGroupCount) continue;
+    const FootGroup& g = model.FootGroups[f.FootGroupNo];
+    // A pedestal the group was given stands on the combined footing too.
+    if (g.Designed && g.Pedestal * 1000 > std::max(f.ColDepth, f.ColWidth))
+      pedestals[static_cast<std::size_t>(s)] = std::round(g.Pedestal * 1000.0);
+  }
+  return pedestals;
+}
+
+CombinedInput InputsOf(const Model& model, const checks::CheckBasis& basis, const SetLine& line,
+                       const std::vector<double>& pedestals) {
   CombinedInput in;
   in.axis = line.axis;
   const loads::CombinationSets& sets = basis.combinations;
-  double h = 0;
   for (const int s : line.supports) {
     const FootingRecord& f = model.Footings[s];
     ColumnInput c;
@@ -69,16 +82,12 @@ CombinedInput InputsOf(const Model& model, const checks::CheckBasis& basis, cons
     c.z = RoundToMillimetre(f.PosY + ColumnShift(f.ColWidth, f.OffsetY));
     c.gridX = RoundToMillimetre(f.PosX), c.gridZ = RoundToMillimetre(f.PosY);
     c.columnX = f.ColDepth, c.columnZ = f.ColWidth;
-    if (f.FootGroupNo >= 1 && f.FootGroupNo <= model.FootGroupCount) {
-      const FootGroup& g = model.FootGroups[f.FootGroupNo];
-      h = std::max(h, RoundToMillimetre(g.Depth));
-      // A pedestal the group was given stands on the combined footing too.
-      if (g.Designed && g.Pedestal * 1000 > std::max(f.ColDepth, f.ColWidth))
-        c.pedestalX = c.pedestalZ = std::round(g.Pedestal * 1000.0);
-    }
+    if (static_cast<std::size_t>(s) < pedestals.size()) c.pedestalX = c.pedestalZ = pedestals[static_cast<std::size_t>(s)];
     in.columns.push_back(c);
   }
-  if (basis.settings.jointHeight) h = *basis.settings.jointHeight;
+  // Unset, the actions stay at the joints: the design takes them down by its own depth.
+  const double h = basis.settings.jointHeight.value_or(0);
+  in.leverIsDepth = !basis.settings.jointHeight;
 
   std::vector<Built> service, factored, stability;
   std::deque<std::vector<loads::Term>> summed;  // stays put as it grows: the lists point into it

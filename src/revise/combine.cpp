@@ -141,8 +141,9 @@ std::map<int, std::string> TakeOut(Model& model, const std::vector<CombinedArea>
 std::vector<combined::CombinedFooting> CombineClashingFootings(Model& model, const checks::CheckBasis& basis,
                                                                DesignRevision& record) {
   const combined::Settings set = combined::SettingsOf(model, basis.settings);
+  const std::vector<double> pedestals = combined::GroupPedestals(model);
   const combined::InputsFor inputs = [&](const combined::SetLine& line) {
-    return combined::InputsOf(model, basis, line);
+    return combined::InputsOf(model, basis, line, pedestals);
   };
   std::map<int, combined::PlanSupport> seen;  // every support's isolated footing as last placed
   std::vector<checks::Clash> forced;
