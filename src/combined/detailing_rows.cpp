@@ -95,7 +95,7 @@ Legs DetailingRows(const Line& line, const Size& size, const std::vector<Loaded>
     if (!n.main) continue;
     const double clear = n.bars->spacing - n.bars->dia, need = std::max(n.bars->dia, set.aggregate + 5);
     rows.push_back(Rated("C11." + n.tag, "least bar spacing, " + n.what, "IS 456 26.3.2", need, clear, "mm", 1,
-                         need / clear, ""));
+                         clear > 0 ? need / clear : kUnbounded, ""));  // bars that overlap fail too
     // The office's spacing is practice, not the code.
     if (!n.bars->officeSpacing && rows.back().check.status == checks::Status::Pass) {
       rows.back().check.status = checks::Status::Warning;

@@ -264,6 +264,21 @@ TEST(CombinedFooting, ReportsWhatSizeCannotCure) {
 
 // Any loads, moments and signs: the soil balances the columns, so the
 // shear and the moment vanish at the far end (the self-test of C2).
+TEST(CombinedFooting, BarsThatCannotBePlacedFail) {
+  // Heavy columns on soft soil make a footing far wider than long: its band
+  // bars overlap, and the least spacing of 26.3.2 must say so.
+  Settings set;
+  set.sbc = 100;
+  const CombinedFooting f = DesignCombinedFooting(OnGridLine({0, 3.0}, {4500, 6750}, {6750, 10125}), set, {});
+  int overlapping = 0;
+  for (const CheckRow& row : f.checks) {
+    if (!row.check.id.starts_with("C11.") || row.check.capacity > 0) continue;
+    ++overlapping;
+    EXPECT_EQ(row.check.status, checks::Status::Fail) << row.check.id;
+  }
+  EXPECT_GT(overlapping, 0);
+}
+
 TEST(CombinedFooting, EquilibriumUnderRandomLoads) {
   std::mt19937 random(20240623);
   const auto pick = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(random); };
