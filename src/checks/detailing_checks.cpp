@@ -66,8 +66,9 @@ Check MinSpacingCheck(const FootingInputs& in, Sheet& sheet) {
   const double clear = CentreSpacing(in) - in.barDia;
   const double need = std::max(in.barDia, kAggregate + 5);
   sheet.push_back({"clear spacing", clear, "mm", 1});
-  Check c = Rated("C11", "minimum bar spacing", "IS 456 26.3.2", need, clear, "mm", 1, need / clear,
-                  need / clear);
+  // Bars that touch or overlap have no bound on the ratio: they fail.
+  const double u = clear > 0 ? need / clear : 999;
+  Check c = Rated("C11", "minimum bar spacing", "IS 456 26.3.2", need, clear, "mm", 1, u, u);
   c.note = "clear spacing at least max(phi, aggregate + 5 mm)";
   c.working = {Working({"clear = s - phi", Fig(clear + in.barDia, 1) + " - " + Fig(in.barDia, 0), Fig(clear, 1) + " mm"}) +
                "; " + Working({"max(phi, 20 + 5)", Fig(need, 1) + " mm"}) + "; " +

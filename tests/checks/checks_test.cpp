@@ -111,6 +111,8 @@ TEST(CheckFooting, CatchesTheLimitsOfTheMethod) {
        Status::Fail, 1050, "add one bar: 15 bars give 1163 mm2"},
       {"below the office's 125 mm", [](FootingInputs& in) { in.spacing = 110; }, "C11", Status::Warning, 0,
        "below the office's 125 mm"},
+      {"bars that overlap", [](FootingInputs& in) { in.bars = 200, in.spacing = 10; }, "C11", Status::Fail, 0,
+       "below the office's 125 mm"},
   };
   for (const auto& c : cases) {
     FootingInputs in = WorkedExample();
