@@ -1,7 +1,10 @@
 #include "combined/combined_run.h"
 
 #include <algorithm>
+#include <exception>
 #include <map>
+#include <optional>
+#include <thread>
 
 #include "model/numerics.h"
 
@@ -37,20 +40,56 @@ std::vector<checks::FootingPlace> Outside(const std::vector<checks::FootingPlace
   return outside;
 }
 
-CombinedFooting DesignOnce(const std::vector<int>& members, CombinedInput input, const Settings& settings,
-                           const std::vector<checks::FootingPlace>& outside, DesignMemo* memo) {
-  if (!memo) return DesignCombinedFooting(input, settings, outside);
-  std::vector<SizedFooting>& made = memo->bySet[members];
-  std::size_t& last = memo->last[members];
+// A set to design in this round: what it is designed from, and the memo's
+// answer when it has one.
+struct Asked {
+  std::vector<int> members;
+  CombinedInput input;
+  std::vector<checks::FootingPlace> outside;
+  std::optional<CombinedFooting> known;  // kept from an earlier round
+  std::optional<SizedFooting> sized;     // designed now
+};
+
+// The memo's footing for a set whose columns, loads and settings are as
+// before and whose length search meets the footings round it as before.
+std::optional<CombinedFooting> Remembered(Asked& a, const Settings& settings, DesignMemo& memo) {
+  std::vector<SizedFooting>& made = memo.bySet[a.members];
   for (std::size_t k = 0; k < made.size(); ++k)
-    if (made[k].Input() == input && made[k].SettingsUsed() == settings)
-      if (std::optional<CombinedFooting> same = made[k].AmongOthers(outside)) {
-        last = k;
-        return memo->sizesOnly ? std::move(*same) : made[k].Finished(outside);
+    if (made[k].Input() == a.input && made[k].SettingsUsed() == settings)
+      if (std::optional<CombinedFooting> same = made[k].AmongOthers(a.outside)) {
+        memo.last[a.members] = k;
+        return memo.sizesOnly ? std::move(same) : made[k].Finished(a.outside);
       }
-  last = made.size();
-  const SizedFooting& sized = made.emplace_back(std::move(input), settings, outside);
-  return memo->sizesOnly ? sized.Sized() : sized.Finished(outside);
+  return std::nullopt;
+}
+
+// Sizes the sets not known before, on two threads: each set's design reads
+// only its own input and the footings round it.
+void SizeNew(std::vector<Asked>& asked, const Settings& settings) {
+  std::vector<Asked*> open;
+  for (Asked& a : asked)
+    if (!a.known) open.push_back(&a);
+  const auto size = [&](std::size_t from) {
+    for (std::size_t i = from; i < open.size(); i += 2)
+      open[i]->sized.emplace(std::move(open[i]->input), settings, open[i]->outside);
+  };
+  if (open.size() < 2) return size(0);
+  std::exception_ptr failed;  // a failure on the other thread ends the run as on this one
+  std::thread other([&] {
+    try {
+      size(1);
+    } catch (...) {
+      failed = std::current_exception();
+    }
+  });
+  try {
+    size(0);
+  } catch (...) {
+    other.join();
+    throw;
+  }
+  other.join();
+  if (failed) std::rethrow_exception(failed);
 }
 
 }  // namespace
@@ -65,6 +104,7 @@ std::vector<CombinedFooting> DesignCombinedFootings(const std::vector<PlanSuppor
     if (Combines(c, settings.combiningGap)) pairs.push_back(c);
   for (const checks::Clash& c : forced) pairs.push_back(ForcedPair(c.supportA, c.supportB));
   std::map<std::vector<int>, CombinedFooting> designs;  // by members: a set that did not grow keeps its design
+  std::vector<Asked> asked;
   // Each round joins at least two sets, so the rounds end.
   for (;;) {
     std::vector<CombinedFooting> refused;
@@ -77,13 +117,31 @@ std::vector<CombinedFooting> DesignCombinedFootings(const std::vector<PlanSuppor
         order.emplace_back(members, nullptr);
         continue;
       }
-      auto it = designs.find(members);
-      if (it == designs.end())
-        it = designs.emplace(members, DesignOnce(members, inputsFor(line), settings, Outside(places, members), memo))
-                 .first;
-      for (int j : it->second.joining) grow.push_back(ForcedPair(members.front(), j));
-      order.emplace_back(members, &it->second);
+      if (!designs.count(members)) {
+        Asked& a = asked.emplace_back(Asked{members, inputsFor(line), Outside(places, members), {}, {}});
+        if (memo) a.known = Remembered(a, settings, *memo);
+      }
+      order.emplace_back(members, nullptr);
+      order.back().second = &designs[members];  // filled below, before it is read
     }
+    SizeNew(asked, settings);
+    for (Asked& a : asked) {
+      CombinedFooting& f = designs[a.members];
+      if (a.known) {
+        f = std::move(*a.known);
+      } else if (!memo) {
+        f = a.sized->Finished(a.outside);
+      } else {
+        std::vector<SizedFooting>& made = memo->bySet[a.members];
+        memo->last[a.members] = made.size();
+        const SizedFooting& kept = made.emplace_back(std::move(*a.sized));
+        f = memo->sizesOnly ? kept.Sized() : kept.Finished(a.outside);
+      }
+    }
+    asked.clear();
+    for (const auto& [members, design] : order)
+      if (design)
+        for (int j : design->joining) grow.push_back(ForcedPair(members.front(), j));
     for (std::size_t a = 0; a < order.size(); ++a)
       for (std::size_t b = a + 1; b < order.size(); ++b) {
         const CombinedFooting *fa = order[a].second, *fb = order[b].second;
