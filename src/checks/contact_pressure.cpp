@@ -134,33 +134,46 @@ ContactPressure SolveContact(double L, double B, double P, double eu, double ev)
   }
   // In the kern the pressure is P/(L B) (1 + 12 eu u / L^2 + 12 ev v / B^2).
   q.a = P / (L * B);
-  q.b = 12 * P * eu / (B * L * L * L);
-  q.c = 12 * P * ev / (L * B * B * B);
+  q.b = 12 * P * eu / (L * B * (L * L));
+  q.c = 12 * P * ev / (L * B * (B * B));
   if (6 * std::fabs(eu) / L + 6 * std::fabs(ev) / B <= 1) return q;
   q.full = false;
   // Newton's method on the contact plane: the pressure vanishes on the
   // moving edge of the contact, so the Jacobian of the resultant is the
   // moment matrix of the part in contact, and each step solves the linear
-  // equilibrium over the part the last plane left in contact. Steps that do
-  // not lower the convex potential 1/2 Int q^2 - P (a + b eu + c ev) are halved.
+  // equilibrium over the part the last plane left in contact. A step that
+  // clearly raises the convex potential 1/2 Int q^2 - P (a + b eu + c ev) is
+  // halved; near the solution the potential is flat to its rounding, and
+  // halving there would stop the iteration short of equilibrium.
   const Polygon base = Corners(Base(q));
   const std::array<double, 3> target{P, P * eu, P * ev};
-  const auto potential = [&](const std::array<double, 3>& p) {
-    const Load l = PlaneOver(Integrate(Clip(base, p[0], p[1], p[2])), p[0], p[1], p[2]);
-    return (p[0] * l.force + p[1] * l.momentU + p[2] * l.momentV) / 2 -
-           (p[0] * target[0] + p[1] * target[1] + p[2] * target[2]);
+  struct Trial {
+    std::array<double, 3> p;
+    Moments m;
+    double potential;
   };
-  std::array<double, 3> p{q.a, q.b, q.c};
+  const auto trial = [&](const std::array<double, 3>& p) {
+    const Moments m = Integrate(Clip(base, p[0], p[1], p[2]));
+    const Load l = PlaneOver(m, p[0], p[1], p[2]);
+    return Trial{p, m,
+                 (p[0] * l.force + p[1] * l.momentU + p[2] * l.momentV) / 2 -
+                     (p[0] * target[0] + p[1] * target[1] + p[2] * target[2])};
+  };
+  Trial now = trial({q.a, q.b, q.c});
   for (int iteration = 0; iteration < 100; ++iteration) {
-    std::array<double, 3> next;
-    if (!Solve3(Integrate(Clip(base, p[0], p[1], p[2])), target, next)) break;
-    const double before = potential(p);
-    for (int half = 0; half < 40 && potential(next) > before + 1e-15 * std::fabs(before); ++half)
-      for (std::size_t k = 0; k < 3; ++k) next[k] = (p[k] + next[k]) / 2;
-    const double change = std::fabs(next[0] - p[0]) + std::fabs(next[1] - p[1]) * L + std::fabs(next[2] - p[2]) * B;
-    p = next;
-    if (change <= 1e-13 * std::fabs(p[0]) + 1e-15) break;
+    std::array<double, 3> step;
+    if (!Solve3(now.m, target, step)) break;
+    Trial next = trial(step);
+    for (int half = 0; half < 40 && next.potential > now.potential + 1e-9 * std::fabs(now.potential); ++half) {
+      for (std::size_t k = 0; k < 3; ++k) step[k] = (now.p[k] + step[k]) / 2;
+      next = trial(step);
+    }
+    const std::array<double, 3>& p = now.p;
+    const double change = std::fabs(step[0] - p[0]) + std::fabs(step[1] - p[1]) * L + std::fabs(step[2] - p[2]) * B;
+    now = next;
+    if (change <= 1e-12 * (std::fabs(step[0]) + std::fabs(step[1]) * L + std::fabs(step[2]) * B)) break;
   }
+  const std::array<double, 3>& p = now.p;
   q.a = p[0], q.b = p[1], q.c = p[2];
   return q;
 }
