@@ -17,7 +17,7 @@ struct Point {
 // A convex polygon: a rectangle cut by at most five lines (the contact edge
 // and a strip's or a square's sides).
 struct Polygon {
-  std::array<Point, 10> p{};
+  std::array<Point, 10> p;
   int n = 0;
 };
 
@@ -163,15 +163,18 @@ ContactPressure SolveContact(double L, double B, double P, double eu, double ev)
   for (int iteration = 0; iteration < 100; ++iteration) {
     std::array<double, 3> step;
     if (!Solve3(now.m, target, step)) break;
+    const std::array<double, 3>& p = now.p;
+    const double change = std::fabs(step[0] - p[0]) + std::fabs(step[1] - p[1]) * L + std::fabs(step[2] - p[2]) * B;
+    if (change <= 1e-12 * (std::fabs(step[0]) + std::fabs(step[1]) * L + std::fabs(step[2]) * B)) {
+      now.p = step;
+      break;
+    }
     Trial next = trial(step);
     for (int half = 0; half < 40 && next.potential > now.potential + 1e-9 * std::fabs(now.potential); ++half) {
       for (std::size_t k = 0; k < 3; ++k) step[k] = (now.p[k] + step[k]) / 2;
       next = trial(step);
     }
-    const std::array<double, 3>& p = now.p;
-    const double change = std::fabs(step[0] - p[0]) + std::fabs(step[1] - p[1]) * L + std::fabs(step[2] - p[2]) * B;
     now = next;
-    if (change <= 1e-12 * (std::fabs(step[0]) + std::fabs(step[1]) * L + std::fabs(step[2]) * B)) break;
   }
   const std::array<double, 3>& p = now.p;
   q.a = p[0], q.b = p[1], q.c = p[2];
@@ -201,10 +204,11 @@ double Inside(const ContactPressure& q, double s) {
   return q.a * m.A + q.b * m.Su + q.c * m.Sv;
 }
 
-Bearing SquareBearing(const ContactPressure& q, double P, double ex, double ez) {
-  const double B = q.B, area = B * B, kern = 6 * (ex + ez) / B;
+Bearing SquareBearing(double B, double P, double ex, double ez) {
+  const double area = B * B, kern = 6 * (ex + ez) / B;
+  if (kern <= 1 + 1e-12) return {P / area * (1 + kern), P / area * (1 - kern), 1};
+  const ContactPressure q = SolveContact(B, B, P, ex, ez);
   if (!q.bounded) return {std::numeric_limits<double>::infinity(), 0, 0};
-  if (q.full) return {P / area * (1 + kern), P / area * (1 - kern), 1};
   return {q.a + (q.b + q.c) * B / 2, 0, q.ContactShare()};
 }
 

@@ -52,13 +52,14 @@ StripAction Beyond(const ContactPressure& q, double u0);
 // The resultant of the pressure on the centred square of side s (kN).
 double Inside(const ContactPressure& q, double s);
 
-// Service bearing under a square footing of side B with P > 0 at ex, ez >= 0
-// (the heavy corner at +B/2, +B/2): in the kern P/B^2 (1 +- 6 (ex + ez)/B).
+// The extreme pressures under a square base of side B with P > 0 at
+// ex, ez >= 0 (the heavy corner at +B/2, +B/2): in the kern
+// P/B^2 (1 +- 6 (ex + ez)/B), outside it the no-tension plane's corner.
 struct Bearing {
   double qMax = 0, qMin = 0;  // kN/m2; qMax is infinite when not bounded
   double contact = 1;         // fraction of the base in contact
 };
-Bearing SquareBearing(const ContactPressure& q, double P, double ex, double ez);
+Bearing SquareBearing(double B, double P, double ex, double ez);
 
 // Net pressure: the contact pressure less the weight of footing and soil
 // spread over the base, which loads slab and soil alike and bends nothing.

@@ -76,7 +76,7 @@ class GroupDemands {
       return;
     }
     const double ex = std::fabs(a.Mbz) / Pt, ez = std::fabs(a.Mbx) / Pt;
-    const Bearing q = SquareBearing(SolveContact(B, B, Pt, ex, ez), Pt, ex, ez);
+    const Bearing q = SquareBearing(B, Pt, ex, ez);
     const double u = 6 * (ex + ez) / B;
     if (u > kern.u) kern = {{s, c.name, c.number, r}, u, q.contact, ex, ez};
     const double increase = c.laterCase ? 25
