@@ -97,6 +97,11 @@ bool Solve3(const Moments& m, const std::array<double, 3>& t, std::array<double,
   return true;
 }
 
+// The plane over the part of a region in contact.
+Load PartOver(const ContactPressure& q, const Region& r) {
+  return PlaneOver(Integrate(Clip(Corners(r), q.a, q.b, q.c)), q.a, q.b, q.c);
+}
+
 }  // namespace
 
 double ContactPressure::Max() const {
@@ -114,7 +119,7 @@ double ContactPressure::ContactShare() const {
 
 Load ContactPressure::Over(const Region& r) const {
   if (!bounded) return {};
-  if (!full) return PlaneOver(Integrate(Clip(Corners(r), a, b, c)), a, b, c);
+  if (!full) return PartOver(*this, r);
   // The whole base presses: the plane over the rectangle itself.
   const double du = r.u1 - r.u0, dv = r.v1 - r.v0, uc = (r.u0 + r.u1) / 2, vc = (r.v0 + r.v1) / 2;
   Moments m;
