@@ -181,8 +181,7 @@ ContactPressure SolveContact(double L, double B, double P, double eu, double ev)
     }
     now = next;
   }
-  const std::array<double, 3>& p = now.p;
-  q.a = p[0], q.b = p[1], q.c = p[2];
+  q.a = now.p[0], q.b = now.p[1], q.c = now.p[2];
   return q;
 }
 
@@ -194,7 +193,7 @@ ContactPressure Transposed(ContactPressure q) {
 
 StripAction Beyond(const ContactPressure& q, double u0) {
   const Moments m = Integrate(Clip(ContactArea(q), -u0, 1, 0));
-  return {q.a * m.A + q.b * m.Su + q.c * m.Sv,
+  return {PlaneOver(m, q.a, q.b, q.c).force,
           q.a * (m.Su - u0 * m.A) + q.b * (m.Suu - u0 * m.Su) + q.c * (m.Suv - u0 * m.Sv)};
 }
 
@@ -205,8 +204,7 @@ double Inside(const ContactPressure& q, double s) {
   poly = Clip(poly, h, 1, 0);
   poly = Clip(poly, h, 0, -1);
   poly = Clip(poly, h, 0, 1);
-  const Moments m = Integrate(poly);
-  return q.a * m.A + q.b * m.Su + q.c * m.Sv;
+  return PlaneOver(Integrate(poly), q.a, q.b, q.c).force;
 }
 
 Bearing SquareBearing(double B, double P, double ex, double ez) {
