@@ -76,7 +76,7 @@ class GroupDemands {
       return;
     }
     const double ex = std::fabs(a.Mbz) / Pt, ez = std::fabs(a.Mbx) / Pt;
-    const ContactPressure q = SolveContact(Pt, ex, ez, B);
+    const Bearing q = SquareBearing(B, Pt, ex, ez);
     const double u = 6 * (ex + ez) / B;
     if (u > kern.u) kern = {{s, c.name, c.number, r}, u, q.contact, ex, ez};
     const double increase = c.laterCase ? 25
@@ -165,9 +165,9 @@ class GroupDemands {
   bool NoTension(double Nu, double weight, double ex, double ez, double Mu[2], double Vu[2], double& punching,
                  double& contact) const {
     const double B = g_.B, P = g_.P, d = g_.dUp, f = P / 2, arm = (B - P) / 2, side = P + d;
-    const ContactPressure q = SolveContact(Nu + weight, ex, ez, B);
+    const ContactPressure q = SolveContact(B, B, Nu + weight, ex, ez);
     if (!q.bounded) return false;
-    contact = q.contact;
+    contact = q.ContactShare();
     // The weight loads slab and soil alike: the net pressure is the contact
     // pressure less weight / B^2 over the whole base.
     const double w = weight / (B * B);

@@ -6,9 +6,15 @@
 
 #include <vector>
 
-#include "combined/contact_pressure.h"
+#include "checks/contact_pressure.h"
 
 namespace footmark::combined {
+
+using checks::ContactPressure;
+using checks::Load;
+using checks::NetPressure;
+using checks::Region;
+using checks::SolveContact;
 
 struct ColumnLoad {
   double x = 0;     // centre from the left end, m

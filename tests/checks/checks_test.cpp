@@ -212,24 +212,46 @@ TEST(CheckDesign, AColumnAbove750mmGetsNoPedestal) {
   EXPECT_NE(reason.find("1.2 m, for a 800 mm column"), std::string::npos) << reason;
 }
 
-// No tension between footing and soil: q_max and the contact area, and the pressure's resultant
-// and moment about the heel equal to the load's (the slab checks integrate the same field).
-TEST(ContactPressure, NoTensionOutsideTheKern) {
-  const double B = 2.1, P = 700;
-  const struct { double ex, ez, qMax, contact; } cases[] = {
-      {B / 3, 0, 4, 0.5}, {B / 4, B / 4, 6, 0.5}, {B / 12, B / 12, 2, 1}, {0.05, 0.3, 0, 0}};
+// No tension between base and soil, square and rectangle, in and out of the kern and towards a
+// corner: q_max and the part in contact, and every way the footings integrate the field (the whole
+// base, a strip and the rest, either direction, the centred square) gives back the load.
+TEST(ContactPressure, NoTensionOnSquareAndRectangle) {
+  const double P = 1000;
+  // L, B; eu/L, ev/B -> q_max L B / P, share of the base in contact.
+  const struct { double L, B, eu, ev, q, contact; } cases[] = {
+      {2.1, 2.1, 1.0 / 3, 0, 4, 0.5}, {2.1, 2.1, 0.25, 0.25, 6, 0.5},  {2.1, 2.1, 1.0 / 12, 1.0 / 12, 2, 1},
+      {5, 2.5, 1.0 / 3, 0, 4, 0.5},   {5, 2.5, 0, -1.0 / 3, 4, 0.5},   {5, 2.5, -0.25, 0.25, 6, 0.5},
+      {5, 2.5, 1.0 / 12, 1.0 / 12, 2, 1}, {5, 2.5, 0, 0, 1, 1}, {2.1, 2.1, 0.3, 0.1, 0, 0}, {5, 2.5, -0.3, 0.15, 0, 0}};
   for (const auto& c : cases) {
-    const ContactPressure q = SolveContact(P, c.ex, c.ez, B);
-    if (c.qMax > 0) {
-      EXPECT_NEAR(q.qMax, c.qMax * P / (B * B), 1e-9 * P) << c.ex << ", " << c.ez;
-      EXPECT_NEAR(q.contact, c.contact, 1e-9);
+    const double L = c.L, B = c.B, eu = c.eu * L, ev = c.ev * B, tol = 1e-9 * P * L;
+    SCOPED_TRACE(::testing::Message() << L << " x " << B << " at " << c.eu << ", " << c.ev);
+    const ContactPressure q = SolveContact(L, B, P, eu, ev);
+    if (c.q > 0) {
+      EXPECT_NEAR(q.Max() * L * B / P, c.q, 1e-9);
+      EXPECT_NEAR(q.ContactShare(), c.contact, 1e-9);
     }
-    const StripAction x = Beyond(q, -B / 2), z = Beyond(Transposed(q), -B / 2);
-    EXPECT_NEAR(x.force, P, 1e-9 * P);
-    EXPECT_NEAR(x.moment, P * (B / 2 + c.ex), 1e-9 * P);
-    EXPECT_NEAR(z.moment, P * (B / 2 + c.ez), 1e-9 * P);
+    EXPECT_EQ(q.full, c.contact == 1);
+    const Load whole = q.Over({-L / 2, L / 2, -B / 2, B / 2});
+    EXPECT_NEAR(whole.force, P, tol);
+    EXPECT_NEAR(whole.momentU, P * eu, tol);
+    EXPECT_NEAR(whole.momentV, P * ev, tol);
+    const double cut = L / 5;
+    EXPECT_NEAR(Beyond(q, cut).force + q.Over({-L / 2, cut, -B / 2, B / 2}).force, P, tol);
+    EXPECT_NEAR(Beyond(q, -L / 2).moment, P * (L / 2 + eu), tol);
+    EXPECT_NEAR(Beyond(Transposed(q), -B / 2).moment, P * (B / 2 + ev), tol);
+    if (q.full) {
+      EXPECT_NEAR(Inside(q, B / 2), P * B * B / 4 / (L * B), tol) << "moment terms cancel";
+    }
+    if (L == B && eu >= 0 && ev >= 0) {
+      const Bearing bearing = SquareBearing(L, P, eu, ev);
+      EXPECT_NEAR(bearing.qMax, q.Max(), 1e-9 * P);
+      EXPECT_NEAR(bearing.contact, q.ContactShare(), 1e-12);
+    }
   }
-  EXPECT_FALSE(SolveContact(P, B / 2, 0, B).bounded) << "a resultant on the edge";
+  const ContactPressure edge = SolveContact(2.1, 2.1, P, 1.05, 0);
+  EXPECT_FALSE(edge.bounded) << "a resultant on the edge has no bounded pressure";
+  EXPECT_TRUE(std::isinf(SquareBearing(2.1, P, 1.05, 0).qMax));
+  EXPECT_FALSE(SolveContact(5, 2.5, 0, 0, 0).bounded) << "no load to press";
 }
 
 // The worked example of the load basis: the 6x5 example at SBC 200, support 1 under the footing of

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "combined/combined_run.h"
-#include "combined/contact_pressure.h"
 #include "combined/slab_layout.h"
 #include "model/numerics.h"
 
@@ -345,23 +344,6 @@ TEST(CombinedFooting, EquilibriumUnderRandomLoads) {
     }
   }
   EXPECT_GT(outsideKern, 5) << "the random pushes should lift part of the base now and then";
-}
-
-TEST(ContactPressure, NoTensionOnARectangle) {
-  // eu/L, ev/B -> q_max L B / P, share of the base in contact.
-  const struct { double eu, ev, q, contact; } cases[] = {
-      {1.0 / 3, 0, 4, 0.5}, {0, -1.0 / 3, 4, 0.5}, {0.25, 0.25, 6, 0.5}, {1.0 / 12, 1.0 / 12, 2, 1}, {0, 0, 1, 1}};
-  const double L = 5, B = 2.5, P = 1000;
-  for (const auto& c : cases) {
-    const ContactPressure q = SolveContact(L, B, P, c.eu * L, c.ev * B);
-    EXPECT_NEAR(q.Max() * L * B / P, c.q, 1e-9) << c.eu << ", " << c.ev;
-    EXPECT_NEAR(q.ContactShare(), c.contact, 1e-9) << c.eu << ", " << c.ev;
-    const Load whole = q.Over({-L / 2, L / 2, -B / 2, B / 2});
-    EXPECT_NEAR(whole.force, P, 1e-9 * P);
-    EXPECT_NEAR(whole.momentU, P * c.eu * L, 1e-9 * P * L);
-    EXPECT_NEAR(whole.momentV, P * c.ev * B, 1e-9 * P * L);
-  }
-  EXPECT_FALSE(SolveContact(L, B, P, L / 2, 0).bounded) << "a resultant on the edge has no bounded pressure";
 }
 
 TEST(FootingSets, ClosureAndWhatIsDesigned) {
