@@ -80,25 +80,24 @@ double Beam::LineLoad(double x) const {
   return q_.Over({lo - L_ / 2, hi - L_ / 2, -B_ / 2, B_ / 2}).force / (hi - lo);
 }
 
-std::vector<std::pair<double, double>> Beam::OpenSpans() const {
-  std::vector<std::pair<double, double>> spans;
+template <class F>
+void Beam::ForOpenSpans(const F& f) const {
   double from = 0;
   for (const ColumnLoad& c : columns_) {
-    if (c.x - c.half > from) spans.emplace_back(from, c.x - c.half);
+    if (c.x - c.half > from) f(from, c.x - c.half);
     from = std::max(from, c.x + c.half);
   }
-  if (from < L_) spans.emplace_back(from, L_);
-  return spans;
+  if (from < L_) f(from, L_);
 }
 
 std::vector<double> Beam::ZeroShear() const {
   std::vector<double> roots;
   const double tiny = 1e-9 * L_;
-  for (const auto& [lo, hi] : OpenSpans()) {
+  ForOpenSpans([&](double lo, double hi) {
     if (!linear_) {
       const int steps = std::max(8, static_cast<int>(std::ceil(kStrips * (hi - lo) / L_)));
       Roots([this](double x) { return Shear(x); }, lo, hi, steps, roots);
-      continue;
+      return;
     }
     // V = w1/2 x^2 + (w0 - w1 L/2) x - (loads to the left) on the span.
     double left = 0;
@@ -119,7 +118,7 @@ std::vector<double> Beam::ZeroShear() const {
     }
     for (const double x : std::span(xs, static_cast<std::size_t>(n)))
       if (x > lo && x < hi && x > tiny && x < L_ - tiny) roots.push_back(x);
-  }
+  });
   std::sort(roots.begin(), roots.end());
   return roots;
 }

@@ -42,8 +42,9 @@ class Beam {
  private:
   // Net soil load on [0, x] and its moment about x.
   void Soil(double x, double& force, double& moment) const;
-  // The pieces of (0, L) outside the columns' loaded lengths.
-  std::vector<std::pair<double, double>> OpenSpans() const;
+  // f(from, to) for each piece of (0, L) outside the columns' loaded lengths.
+  template <class F>
+  void ForOpenSpans(const F& f) const;
 
   NetPressure q_;
   std::vector<ColumnLoad> columns_;

@@ -38,6 +38,36 @@ Strip ClippedLinear(double alpha, double c, double k, double v0, double v1, doub
   return s;
 }
 
+// A column's load spread across the width as the net pressure there is
+// (the pressure's shape, scaled to the column's load), and the moments of
+// the two sides about the column's faces.
+struct ColumnSpread {
+  double a = 0, c = 0, k = 0, scale = 0;
+  double half = 0, fPlus = 0, fMinus = 0;  // m from the footing's centre line
+  Strip plus, minus;
+  bool heavyPlus = true;
+  double Moment() const { return scale * (heavyPlus ? plus.moment : -minus.moment); }
+};
+
+ColumnSpread SpreadAcross(const Line& line, const Size& size, const Loaded& lc, std::size_t column) {
+  const Column& col = line.columns[column];
+  const double N = line.factored[lc.index].N[column];
+  const ContactPressure& q = lc.q.contact;
+  const double u = ColumnX(line, size, column) - size.L / 2, v = col.t - size.tc;
+  ColumnSpread s;
+  s.half = size.B / 2;
+  const double alpha = q.a + q.b * u;
+  double total = ClippedLinear(alpha, q.c, lc.q.weight, -s.half, s.half, 0).force;
+  s.a = alpha, s.c = q.c, s.k = lc.q.weight;
+  if (!(total > 0)) s.a = 1, s.c = 0, s.k = 0, total = size.B;
+  s.scale = N / total;
+  s.fPlus = v + col.b / 2, s.fMinus = v - col.b / 2;
+  s.plus = ClippedLinear(s.a, s.c, s.k, s.fPlus, s.half, s.fPlus);
+  s.minus = ClippedLinear(s.a, s.c, s.k, -s.half, s.fMinus, s.fMinus);
+  s.heavyPlus = s.plus.moment >= -s.minus.moment;
+  return s;
+}
+
 }  // namespace
 
 std::string InputFaults(const CombinedInput& in, const Settings& set) {
@@ -218,6 +248,7 @@ Loaded LoadCase(const Line& line, const Size& size, std::size_t index) {
   q.contact = SolveContact(size.L, size.B, P, MomentAlong(c, line, size) / P, MomentAcross(c, line, size) / P);
   q.weight = gW / (size.L * size.B);
   std::vector<ColumnLoad> loads;
+  loads.reserve(line.columns.size());
   for (std::size_t i = 0; i < line.columns.size(); ++i)
     loads.push_back({ColumnX(line, size, i), line.columns[i].a / 2, c.N[i], c.ML[i]});
   Loaded l{index, q, Beam(q, std::move(loads)), {}, {}, {}, {}};
@@ -231,10 +262,11 @@ Loaded LoadCase(const Line& line, const Size& size, std::size_t index) {
     if (M > l.sag.value) l.sag = {M, -1, x};
   };
   for (double x : l.zeroShear) section(x);
+  l.bandMoment.reserve(line.columns.size());
   for (std::size_t i = 0; i < line.columns.size(); ++i) {
     section(ColumnX(line, size, i) - line.columns[i].a / 2);
     section(ColumnX(line, size, i) + line.columns[i].a / 2);
-    l.bandMoment.push_back(TransverseLoad(line, size, l, i, 0).moment);
+    l.bandMoment.push_back(SpreadAcross(line, size, l, i).Moment());
   }
   return l;
 }
@@ -262,25 +294,13 @@ std::vector<Loaded> LoadFactored(const Line& line, const Size& size, std::vector
 }
 
 Transverse TransverseLoad(const Line& line, const Size& size, const Loaded& lc, std::size_t column, double dT) {
-  const Column& col = line.columns[column];
-  const double N = line.factored[lc.index].N[column];
-  const ContactPressure& q = lc.q.contact;
-  const double u = ColumnX(line, size, column) - size.L / 2, v = col.t - size.tc, half = size.B / 2;
-  const double alpha = q.a + q.b * u;
-  // The column's load spreads across the width as the net pressure there does.
-  double total = ClippedLinear(alpha, q.c, lc.q.weight, -half, half, 0).force;
-  double a = alpha, c = q.c, k = lc.q.weight;
-  if (!(total > 0)) a = 1, c = 0, k = 0, total = size.B;
-  const double scale = N / total, d = dT / 1000;
+  const ColumnSpread s = SpreadAcross(line, size, lc, column);
+  const double d = dT / 1000;
   Transverse t;
-  const double fPlus = v + col.b / 2, fMinus = v - col.b / 2;
-  const Strip plus = ClippedLinear(a, c, k, fPlus, half, fPlus);
-  const Strip minus = ClippedLinear(a, c, k, -half, fMinus, fMinus);
-  const bool heavyPlus = plus.moment >= -minus.moment;
-  t.moment = scale * (heavyPlus ? plus.moment : -minus.moment);
-  t.cantilever = heavyPlus ? half - fPlus : fMinus + half;
-  t.shear = scale * (heavyPlus ? ClippedLinear(a, c, k, fPlus + d, half, 0).force
-                               : ClippedLinear(a, c, k, -half, fMinus - d, 0).force);
+  t.moment = s.Moment();
+  t.cantilever = s.heavyPlus ? s.half - s.fPlus : s.fMinus + s.half;
+  t.shear = s.scale * (s.heavyPlus ? ClippedLinear(s.a, s.c, s.k, s.fPlus + d, s.half, 0).force
+                                   : ClippedLinear(s.a, s.c, s.k, -s.half, s.fMinus - d, 0).force);
   t.shear = std::max(t.shear, 0.0);
   return t;
 }

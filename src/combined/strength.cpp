@@ -70,10 +70,12 @@ std::vector<PunchingPerimeter> Perimeters(const Line& line, const Size& size, do
   return PunchingPerimeters(areas, size.L, size.B, d);
 }
 
-Perimeter PunchingAt(const Line& line, const Size& size, const Loaded& lc, const PunchingPerimeter& o, double d) {
+// Into `p`, whose storage the callers reuse from case to case.
+void PunchingAt(const Line& line, const Size& size, const Loaded& lc, const PunchingPerimeter& o, double d,
+                Perimeter& p) {
   const Settings& set = *line.settings;
-  Perimeter p;
-  p.columns = o.areas;
+  p.columns.assign(o.areas.begin(), o.areas.end());
+  p.loaded = -1;
   p.d = d;
   p.b0 = o.b0;
   p.sidesDropped = o.sidesDropped;
@@ -84,13 +86,14 @@ Perimeter PunchingAt(const Line& line, const Size& size, const Loaded& lc, const
   // ks = 0.5 + beta_c, at most 1 (31.6.3.1).
   p.capacity = std::min(1.0, 0.5 + o.beta) * 0.25 * std::sqrt(set.fck);
   p.u = std::max(0.0, p.tauV) / p.capacity;
-  return p;
 }
 
 template <class T>
-void KeepWorst(T& worst, T candidate, std::size_t k) {
-  candidate.loaded = static_cast<int>(k);
-  if (worst.loaded < 0 || candidate.u > worst.u) worst = candidate;
+void KeepWorst(T& worst, const T& candidate, std::size_t k) {
+  if (worst.loaded < 0 || candidate.u > worst.u) {
+    worst = candidate;
+    worst.loaded = static_cast<int>(k);
+  }
 }
 
 // Faces numbered 2 per column, the left one first.
@@ -111,7 +114,10 @@ double AgainAt(const Line& line, const Size& size, const std::vector<Loaded>& ca
   switch (last.kind) {
     case FirstFailure::Kind::Punching: {
       const std::vector<PunchingPerimeter> outlines = Perimeters(line, size, r.dLb);
-      return last.item < outlines.size() ? PunchingAt(line, size, *lc, outlines[last.item], r.dLb).u : 0;
+      if (last.item >= outlines.size()) return 0;
+      Perimeter p;
+      PunchingAt(line, size, *lc, outlines[last.item], r.dLb, p);
+      return p.u;
     }
     case FirstFailure::Kind::Face: {
       const ShearAtFace f = FaceShear(line, size, *lc, r, last.item);
@@ -171,10 +177,12 @@ Strength Evaluate(const Line& line, const Size& size, const std::vector<Loaded>&
   s.bandShear.assign(n, WideShear{});
   const std::vector<PunchingPerimeter> outlines = Perimeters(line, size, r.dLb);
   s.punching.assign(outlines.size(), Perimeter{});
+  Perimeter perimeter;
   for (std::size_t k = 0; k < cases.size(); ++k) {
     const Loaded& lc = cases[k];
     for (std::size_t p = 0; p < outlines.size(); ++p) {
-      KeepWorst(s.punching[p], PunchingAt(line, size, lc, outlines[p], r.dLb), k);
+      PunchingAt(line, size, lc, outlines[p], r.dLb, perimeter);
+      KeepWorst(s.punching[p], perimeter, k);
       if (worse(s.punching[p].u)) return failed(FirstFailure::Kind::Punching, k, p);
     }
     for (std::size_t i = 0; i < n; ++i) {
