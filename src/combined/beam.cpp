@@ -90,8 +90,8 @@ void Beam::ForOpenSpans(const F& f) const {
   if (from < L_) f(from, L_);
 }
 
-std::vector<double> Beam::ZeroShear() const {
-  std::vector<double> roots;
+void Beam::ZeroShear(std::vector<double>& roots) const {
+  roots.clear();
   const double tiny = 1e-9 * L_;
   ForOpenSpans([&](double lo, double hi) {
     if (!linear_) {
@@ -120,7 +120,6 @@ std::vector<double> Beam::ZeroShear() const {
       if (x > lo && x < hi && x > tiny && x < L_ - tiny) roots.push_back(x);
   });
   std::sort(roots.begin(), roots.end());
-  return roots;
 }
 
 std::vector<double> Beam::Contraflexure() const {

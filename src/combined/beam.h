@@ -29,13 +29,16 @@ class Beam {
 
   double Length() const { return L_; }
   const std::vector<ColumnLoad>& Columns() const { return columns_; }
+  // The column loads' storage, for the next beam to fill.
+  std::vector<ColumnLoad> Release() && { return std::move(columns_); }
   // Just left of x; `right`: just right of it (they differ at a column centre).
   double Shear(double x, bool right = false) const;
   double Moment(double x, bool right = false) const;
   // The net soil load per metre at x, kN/m.
   double LineLoad(double x) const;
-  // Points of zero shear between the column faces and inside the ends.
-  std::vector<double> ZeroShear() const;
+  // Points of zero shear between the column faces and inside the ends, into
+  // `roots` (emptied first).
+  void ZeroShear(std::vector<double>& roots) const;
   // Points where the moment changes sign, inside the ends.
   std::vector<double> Contraflexure() const;
 

@@ -240,20 +240,30 @@ bool BearingHolds(const Line& line, const Size& size) {
   return true;
 }
 
-Loaded LoadCase(const Line& line, const Size& size, std::size_t index) {
+namespace {
+
+// Case `index` at this size into `l`, keeping the storage of what `l` held
+// before: the depth search loads the same cases again at every trial depth.
+void LoadInto(const Line& line, const Size& size, std::size_t index, Loaded& l) {
   const Case& c = line.factored[index];
   const double gW = c.combination->deadFactor * Weight(line, size);
   const double P = c.sumN + gW;
   NetPressure q;
   q.contact = SolveContact(size.L, size.B, P, MomentAlong(c, line, size) / P, MomentAcross(c, line, size) / P);
   q.weight = gW / (size.L * size.B);
-  std::vector<ColumnLoad> loads;
+  std::vector<ColumnLoad> loads = std::move(l.beam).Release();
+  loads.clear();
   loads.reserve(line.columns.size());
   for (std::size_t i = 0; i < line.columns.size(); ++i)
     loads.push_back({ColumnX(line, size, i), line.columns[i].a / 2, c.N[i], c.ML[i]});
-  Loaded l{index, q, Beam(q, std::move(loads)), {}, {}, {}, {}};
-  if (!q.contact.bounded) return l;
-  l.zeroShear = l.beam.ZeroShear();
+  l.index = index;
+  l.q = q;
+  l.beam = Beam(q, std::move(loads));
+  l.zeroShear.clear();
+  l.hog = l.sag = Demand{};
+  l.bandMoment.clear();
+  if (!q.contact.bounded) return;
+  l.beam.ZeroShear(l.zeroShear);
   // The design sections along: every column face and every point of zero shear.
   const auto section = [&](double x) {
     if (x <= 0 || x >= size.L) return;
@@ -268,6 +278,13 @@ Loaded LoadCase(const Line& line, const Size& size, std::size_t index) {
     section(ColumnX(line, size, i) + line.columns[i].a / 2);
     l.bandMoment.push_back(SpreadAcross(line, size, l, i).Moment());
   }
+}
+
+}  // namespace
+
+Loaded LoadCase(const Line& line, const Size& size, std::size_t index) {
+  Loaded l{index, {}, Beam({}, {}), {}, {}, {}, {}};
+  LoadInto(line, size, index, l);
   return l;
 }
 
@@ -285,9 +302,10 @@ std::vector<Loaded> LoadFactored(const Line& line, const Size& size, std::vector
   for (std::size_t k = 0; k < line.factored.size(); ++k) {
     if (!(line.factored[k].sumN > 0)) continue;
     while (from != kept.end() && from->index < k) ++from;
-    const bool keep = from != kept.end() && from->index == k && same(*from);
+    const bool before = from != kept.end() && from->index == k;
+    Loaded l = before ? std::move(*from) : LoadCase(line, size, k);
+    if (before && !same(l)) LoadInto(line, size, k, l);
     // A resultant off the base has no pressure to balance it: C2 names it.
-    Loaded l = keep ? std::move(*from) : LoadCase(line, size, k);
     if (l.q.contact.bounded) out.push_back(std::move(l));
   }
   return out;
