@@ -12,12 +12,48 @@ namespace footmark::combined {
 
 namespace {
 
+// What the shear sections take from the bars, the same under every case:
+// along the length at the top and the bottom bars' d, and across the width
+// the wide beam on each long side (no load yet).
+struct SectionSteel {
+  double ptTop = 0, tauCTop = 0, ptBottom = 0, tauCBottom = 0;
+  WideShear across[2];          // the side at -B/2, then +B/2
+  double inner[2] = {0, 0};     // the section across, m from the centre line
+};
+
+SectionSteel SteelAt(const Line& line, const Size& size, const Reinforcement& r) {
+  const Settings& set = *line.settings;
+  SectionSteel st;
+  const double b = size.B * 1000;
+  st.ptTop = 100 * r.top.area / (b * r.dLt);
+  st.tauCTop = checks::Table19ShearStrength(set.fck, st.ptTop);
+  st.ptBottom = 100 * r.bottom.area / (b * r.dLb);
+  st.tauCBottom = checks::Table19ShearStrength(set.fck, st.ptBottom);
+  // The whole length as one wide beam across the width: the section at d_T
+  // from the faces of the column farthest from that long side.
+  double transverse = r.distribution.area;
+  for (const BarChoice& bar : r.band) transverse += bar.area;
+  for (int side : {-1, 1}) {
+    double reach = 0;
+    for (const Column& c : line.columns)
+      reach = std::max(reach, size.B / 2 - side * (c.t - size.tc) - c.b / 2);
+    WideShear& w = st.across[side > 0];
+    w.width = reach - r.dT / 1000;
+    if (!(w.width > 0)) continue;
+    w.applies = true;
+    st.inner[side > 0] = side * (size.B / 2 - w.width);
+    const double len = size.L * 1000;
+    w.pt = 100 * transverse / (len * r.dT);
+    w.tauC = checks::Table19ShearStrength(set.fck, w.pt);
+  }
+  return st;
+}
+
 // At d from a face, away from the column (34.2.4.1(a)). Where the moment
 // there is hogging the top bars are in tension and d is theirs; otherwise
 // the section is at the bottom bars' d.
-ShearAtFace ShearNearFace(const Line& line, const Size& size, const Loaded& lc, const Reinforcement& r,
+ShearAtFace ShearNearFace(const Size& size, const Loaded& lc, const Reinforcement& r, const SectionSteel& st,
                           double face, int away) {
-  const Settings& set = *line.settings;
   ShearAtFace s;
   const double xTop = face + away * r.dLt / 1000;
   s.top = xTop > 0 && xTop < size.L && lc.beam.Moment(xTop) < 0;
@@ -28,33 +64,22 @@ ShearAtFace ShearNearFace(const Line& line, const Size& size, const Loaded& lc, 
   const double b = size.B * 1000;
   s.V = std::fabs(lc.beam.Shear(s.x));
   s.tauV = s.V * 1e3 / (b * s.d);
-  s.pt = 100 * (s.top ? r.top.area : r.bottom.area) / (b * s.d);
-  s.tauC = checks::Table19ShearStrength(set.fck, s.pt);
+  s.pt = s.top ? st.ptTop : st.ptBottom;
+  s.tauC = s.top ? st.tauCTop : st.tauCBottom;
   s.u = s.tauV / s.tauC;
   return s;
 }
 
-// The whole length as one wide beam across the width: the section at d_T
-// from the faces of the column farthest from that long side.
-WideShear ShearAcross(const Line& line, const Size& size, const Loaded& lc, const Reinforcement& r) {
-  const Settings& set = *line.settings;
-  double transverse = r.distribution.area;
-  for (const BarChoice& b : r.band) transverse += b.area;
+// The wide beam across under one case: the side worse loaded.
+WideShear ShearAcross(const Size& size, const Loaded& lc, const Reinforcement& r, const SectionSteel& st) {
   WideShear best;
   for (int side : {-1, 1}) {
-    double reach = 0;
-    for (const Column& c : line.columns)
-      reach = std::max(reach, size.B / 2 - side * (c.t - size.tc) - c.b / 2);
-    WideShear w;
-    w.width = reach - r.dT / 1000;
-    if (!(w.width > 0)) continue;
-    w.applies = true;
-    const double edge = side * size.B / 2, inner = side * (size.B / 2 - w.width);
+    WideShear w = st.across[side > 0];
+    if (!w.applies) continue;
+    const double edge = side * size.B / 2, inner = st.inner[side > 0];
     w.V = std::max(0.0, lc.q.Over({-size.L / 2, size.L / 2, std::min(edge, inner), std::max(edge, inner)}).force);
     const double len = size.L * 1000;
     w.tauV = w.V * 1e3 / (len * r.dT);
-    w.pt = 100 * transverse / (len * r.dT);
-    w.tauC = checks::Table19ShearStrength(set.fck, w.pt);
     w.u = w.tauV / w.tauC;
     if (!best.applies || w.u > best.u) best = w;
   }
@@ -98,17 +123,17 @@ void KeepWorst(T& worst, const T& candidate, std::size_t k) {
 
 // Faces numbered 2 per column, the left one first.
 ShearAtFace FaceShear(const Line& line, const Size& size, const Loaded& lc, const Reinforcement& r,
-                      std::size_t face) {
+                      const SectionSteel& st, std::size_t face) {
   const std::size_t i = face / 2;
   const bool right = face % 2 == 1;
   const double x = ColumnX(line, size, i), half = line.columns[i].a / 2;
-  return ShearNearFace(line, size, lc, r, right ? x + half : x - half, right ? 1 : -1);
+  return ShearNearFace(size, lc, r, st, right ? x + half : x - half, right ? 1 : -1);
 }
 
 // The ratio of the check that failed last, at this size; 0 where it no
 // longer applies.
 double AgainAt(const Line& line, const Size& size, const std::vector<Loaded>& cases, const Reinforcement& r,
-               const FirstFailure& last) {
+               const SectionSteel& st, const FirstFailure& last) {
   const auto lc = std::find_if(cases.begin(), cases.end(), [&](const Loaded& c) { return c.index == last.factored; });
   if (lc == cases.end()) return 0;
   switch (last.kind) {
@@ -120,11 +145,11 @@ double AgainAt(const Line& line, const Size& size, const std::vector<Loaded>& ca
       return p.u;
     }
     case FirstFailure::Kind::Face: {
-      const ShearAtFace f = FaceShear(line, size, *lc, r, last.item);
+      const ShearAtFace f = FaceShear(line, size, *lc, r, st, last.item);
       return f.applies ? f.u : 0;
     }
     case FirstFailure::Kind::Across: {
-      const WideShear w = ShearAcross(line, size, *lc, r);
+      const WideShear w = ShearAcross(size, *lc, r, st);
       return w.applies ? w.u : 0;
     }
     case FirstFailure::Kind::None:
@@ -140,6 +165,7 @@ Strength Evaluate(const Line& line, const Size& size, const std::vector<Loaded>&
   const Settings& set = *line.settings;
   Strength s;
   const std::size_t n = line.columns.size();
+  const SectionSteel steel = SteelAt(line, size, r);
   const auto worse = [&](double u) {
     s.worst = std::max(s.worst, u);
     return !full && s.worst > 1 + 1e-9;  // the depth search needs no more
@@ -149,7 +175,7 @@ Strength Evaluate(const Line& line, const Size& size, const std::vector<Loaded>&
     return s;
   };
   if (!full && failure) {
-    if (failure->kind != FirstFailure::Kind::None && worse(AgainAt(line, size, cases, r, *failure))) return s;
+    if (failure->kind != FirstFailure::Kind::None && worse(AgainAt(line, size, cases, r, steel, *failure))) return s;
     *failure = {};
   }
   // Flexure first: the cheapest, and what fails first at small depths.
@@ -187,7 +213,7 @@ Strength Evaluate(const Line& line, const Size& size, const std::vector<Loaded>&
     }
     for (std::size_t i = 0; i < n; ++i) {
       for (std::size_t face = 2 * i; face < 2 * i + 2; ++face) {
-        ShearAtFace f = FaceShear(line, size, lc, r, face);
+        ShearAtFace f = FaceShear(line, size, lc, r, steel, face);
         ShearAtFace& worst = s.faces[face];
         // Where no case puts the section on the footing, keep where it lies.
         if (!f.applies && worst.loaded < 0) worst = f;
@@ -207,7 +233,7 @@ Strength Evaluate(const Line& line, const Size& size, const std::vector<Loaded>&
       w.u = w.tauV / w.tauC;
       if (w.applies) KeepWorst(s.bandShear[i], w, k);
     }
-    const WideShear across = ShearAcross(line, size, lc, r);
+    const WideShear across = ShearAcross(size, lc, r, steel);
     if (across.applies) {
       KeepWorst(s.across, across, k);
       if (worse(across.u)) return failed(FirstFailure::Kind::Across, k, 0);
