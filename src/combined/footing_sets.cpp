@@ -111,6 +111,18 @@ checks::Clash GapTo(const PlanRectangle& rect, const checks::FootingPlace& place
   return c;
 }
 
+std::vector<checks::FootingPlace> FootingsNear(const PlanRectangle& bound,
+                                               const std::vector<checks::FootingPlace>& outside, double combiningGap) {
+  // A micrometre more than the rectangles' own test, for rounding.
+  const double reach = combiningGap + 0.001 + 1e-6;
+  std::vector<checks::FootingPlace> near;
+  for (const checks::FootingPlace& place : outside)
+    if (std::fabs(bound.x - place.x) - (bound.sizeX + place.side) / 2 <= reach &&
+        std::fabs(bound.z - place.z) - (bound.sizeZ + place.side) / 2 <= reach)
+      near.push_back(place);
+  return near;
+}
+
 std::vector<int> JoiningSupports(const PlanRectangle& rect, const std::vector<checks::FootingPlace>& outside,
                                  double combiningGap) {
   std::vector<int> joining;

@@ -57,6 +57,13 @@ checks::Clash GapBetween(const PlanRectangle& a, const PlanRectangle& b);
 // The same to an isolated footing (supportB: its support).
 checks::Clash GapTo(const PlanRectangle& rect, const checks::FootingPlace& place);
 
+// The footings outside that any rectangle lying within `bound` may join:
+// the others are clear of `bound` by more than the combining gap along X or
+// Z. Trial rectangles test against these alone and find what they would
+// have found against every footing.
+std::vector<checks::FootingPlace> FootingsNear(const PlanRectangle& bound,
+                                               const std::vector<checks::FootingPlace>& outside, double combiningGap);
+
 // The supports outside the set whose footings the rectangle overlaps or
 // comes face to face with closer than combiningGap: they join the set.
 std::vector<int> JoiningSupports(const PlanRectangle& rect, const std::vector<checks::FootingPlace>& outside,
