@@ -5,6 +5,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,7 @@ struct Column {
 // moment moves the load to +s or +t).
 struct Case {
   const Combination* combination = nullptr;
-  std::vector<double> N, ML, MT;  // per column
+  std::span<const double> N, ML, MT;  // per column, in the line's store
   double sumN = 0;
   double H = 0;  // the vector sum of the horizontal forces, kN
 };
@@ -42,6 +43,13 @@ struct Line {
   std::size_t resultantCase = 0, lengthCase = 0;
   double sR = 0, tR = 0;  // the DL+LL resultant, m
   double areaSum = 0;     // loaded areas, m2
+  std::vector<double> caseValues;  // what the cases' N, ML and MT view
+
+  Line() = default;
+  Line(Line&&) = default;
+  Line& operator=(Line&&) = default;
+  Line(const Line&) = delete;  // a copy's cases would view the original's store
+  Line& operator=(const Line&) = delete;
 };
 
 // Faults that make the input no design at all (C0), in words; empty: valid.

@@ -144,31 +144,41 @@ Line MakeLine(const CombinedInput& in, const Settings& set, double h) {
   }
   // A push to +X gives FORCE-X < 0 and MOM-Z > 0 and the leeward side pressed
   // harder: M_bz moves the load to +X, M_bx to -Z.
+  // Every case's N, M_L and M_T in one store, three runs of a value a column each.
+  const std::size_t n = order.size();
+  line.caseValues.reserve(3 * n * (in.service.size() + in.factored.size() + in.stability.size()));
   const auto sums = [&](const std::vector<Combination>& list) {
     std::vector<Case> out;
     out.reserve(list.size());
     for (const Combination& comb : list) {
       Case c;
       c.combination = &comb;
-      c.N.reserve(order.size()), c.ML.reserve(order.size()), c.MT.reserve(order.size());
       double hx = 0, hz = 0;
       for (std::size_t k : order) {
         const Action& a = comb.actions[k];
-        const double mbx = h > 0 ? a.Mbx + h * a.Hz : a.Mbx, mbz = h > 0 ? a.Mbz - h * a.Hx : a.Mbz;
-        c.N.push_back(a.N);
-        c.ML.push_back(alongX ? mbz : -mbx);
-        c.MT.push_back(alongX ? -mbx : mbz);
         c.sumN += a.N;
         hx += a.Hx, hz += a.Hz;
       }
+      // The moments at the underside: M_bx + h H_z, M_bz - h H_x.
+      const auto mbx = [&](const Action& a) { return h > 0 ? a.Mbx + h * a.Hz : a.Mbx; };
+      const auto mbz = [&](const Action& a) { return h > 0 ? a.Mbz - h * a.Hx : a.Mbz; };
+      for (std::size_t k : order) line.caseValues.push_back(comb.actions[k].N);
+      for (std::size_t k : order) line.caseValues.push_back(alongX ? mbz(comb.actions[k]) : -mbx(comb.actions[k]));
+      for (std::size_t k : order) line.caseValues.push_back(alongX ? -mbx(comb.actions[k]) : mbz(comb.actions[k]));
       c.H = std::hypot(hx, hz);
-      out.push_back(std::move(c));
+      out.push_back(c);
     }
     return out;
   };
   line.service = sums(in.service);
   line.factored = sums(in.factored);
   line.stability = sums(in.stability);
+  const double* next = line.caseValues.data();
+  for (std::vector<Case>* list : {&line.service, &line.factored, &line.stability})
+    for (Case& c : *list) {
+      c.N = {next, n}, c.ML = {next + n, n}, c.MT = {next + 2 * n, n};
+      next += 3 * n;
+    }
   const Case& r = line.service[in.resultantCase];
   double ms = 0, mt = 0;
   for (std::size_t i = 0; i < line.columns.size(); ++i) {
