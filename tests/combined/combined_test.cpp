@@ -9,6 +9,7 @@
 #include <string>
 
 #include "combined/combined_run.h"
+#include "combined/footing_sets.h"
 #include "combined/slab_layout.h"
 #include "model/numerics.h"
 
@@ -412,6 +413,32 @@ TEST(FootingSets, ARectangleThatClashesAgainGrows) {
     EXPECT_EQ(all[0].supports, c.supports);
     EXPECT_EQ(all[0].mark, c.mark);
     EXPECT_EQ(all[0].reason, c.reason);
+  }
+}
+
+// The footings near the largest of a family of rectangles on one centre are
+// all that any of them can join: those beyond the gap, those just within it
+// (to the millimetre the gaps are judged at) and scattered ones alike.
+TEST(FootingSets, FootingsNearTheLargestServeEverySmallerRectangle) {
+  const PlanRectangle bound{3.0, 1.0, 4.2, 2.6};
+  std::vector<checks::FootingPlace> all;
+  int support = 0;
+  for (const double edge : {-0.0015, -0.001, -0.0005, 0.0, 0.0995, 0.1, 0.1004, 0.1006, 0.101, 0.2})
+    for (const double side : {1.0, 1.7}) {
+      const double x = bound.x + bound.sizeX / 2 + edge + side / 2, z = bound.z + bound.sizeZ / 2 + edge + side / 2;
+      all.push_back({++support, x, bound.z, side});
+      all.push_back({++support, bound.x + 0.3, 2 * bound.z - z, side});
+      all.push_back({++support, x, z, side});  // past the corner
+    }
+  std::mt19937 random(7);
+  std::uniform_real_distribution<double> at(-6, 12), share(0.3, 1.0);
+  for (int k = 0; k < 200; ++k) all.push_back({++support, at(random), at(random), 1 + share(random)});
+  const std::vector<checks::FootingPlace> near = FootingsNear(bound, all, 0.1);
+  EXPECT_LT(near.size(), all.size() / 2);
+  for (int k = 0; k < 100; ++k) {
+    const PlanRectangle rect{bound.x, bound.z, k == 0 ? bound.sizeX : bound.sizeX * share(random),
+                             k == 0 ? bound.sizeZ : bound.sizeZ * share(random)};
+    EXPECT_EQ(JoiningSupports(rect, near, 0.1), JoiningSupports(rect, all, 0.1)) << k;
   }
 }
 
