@@ -71,11 +71,20 @@ LengthChoice ChooseLength(const Line& line, const std::vector<checks::FootingPla
   const double half = std::max(line.sR - first.s + first.a / 2, last.s - line.sR + last.a / 2) + set.endProjection;
   const int minDm = Decimetres(2 * half);
   const int steps = static_cast<int>(std::floor((last.s - first.s) * 10 + 1e-9));
+  // Every trial is centred alike: the longest and widest holds them all,
+  // and only the footings near it can meet one.
+  std::vector<double> widths;
+  Size bound{(minDm + steps) / 10.0, 0, kStartDepth, line.sR, line.tR};
+  for (int k = 0; k <= steps; ++k) {
+    widths.push_back(StartWidth(line, (minDm + k) / 10.0, kStartDepth) / 10.0);
+    bound.B = std::max(bound.B, widths.back());
+  }
+  const std::vector<checks::FootingPlace> near = FootingsNear(RectangleOf(line, bound), outside, set.combiningGap);
   LengthChoice choice;
   double best = -1;
   for (int k = 0; k <= steps; ++k) {
     Size size{(minDm + k) / 10.0, 0, kStartDepth, line.sR, line.tR};
-    size.B = StartWidth(line, size.L, kStartDepth) / 10.0;
+    size.B = widths[static_cast<std::size_t>(k)];
     LengthTrial t{size.L, 0, 0, false};
     if (const auto i = static_cast<std::size_t>(k); known && i < known->size()) {
       t.hogging = (*known)[i].hogging, t.sagging = (*known)[i].sagging;
@@ -83,7 +92,7 @@ LengthChoice ChooseLength(const Line& line, const std::vector<checks::FootingPla
       const Loaded lc = LoadCase(line, size, line.lengthCase);
       t.hogging = lc.hog.value, t.sagging = lc.sag.value;
     }
-    const std::vector<int> joining = JoiningSupports(RectangleOf(line, size), outside, set.combiningGap);
+    const std::vector<int> joining = JoiningSupports(RectangleOf(line, size), near, set.combiningGap);
     t.clashes = !joining.empty();
     if (k == 0) choice.joining = joining;
     choice.table.push_back(t);
