@@ -142,8 +142,14 @@ std::vector<combined::CombinedFooting> CombineClashingFootings(Model& model, con
                                                                DesignRevision& record) {
   const combined::Settings set = combined::SettingsOf(model, basis.settings);
   const std::vector<double> pedestals = combined::GroupPedestals(model);
+  // A set's inputs read its columns, their reactions and the pedestals they
+  // had before combining, none of which a round changes: made once a set.
+  std::map<std::pair<combined::Axis, std::vector<int>>, combined::CombinedInput> made;
   const combined::InputsFor inputs = [&](const combined::SetLine& line) {
-    return combined::InputsOf(model, basis, line, pedestals);
+    auto it = made.find({line.axis, line.supports});
+    if (it == made.end())
+      it = made.emplace(std::pair{line.axis, line.supports}, combined::InputsOf(model, basis, line, pedestals)).first;
+    return it->second;
   };
   std::map<int, combined::PlanSupport> seen;  // every support's isolated footing as last placed
   std::vector<checks::Clash> forced;
