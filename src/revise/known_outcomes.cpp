@@ -84,13 +84,15 @@ std::string KnownOutcomes::KeyOf(const Model& model, int g) const {
   std::vector<const checks::FootingPlace*> own;
   for (const checks::FootingPlace& p : places)
     if (std::find(supports.begin(), supports.end(), p.support) != supports.end()) own.push_back(&p);
+  std::vector<checks::FootingPlace> near;
   for (const checks::FootingPlace& p : places) {
-    const bool near = std::any_of(own.begin(), own.end(), [&](const checks::FootingPlace* o) {
-      return std::max(std::fabs(o->x - p.x), std::fabs(o->z - p.z)) - (side + p.side) / 2 < reach;
-    });
-    if (near) Add(key, p);
+    if (std::any_of(own.begin(), own.end(), [&](const checks::FootingPlace* o) {
+          return std::max(std::fabs(o->x - p.x), std::fabs(o->z - p.z)) - (side + p.side) / 2 < reach;
+        }))
+      Add(key, p), near.push_back(p);
   }
-  const Room room = RoomToGrow(places, supports);
+  // A footing farther off leaves more room than any side the revision tries.
+  const Room room = RoomToGrow(near, supports);
   Add(key, room.side), Add(key, room.first.support), Add(key, room.first.other);
   return key;
 }
