@@ -398,8 +398,11 @@ CombinedFooting SizedFooting::Finished(const std::vector<checks::FootingPlace>& 
   for (int k : plotted)
     if (k >= 0) out.diagrams.push_back(Diagram(line, size, cases[static_cast<std::size_t>(k)]));
   out.concrete = size.L * size.B * size.D / 1000;
+  // A pedestal of no known height stands from the footing up to the ground,
+  // as the footing's weight takes it.
+  const double hp = std::max(0.0, set.foundingDepth - size.D / 1000);
   for (const Column& c : line.columns)
-    if (c.pedestal) out.concrete += c.a * c.b * c.input->pedestalHeight;
+    if (c.pedestal) out.concrete += c.a * c.b * (c.input->pedestalHeight > 0 ? c.input->pedestalHeight : hp);
   for (const BarSet& b : out.bars) out.steel += b.mass;
   out.joining = JoiningSupports(rect, outside, set.combiningGap);
   Judge(out);

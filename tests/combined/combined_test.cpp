@@ -186,6 +186,12 @@ TEST(CombinedFooting, WorkedExampleToItsPrintedDigits) {
   ASSERT_GE(f.governing, 0);
   EXPECT_EQ(f.checks[static_cast<std::size_t>(f.governing)].check.id, "C4.T2");
   EXPECT_TRUE(Shows(f.concrete, "10.125") && Shows(f.steel, "343.94"));
+
+  // A pedestal of no stated height reaches from the footing up to the ground.
+  CombinedInput onPedestal = WorkedExample();
+  onPedestal.columns[0].pedestalX = onPedestal.columns[0].pedestalZ = 600;
+  const CombinedFooting p = DesignCombinedFooting(onPedestal, Sbc200(), {});
+  EXPECT_NEAR(p.concrete, p.L * p.B * p.D / 1000 + 0.6 * 0.6 * (1.5 - p.D / 1000), 1e-9);
 }
 
 TEST(CombinedFooting, SettingsOfTheWorkedExample) {
