@@ -74,6 +74,9 @@ std::string KnownOutcomes::KeyOf(const Model& model, int g) const {
     if (k != g) pedestals.push_back(model.FootGroups(k).Pedestal);
   std::sort(pedestals.begin(), pedestals.end());
   pedestals.erase(std::unique(pedestals.begin(), pedestals.end()), pedestals.end());
+  // The others' pedestals count only against the schedule's pedestal types:
+  // while one more type fits, whichever they are reads the same.
+  if (pedestals.size() < static_cast<std::size_t>(kMaxPedSizes)) pedestals.clear();
   Add(key, pedestals.size());
   for (const float p : pedestals) Add(key, p);
   // No side the revision tries exceeds the largest side allowed, nor a
