@@ -11,6 +11,7 @@
 #include "grouping/joint_grid.h"
 #include "loads/load_cases.h"
 #include "pipeline/pipeline.h"
+#include "revise/revise.h"
 
 namespace {
 
@@ -50,6 +51,27 @@ void BM_ReviseAndMerge(benchmark::State& state) { Revision(state, {.revise = tru
 // Wall time, with the processor time of every thread beside it: the
 // combined footings of a round are sized on two threads.
 BENCHMARK(BM_Revise)->Unit(benchmark::kMillisecond)->DenseRange(100, 450, 50)->MeasureProcessCPUTime()->UseRealTime();
+
+// What the combined footings add to --revise: the clashing supports combined,
+// their footings designed, and the groups that lost supports revised again.
+// The method's checks and the isolated revision before it are outside the
+// timing, made anew for each run so that nothing is known from the run before.
+void BM_CombinedFootingsAdd(benchmark::State& state) {
+  const auto method = bench::DesignCapacityBuilding(std::to_string(state.range(0)));
+  auto model = std::make_unique<Model>();
+  const revise::RevisionRequest request{.revise = true};
+  for (auto _ : state) {
+    state.PauseTiming();
+    *model = *method;
+    const checks::CheckBasis basis = checks::MakeCheckBasis(*model, {}, true);
+    const checks::DesignChecks before = checks::CheckDesign(*model, basis, false);
+    revise::DesignRevision record = revise::StartRevision(*model, before, request);
+    revise::ReviseFailingGroups(*model, basis, record, &before);
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(revise::CombineClashingFootings(*model, basis, record).size());
+  }
+}
+BENCHMARK(BM_CombinedFootingsAdd)->Unit(benchmark::kMillisecond)->DenseRange(100, 250, 50)->MeasureProcessCPUTime()->UseRealTime();
 BENCHMARK(BM_ReviseAndMerge)->Unit(benchmark::kMillisecond)->Arg(200)->MeasureProcessCPUTime()->UseRealTime();
 
 // The load definitions and every reaction component read from the text.

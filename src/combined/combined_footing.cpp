@@ -315,6 +315,8 @@ SizedFooting::SizedFooting(CombinedInput input, const Settings& settings,
   };
   if (!in.leverIsDepth) {
     sizeAt(0);
+    if (st.sized.L > 0 && in.jointHeight > 0)
+      st.sized.checks.front().check.note += "; base moments at h = " + DecimalText(in.jointHeight, 3) + " m, the joint height set";
     return;
   }
   // The joints stand on the footing's top, so the lever is the depth the

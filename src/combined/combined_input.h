@@ -81,6 +81,7 @@ struct CombinedInput {
   // the footing's top: the base moments take the lever h = D, the footing's
   // own depth, found with it. Unset, the actions are at the underside.
   bool leverIsDepth = false;
+  double jointHeight = 0;  // m: the lever the actions were moved down by when it was set
   // Set when the load basis fell back to the method's convention (every
   // case alike): the warning the checks repeat.
   std::string loadWarning;

@@ -88,6 +88,7 @@ CombinedInput InputsOf(const Model& model, const checks::CheckBasis& basis, cons
   // Unset, the actions stay at the joints: the design takes them down by its own depth.
   const double h = basis.settings.jointHeight.value_or(0);
   in.leverIsDepth = !basis.settings.jointHeight;
+  in.jointHeight = h;
 
   std::vector<Built> service, factored, stability;
   std::deque<std::vector<loads::Term>> summed;  // stays put as it grows: the lists point into it
