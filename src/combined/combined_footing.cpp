@@ -263,7 +263,10 @@ SizedFooting::SizedFooting(CombinedInput input, const Settings& settings,
     st.line = MakeLine(in, set, h);
     const Line& line = st.line;
     out.supports.clear(), out.joints.clear();
-    for (const Column& c : line.columns) out.supports.push_back(c.input->support), out.joints.push_back(c.input->joint);
+    for (const Column& c : line.columns) {
+      out.supports.push_back(c.input->support), out.joints.push_back(c.input->joint);
+      out.pedestals.push_back(c.pedestal ? std::max(c.input->pedestalX, c.input->pedestalZ) : 0);
+    }
     const ColumnInput& first = *line.columns.front().input;
     out.gridLine = in.axis == Axis::X ? first.gridZ : first.gridX;
 

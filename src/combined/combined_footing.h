@@ -84,6 +84,7 @@ struct CombinedFooting {
   double D = 0;             // mm
   double centreX = 0, centreZ = 0;  // plan, m
   std::vector<double> columnAt;     // column centres from the left end, m
+  std::vector<double> pedestals;    // each column's pedestal side along the line order, mm; 0: none
   double overhangStart = 0, overhangEnd = 0;  // from the end columns' centres, m
   double dT = 0, dLb = 0, dLt = 0;  // effective depths, mm
   std::vector<BarSet> bars;

@@ -44,6 +44,10 @@ void CombinedOutline(const Model& model, const checks::DesignChecks& checks, Pla
       return;
     }
     p.combined = Extents{{RoundToMillimetre(a.x - a.sizeX / 2), RoundToMillimetre(-a.z - a.sizeZ / 2)}, {RoundToMillimetre(a.x + a.sizeX / 2), RoundToMillimetre(-a.z + a.sizeZ / 2)}};
+    // Its columns stand on the pedestals it was designed with.
+    const auto at = std::find(f->supports.begin(), f->supports.end(), p.support);
+    if (const auto i = static_cast<std::size_t>(at - f->supports.begin()); i < f->pedestals.size())
+      p.pedestal = RoundToMillimetre(f->pedestals[i] / 1000);
     p.drawsFooting = p.support == a.supports.front();
     p.mark = p.drawsFooting ? f->mark : "";
     p.verdict = f->verdict;

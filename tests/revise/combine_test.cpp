@@ -9,6 +9,7 @@
 #include <string>
 
 #include "bench/capacity_file.h"
+#include "drawing/plan_frame.h"
 #include "drawing/sheet.h"
 #include "model/numerics.h"
 #include "pipeline/pipeline.h"
@@ -40,8 +41,15 @@ TEST(CombinedFootings, TheSixByFiveExampleAtSbc100OnTheSheet) {
     const auto drawn = std::count_if(sheet.footings.begin(), sheet.footings.end(),
                                      [&](const SheetFooting& s) { return s.mark == f.mark; });
     EXPECT_EQ(drawn, 1) << f.mark;
-    // Its supports are in no isolated group.
+    // Its supports are in no isolated group, and the plan draws the pedestals it was designed with.
     for (const int s : f.supports) EXPECT_EQ(model->Footings(s).FootGroupNo, 0) << f.mark << " support " << s;
+    for (const PlanFooting& p : BuildPlanFrame(*model, checks, 0.05).footings) {
+      const auto at = std::find(f.supports.begin(), f.supports.end(), p.support);
+      if (at != f.supports.end()) {
+        EXPECT_EQ(p.pedestal * 1000, f.pedestals[static_cast<std::size_t>(at - f.supports.begin())]) << f.mark;
+      }
+    }
+    EXPECT_GT(*std::max_element(f.pedestals.begin(), f.pedestals.end()), 0) << f.mark << " stands on its group's pedestals";
     // Its steel by the schedules' d^2/162 kg a metre (7850 kg/m3 would be d^2/162.2).
     for (const combined::BarSet& b : f.bars) {
       const double metres = b.count * b.length;
