@@ -109,6 +109,8 @@ PlanPicture ComposePlan(const Model& model, const checks::DesignChecks& checks, 
         continue;
       }
       p.Group = cf.mark;
+      // The outline is the combined footing's, centred on its columns' resultant, not on this column.
+      p.Origin = {(p.Outline.min.x + p.Outline.max.x) / 2 - cf.centreX, (p.Outline.min.y + p.Outline.max.y) / 2 + cf.centreZ};
       p.Combined = cf.mark + " combined footing " + combined::SizeText(cf) + " m (L \u00d7 B \u00d7 D) on supports " +
                    combined::SupportsText(cf);
       p.Verdict = cf.verdict == checks::Verdict::Fails ? PlanVerdict::Fails

@@ -14,6 +14,7 @@
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
@@ -330,6 +331,19 @@ TEST(Plan, CombinedFootingOnHoverAndInThePanels) {
       EXPECT_TRUE(Has(tip, part)) << part << " not in " << tip;
   }
   EXPECT_EQ(hovered, (std::set<int>{2, 3}));
+  // Each column's handle stands on its column, 3.0 m apart, not both on the footing's middle.
+  std::vector<double> handles;
+  for (QGraphicsItem* item : rig.form.Plan->scene()->items())
+    if (item->type() == ColumnHandle::Type && static_cast<ColumnHandle*>(item)->Footing().Footing().Group == "CF1")
+      handles.push_back(item->sceneBoundingRect().center().x());
+  ASSERT_EQ(handles.size(), 2u);
+  const QRectF outline = [&] {
+    for (QGraphicsItem* item : rig.form.Plan->scene()->items())
+      if (item->type() == FootingItem::Type && static_cast<FootingItem*>(item)->Footing().Group == "CF1")
+        return item->sceneBoundingRect();
+    return QRectF();
+  }();
+  EXPECT_NEAR(std::fabs(handles[0] - handles[1]) / outline.width(), 3.0 / 5.3, 0.01);
   const QString schedule = PanelText(*rig.form.ScheduleTable), checks = PanelText(*rig.form.ChecksTable);
   EXPECT_TRUE(schedule.contains("\nCF1\t2\t5300 x 3500\t425\t")) << schedule.toStdString();
   EXPECT_TRUE(checks.contains(QString::fromStdString("\nCF1\twarning\t" + governing))) << checks.toStdString();
