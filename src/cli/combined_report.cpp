@@ -1,5 +1,6 @@
 #include "cli/combined_report.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -72,7 +73,9 @@ void JsonCombined(Json& j, const checks::DesignChecks& checks) {
       Num(j, "centre_z", f.centreZ, 3);
       Num(j, "overhang_start", f.overhangStart, 3);
       Num(j, "overhang_end", f.overhangEnd, 3);
-      j.Key("bars").BeginArray();
+      j.Key("pedestals").BeginArray();  // mm, the columns' order; 0: the column stands on the slab
+      for (const double p : f.pedestals) j.Int(static_cast<int>(std::lround(p)));
+      j.EndArray().Key("bars").BeginArray();
       for (const combined::BarSet& b : f.bars) {
         j.BeginObject().Field("set", b.name).Field("face", b.face == combined::Face::Top ? "top" : "bottom");
         j.Field("direction", b.longitudinal ? "along" : "across").Field("count", b.count);
