@@ -336,6 +336,7 @@ SizedFooting::SizedFooting(CombinedInput input, const Settings& settings,
     if (std::find(tried.begin(), tried.end(), h) == tried.end() && tried.size() < kMostLevers) continue;
     const double deepest = *std::max_element(tried.begin(), tried.end());
     if (deepest != tried.back()) sizeAt(deepest);
+    st.sized.checks.front().check.status = checks::Status::Warning;  // the footing's verdict says so too
     st.sized.checks.front().check.note += "; base moments at h = " + DecimalText(deepest, 3) +
                                           " m: the lever did not settle on the depth, D = " +
                                           DecimalText(MetresOfMm(st.sized.D), 3) + " m";
