@@ -317,7 +317,7 @@ SizedFooting::SizedFooting(CombinedInput input, const Settings& settings,
     st.size = size, st.cases = std::move(cases), st.r = std::move(r);
   };
   if (!in.leverIsDepth) {
-    sizeAt(0);
+    sizeAt(in.jointHeight);
     if (st.sized.L > 0 && in.jointHeight > 0)
       st.sized.checks.front().check.note += "; base moments at h = " + DecimalText(in.jointHeight, 3) + " m, the joint height set";
     return;

@@ -11,11 +11,10 @@ namespace footmark::combined {
 // The plan axis the columns of a set line up along.
 enum class Axis { X, Z };
 
-// The base actions of one support in one combination: the reaction as the
-// analysis prints it, moved to the underside of the footing (M_bx = MOM-X +
-// h FORCE-Z, M_bz = MOM-Z - h FORCE-X), or at the joint when the lever is
-// the footing's depth (CombinedInput::leverIsDepth). N is FORCE-Y,
-// compression positive.
+// The actions of one support in one combination: the reaction as the
+// analysis prints it, at the joint; the design moves the moments to the
+// underside, h below it (M_bx = MOM-X + h FORCE-Z, M_bz = MOM-Z - h FORCE-X;
+// CombinedInput::leverIsDepth, jointHeight). N is FORCE-Y, compression positive.
 struct Action {
   double N = 0;             // kN
   double Mbx = 0, Mbz = 0;  // kN m
@@ -77,11 +76,11 @@ struct CombinedInput {
   std::vector<Combination> service, factored, stability;
   std::size_t resultantCase = 0;  // the service DL+LL, whose resultant the footing is centred on
   std::size_t lengthCase = 0;     // the factored 1.5(DL+LL) the length is chosen with
-  // Set when the actions are at the support joints and the joints stand on
-  // the footing's top: the base moments take the lever h = D, the footing's
-  // own depth, found with it. Unset, the actions are at the underside.
+  // Set when the joints stand on the footing's top: the lever is h = D, the
+  // footing's own depth, found with it. Unset, it is jointHeight (m); 0 when
+  // the actions are given at the underside already.
   bool leverIsDepth = false;
-  double jointHeight = 0;  // m: the lever the actions were moved down by when it was set
+  double jointHeight = 0;
   // Set when the load basis fell back to the method's convention (every
   // case alike): the warning the checks repeat.
   std::string loadWarning;

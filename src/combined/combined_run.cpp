@@ -121,8 +121,7 @@ std::vector<CombinedFooting> DesignCombinedFootings(const std::vector<PlanSuppor
         Asked& a = asked.emplace_back(Asked{members, inputsFor(line), Outside(places, members), {}, {}});
         if (memo) a.known = Remembered(a, settings, *memo);
       }
-      order.emplace_back(members, nullptr);
-      order.back().second = &designs[members];  // filled below, before it is read
+      order.emplace_back(members, &designs[members]);  // filled below, before it is read
     }
     SizeNew(asked, settings);
     for (Asked& a : asked) {

@@ -12,9 +12,8 @@ namespace footmark::combined {
 
 namespace {
 
-Action AtBase(const loads::Reaction& r, double h) {
-  return {r.fy, r.mx + h * r.fz, r.mz - h * r.fx, r.fx, r.fz};
-}
+// The reaction at its joint; the design takes the moments down to the underside.
+Action AtJoint(const loads::Reaction& r) { return {r.fy, r.mx, r.mz, r.fx, r.fz}; }
 
 Combination Combined(const loads::Combination& c) { return {c.name, c.deadFactor, c.lateral, 0, {}}; }
 
@@ -86,9 +85,8 @@ CombinedInput InputsOf(const Model& model, const checks::CheckBasis& basis, cons
     in.columns.push_back(c);
   }
   // Unset, the actions stay at the joints: the design takes them down by its own depth.
-  const double h = basis.settings.jointHeight.value_or(0);
   in.leverIsDepth = !basis.settings.jointHeight;
-  in.jointHeight = h;
+  in.jointHeight = basis.settings.jointHeight.value_or(0);
 
   std::vector<Built> service, factored, stability;
   std::deque<std::vector<loads::Term>> summed;  // stays put as it grows: the lists point into it
@@ -125,7 +123,7 @@ CombinedInput InputsOf(const Model& model, const checks::CheckBasis& basis, cons
     out.reserve(list.size());
     for (Built& b : list) {
       b.combination.actions.reserve(line.supports.size());
-      for (const int s : line.supports) b.combination.actions.push_back(AtBase(loads::Evaluate(*basis.file, s, *b.terms), h));
+      for (const int s : line.supports) b.combination.actions.push_back(AtJoint(loads::Evaluate(*basis.file, s, *b.terms)));
       out.push_back(std::move(b.combination));
     }
   };
