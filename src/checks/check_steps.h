@@ -4,6 +4,7 @@
 // (stability_checks.cpp). Private to the module.
 #pragma once
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -66,6 +67,24 @@ Check DeclaredSteelCheck(const FootingInputs& in, const Basis& b);
 // Sets leg (mm, 0 for straight bars) to the bend-up each bar end needs.
 Check AnchorageCheck(const FootingInputs& in, const Basis& b, Sheet& sheet, double& leg);
 std::vector<Check> LoadTransferChecks(const FootingInputs& in, const Basis& b, Sheet& sheet);
+
+// The bearing allowed to a column on a pedestal of side P (IS 456 34.4),
+// N/mm2: A1 is the largest area of the support similar to and concentric
+// with the loaded one, so sqrt(A1/A2) is P over the column's long side; at
+// most 2.
+inline double OnPedestal(double fck, double P, double longSide) { return 0.45 * fck * std::min(2.0, P / longSide); }
+
+// A column's factored load, with the pedestal's weight on the footing.
+struct ColumnBearing {
+  double Pu = 0, shortSide = 0, longSide = 0;  // N, mm
+  double pedestalPu = 0;                       // N
+  Governs column, pedestal;
+  double Share(double fck, double P) const { return Pu / (shortSide * longSide) / OnPedestal(fck, P, longSide); }
+};
+// C15a for the column that bears hardest on a pedestal of side P (mm);
+// `loads` not empty.
+Check ColumnOnPedestalCheck(const std::vector<ColumnBearing>& loads, double fck, double P, double uMethod,
+                            bool words);
 
 // Only on the load basis: full contact, stability, and clearance (placed).
 Check ContactCheck(const LoadDemands& loads, double B);

@@ -4,11 +4,13 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <memory>
 #include <string>
 #include <unordered_map>
 #include <utility>
 
+#include "checks/check_steps.h"
 #include "checks/footing_check.h"
 #include "checks/group_inputs.h"
 #include "checks/is456_tables.h"
@@ -155,6 +157,13 @@ std::string KeyOf(int g, const GroupSource& src, int designSupport, const std::v
   return k.Take();
 }
 
+std::vector<SupportColumn> ColumnsOf(const Model& model, const std::vector<int>& supports) {
+  std::vector<SupportColumn> columns;
+  for (const int s : supports)
+    if (s >= 1 && s <= model.NumSupports) columns.push_back({s, model.Footings(s).ColWidth, model.Footings(s).ColDepth});
+  return columns;
+}
+
 Checked CheckOne(const Model& model, int g, const CheckBasis& basis, const std::vector<FootingPlace>& places,
                  const std::vector<Clash>& clashes, bool words = true) {
   GroupSource src = GroupInputs(model, g);
@@ -165,11 +174,7 @@ Checked CheckOne(const Model& model, int g, const CheckBasis& basis, const std::
   in.neighbours = Neighbours(src.supports, places, clashes);
   in.clearanceGap = settings.clearanceGap;
   const bool loaded = in.notDesigned.empty() && in.B > in.P && in.P > 0 && in.D > 0;
-  std::vector<SupportColumn> columns;
-  if (loaded)
-    for (const int s : src.supports)
-      if (s >= 1 && s <= model.NumSupports)
-        columns.push_back({s, model.Footings(s).ColWidth, model.Footings(s).ColDepth});
+  const std::vector<SupportColumn> columns = loaded ? ColumnsOf(model, src.supports) : std::vector<SupportColumn>{};
   std::unordered_map<std::string, Checked>* memo = basis.memo ? basis.memo->For(basis) : nullptr;
   std::string key;
   if (memo) {
@@ -209,6 +214,16 @@ Checked CheckOne(const Model& model, int g, const CheckBasis& basis, const std::
 GroupCheck CheckGroup(const Model& model, int g, const CheckBasis& basis, const std::vector<FootingPlace>& places,
                       const std::vector<Clash>& clashes, bool words) {
   return CheckOne(model, g, basis, places, clashes, words).group;
+}
+
+std::optional<Check> ColumnOnPedestal(const Model& model, int g, const CheckBasis& basis, float pedestal) {
+  const std::vector<SupportColumn> columns = ColumnsOf(model, SupportNumbers(model.FootGroups(g).Supports));
+  std::vector<ColumnBearing> loads;
+  for (const ColumnLoad& c : ColumnLoads(*basis.file, basis.combinations, columns, basis.reactions.get()))
+    loads.push_back({c.Pu * 1e3, c.shortSide, c.longSide, 0, c, {}});
+  if (loads.empty()) return std::nullopt;
+  const double P = std::round(pedestal * 1000.0);  // mm, as the group's inputs take it
+  return ColumnOnPedestalCheck(loads, model.Fck, P, std::numeric_limits<double>::quiet_NaN(), false);
 }
 
 DesignChecks CheckDesign(const Model& model, const CheckSettings& settings) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -120,6 +121,11 @@ DesignChecks CheckDesign(const Model& model, const CheckBasis& basis, bool words
 // the ratios, verdicts and reason are the same.
 GroupCheck CheckGroup(const Model& model, int g, const CheckBasis& basis, const std::vector<FootingPlace>& places,
                       const std::vector<Clash>& clashes, bool words = true);
+
+// C15a, the column bearing on its pedestal, of group g were its pedestal's
+// side `pedestal` (m), without its words: the only check a wider pedestal
+// leaves to the column alone. None when no factored combination presses.
+std::optional<Check> ColumnOnPedestal(const Model& model, int g, const CheckBasis& basis, float pedestal);
 
 // The method's assumptions and limits, and the checks' own, in plain words,
 // for a report's or a workbook's project page.

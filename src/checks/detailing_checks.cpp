@@ -170,10 +170,20 @@ Check AnchorageCheck(const FootingInputs& in, const Basis& b, Sheet& sheet, doub
   return c;
 }
 
+Check ColumnOnPedestalCheck(const std::vector<ColumnBearing>& loads, double fck, double P, double uMethod,
+                            bool words) {
+  const ColumnBearing* a = nullptr;
+  for (const ColumnBearing& l : loads)
+    if (!a || l.Share(fck, P) > a->Share(fck, P)) a = &l;
+  const double sigmaA = a->Pu / (a->shortSide * a->longSide);
+  Check c = Rated("C15a", "bearing, column on pedestal", "IS 456 34.4", sigmaA, OnPedestal(fck, P, a->longSide), "N/mm2", 3,
+                  a->Share(fck, P), uMethod);
+  SetWhere(c, a->column, words);
+  return c;
+}
+
 std::vector<Check> LoadTransferChecks(const FootingInputs& in, const Basis& b, Sheet& sheet) {
-  // 34.4: A1 is the largest area of the support similar to and concentric
-  // with the loaded one, so sqrt(A1/A2) is P over the long side; at most 2.
-  const auto onPedestal = [&](double longSide) { return 0.45 * in.fck * std::min(2.0, in.P / longSide); };
+  const auto onPedestal = [&](double longSide) { return OnPedestal(in.fck, in.P, longSide); };
   const double spread = std::min(in.P + 4 * in.D, in.B);  // 1V:2H from the pedestal foot
   const double onFooting = 0.45 * in.fck * std::min(2.0, spread / in.P);
   const double plainLimit = 0.45 * in.fck;
@@ -185,21 +195,17 @@ std::vector<Check> LoadTransferChecks(const FootingInputs& in, const Basis& b, S
 
   // On the load basis each support's own column and factored load (never
   // 1.5 x a factored case); without it the design's figure stands in.
-  struct Load {
-    double Pu, pedestalPu, shortSide, longSide;
-    Governs column, pedestal;
-  };
-  std::vector<Load> loads;
+  std::vector<ColumnBearing> loads;
   if (in.loads) {
     for (const ColumnLoad& c : in.loads->columns)
-      loads.push_back({c.Pu * 1e3, c.pedestalLoad * 1e3, c.shortSide, c.longSide, c,
+      loads.push_back({c.Pu * 1e3, c.shortSide, c.longSide, c.pedestalLoad * 1e3, c,
                        {c.support, c.pedestalCombination, c.pedestalCase, c.reaction}});
   } else {
-    loads.push_back({methodPu, methodPu, shortSide, longSide, {}, {}});
+    loads.push_back({methodPu, shortSide, longSide, methodPu, {}, {}});
   }
   const auto worst = [&](auto share) {
-    const Load* w = nullptr;
-    for (const Load& l : loads)
+    const ColumnBearing* w = nullptr;
+    for (const ColumnBearing& l : loads)
       if (!w || share(l) > share(*w)) w = &l;
     return w;
   };
@@ -218,12 +224,10 @@ std::vector<Check> LoadTransferChecks(const FootingInputs& in, const Basis& b, S
     return rows;
   }
 
-  const Load& a = *worst([&](const Load& l) { return l.Pu / (l.shortSide * l.longSide) / onPedestal(l.longSide); });
-  const double sigmaA = a.Pu / (a.shortSide * a.longSide);
-  rows.push_back(Rated("C15a", "bearing, column on pedestal", clause, sigmaA, onPedestal(a.longSide), "N/mm2", 3,
-                       sigmaA / onPedestal(a.longSide), methodSigma / onPedestal(longSide)));
-  SetWhere(rows.back(), a.column, in.words);
+  rows.push_back(ColumnOnPedestalCheck(loads, in.fck, in.P, methodSigma / onPedestal(longSide), in.words));
   if (in.words) {
+    const ColumnBearing& a = *worst([&](const ColumnBearing& l) { return l.Share(in.fck, in.P); });
+    const double sigmaA = a.Pu / (a.shortSide * a.longSide);
     rows.back().note = basis + ", " + DecimalText(a.Pu / 1e3, 2) + " kN on " + DecimalText(a.shortSide, 0) + " x " +
                        DecimalText(a.longSide, 0) + " mm";
     rows.back().working = {
@@ -239,7 +243,7 @@ std::vector<Check> LoadTransferChecks(const FootingInputs& in, const Basis& b, S
       rows.back().note += "; dowels for the excess: at least 0.5 % of the column area, 4 bars (34.4.3, 34.4.4)";
   }
 
-  const Load& p = *worst([&](const Load& l) { return l.Pu / (l.shortSide * l.longSide); });
+  const ColumnBearing& p = *worst([&](const ColumnBearing& l) { return l.Pu / (l.shortSide * l.longSide); });
   const double sigmaB = p.Pu / (p.shortSide * p.longSide);
   Check plain = Rated("C15b", "bearing, column concrete without enhancement", clause, sigmaB, plainLimit, "N/mm2",
                       3, sigmaB / plainLimit, methodSigma / plainLimit);
@@ -262,7 +266,7 @@ std::vector<Check> LoadTransferChecks(const FootingInputs& in, const Basis& b, S
   }
   rows.push_back(plain);
 
-  const Load& f = *worst([](const Load& l) { return l.pedestalPu; });
+  const ColumnBearing& f = *worst([](const ColumnBearing& l) { return l.pedestalPu; });
   const double sigmaF = f.pedestalPu / (in.P * in.P);
   rows.push_back(Rated("C15c", "bearing, pedestal on footing", clause, sigmaF, onFooting, "N/mm2", 3,
                        sigmaF / onFooting, methodSigmaP / onFooting));

@@ -20,13 +20,6 @@ bool ReadInt(std::string_view& text, int& value) {
   return true;
 }
 
-std::vector<int> SupportNumbers(std::string_view text) {
-  std::vector<int> numbers;
-  int s = 0;
-  while (ReadInt(text, s)) numbers.push_back(s);
-  return numbers;
-}
-
 int LoadCaseNumber(const Model& model, int support, int position) {
   if (support < 1 || position < 1) return 0;
   return static_cast<int>(std::lround(model.SupportReactions(support, position, 1)));
@@ -52,6 +45,13 @@ double CornerPressure(double N, double Mx, double Mz, double B) {
 }
 
 }  // namespace
+
+std::vector<int> SupportNumbers(std::string_view text) {
+  std::vector<int> numbers;
+  int s = 0;
+  while (ReadInt(text, s)) numbers.push_back(s);
+  return numbers;
+}
 
 bool ReadBarText(std::string_view text, int& bars, int& spacing) {
   if (!ReadInt(text, bars)) return false;

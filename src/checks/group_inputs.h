@@ -22,6 +22,9 @@ struct GroupSource {
 
 GroupSource GroupInputs(const Model& model, int g);
 
+// The support numbers of a group's list "12 7 31 ".
+std::vector<int> SupportNumbers(std::string_view text);
+
 // The bar number and spacing of a schedule cell "n   ( s mm )"; false when
 // the text does not read so.
 bool ReadBarText(std::string_view text, int& bars, int& spacing);

@@ -24,6 +24,16 @@ BaseActions AtBase(const Reaction& r, double h) { return {r.fy, r.mx + h * r.fz,
 
 double Ratio(double demand, double capacity) { return capacity > 0 ? demand / capacity : kInfinite; }
 
+// The column's load N_u under a factored combination that presses on the
+// soil, kept where it is the largest so far.
+void TakeColumnLoad(const Combination& c, const Reaction& r, ColumnLoad& col) {
+  if (!(r.fy > 0) || !(r.fy > col.Pu)) return;
+  col.Pu = r.fy;
+  col.combination = c.name;
+  col.loadCase = c.number;
+  col.reaction = r;
+}
+
 class GroupDemands {
  public:
   GroupDemands(const loads::LoadFile& file, const loads::CombinationSets& sets, const GroupShape& shape,
@@ -107,12 +117,7 @@ class GroupDemands {
       if (d_.tension++ == 0) d_.firstTension = {s, c.name, c.number, r};
       return;
     }
-    if (Nu > col.Pu) {
-      col.Pu = Nu;
-      col.combination = c.name;
-      col.loadCase = c.number;
-      col.reaction = r;
-    }
+    TakeColumnLoad(c, r, col);
     const double pedestal = Nu + c.deadFactor * settings_.concreteWeight * g_.P * g_.P * d_.pedestalHeight;
     if (pedestal > col.pedestalLoad) {
       col.pedestalLoad = pedestal;
@@ -261,6 +266,26 @@ const SupportReactions& ReactionTable::At(const loads::LoadFile& file, const loa
   if (rows_.size() <= k) rows_.resize(k + 1);
   if (!rows_[k]) rows_[k] = std::make_unique<const SupportReactions>(ReactionsAt(file, sets, support));
   return *rows_[k];
+}
+
+std::vector<ColumnLoad> ColumnLoads(const loads::LoadFile& file, const loads::CombinationSets& sets,
+                                    const std::vector<SupportColumn>& supports, const ReactionTable* reactions) {
+  std::vector<ColumnLoad> out;
+  for (const SupportColumn& column : supports) {
+    const int s = column.support;
+    if (s < 1 || s > file.supports) continue;
+    SupportReactions own;
+    if (!reactions) own = ReactionsAt(file, sets, s);
+    const SupportReactions& rows = reactions ? reactions->At(file, sets, s) : own;
+    ColumnLoad col;
+    col.support = s;
+    col.shortSide = std::min(column.sideA, column.sideB);
+    col.longSide = std::max(column.sideA, column.sideB);
+    col.Pu = -kInfinite;
+    for (std::size_t k = 0; k < sets.factored.size(); ++k) TakeColumnLoad(sets.factored[k], rows.factored[k], col);
+    if (col.Pu > 0) out.push_back(std::move(col));
+  }
+  return out;
 }
 
 LoadDemands GroupLoadDemands(const loads::LoadFile& file, const loads::CombinationSets& sets,

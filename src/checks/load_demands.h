@@ -121,6 +121,11 @@ class ReactionTable {
   mutable std::vector<std::unique_ptr<const SupportReactions>> rows_;
 };
 
+// The largest factored load of each support's column alone, as the demands
+// below find it (their pedestal loads are not taken).
+std::vector<ColumnLoad> ColumnLoads(const loads::LoadFile& file, const loads::CombinationSets& sets,
+                                    const std::vector<SupportColumn>& supports, const ReactionTable* reactions);
+
 // `reactions`: a table kept for this file and these sets; null sums them here.
 LoadDemands GroupLoadDemands(const loads::LoadFile& file, const loads::CombinationSets& sets,
                              const std::vector<SupportColumn>& supports, const GroupShape& shape, double sbc,

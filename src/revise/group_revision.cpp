@@ -184,11 +184,8 @@ class Reviser {
     std::string why;
     const std::vector<FootGroup> rungs = Ladder(design_, Step::Pedestal, limits_, limits_.largestSide, why, true);
     if (rungs.empty()) return std::nullopt;
-    FootGroup widest = rungs.back();
-    widest.Size = std::max(widest.Size, Sng(widest.Pedestal + 0.1));
-    const Judged at = JudgeAt(widest);
-    ApplyDesign(model_, g_, design_);
-    const Check* still = at.group.check.Find("C15a");
+    const FootGroup& widest = rungs.back();
+    const std::optional<Check> still = checks::ColumnOnPedestal(model_, g_, basis_, widest.Pedestal);
     if (!still || still->status != Status::Fail) return std::nullopt;
     return NoFix{Named(*c) + " still fails (u " + Ratio(c->utilisation) + ", and " + Ratio(still->utilisation) +
                  " on a pedestal of " + DecimalText(widest.Pedestal, 3) + " m): the next step goes " + why +
