@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <iterator>
 #include <limits>
+#include <map>
+#include <random>
 #include <string>
 
 #include "checks/contact_pressure.h"
@@ -193,6 +196,51 @@ TEST(FindClashes, OverlapFaceToFaceAndCorner) {
   EXPECT_EQ(c[1].supportB, 3);
   EXPECT_FALSE(c[1].overlap);
   EXPECT_DOUBLE_EQ(c[1].gap, 0.05);
+}
+
+// Footings of mixed sides, many at the edge of the warning gap, squares of
+// a combined footing among them: the whole plan gives each pair what the
+// pair alone gives, and a group's clashes are the plan's that touch it.
+TEST(FindClashes, EveryPairWhereverItStandsInThePlan) {
+  std::mt19937 random(11);
+  const double sides[] = {1.2, 1.5, 2.0, 2.45, 3.0};
+  for (int trial = 0; trial < 40; ++trial) {
+    // A row along x whose gaps sit at the warning gap and either side of it,
+    // shuffled; every sixth footing a combined one of two squares.
+    std::vector<FootingPlace> places;
+    double x = 0, before = 0;
+    for (int s = 1; s <= 30; ++s) {
+      const double side = sides[random() % 5], gaps[] = {-0.05, 0, 0.05, 0.099, 0.1, 0.101, 0.6};
+      x += s > 1 ? (before + side) / 2 + gaps[random() % 7] : 0;
+      const double z = 0.005 * static_cast<int>(random() % 200);
+      places.push_back({s, x, z, side});
+      if (s % 6 == 0) places.push_back({s, x + side / 2, z, side}), x += side / 2;
+      before = side;
+    }
+    std::shuffle(places.begin(), places.end(), random);
+    std::map<std::pair<int, int>, Clash> pairs;
+    for (std::size_t i = 0; i < places.size(); ++i)
+      for (std::size_t j = i + 1; j < places.size(); ++j)
+        for (const Clash& c : FindClashes({places[i], places[j]})) {
+          const auto [at, fresh] = pairs.emplace(std::pair{c.supportA, c.supportB}, c);
+          if (!fresh && c.gap < at->second.gap) at->second = c;
+        }
+    const std::vector<Clash> all = FindClashes(places);
+    ASSERT_EQ(all.size(), pairs.size()) << "trial " << trial;
+    for (const Clash& c : all) {
+      const Clash& alone = pairs.at({c.supportA, c.supportB});
+      EXPECT_EQ(c.gap, alone.gap);
+      EXPECT_EQ(c.overlap, alone.overlap);
+    }
+    const int s = 1 + trial % 30;
+    std::vector<Clash> touching;
+    std::copy_if(all.begin(), all.end(), std::back_inserter(touching),
+                 [&](const Clash& c) { return c.supportA == s || c.supportB == s; });
+    const std::vector<Clash> own = ClashesOf(places, {s});
+    ASSERT_EQ(own.size(), touching.size());
+    for (std::size_t k = 0; k < own.size(); ++k)
+      EXPECT_EQ(std::pair(own[k].supportA, own[k].supportB), std::pair(touching[k].supportA, touching[k].supportB));
+  }
 }
 
 TEST(CheckDesign, AColumnAbove750mmGetsNoPedestal) {
