@@ -25,11 +25,12 @@ BaseActions AtBase(const Reaction& r, double h) { return {r.fy, r.mx + h * r.fz,
 double Ratio(double demand, double capacity) { return capacity > 0 ? demand / capacity : kInfinite; }
 
 // The column's load N_u under a factored combination that presses on the
-// soil, kept where it is the largest so far.
-void TakeColumnLoad(const Combination& c, const Reaction& r, ColumnLoad& col) {
+// soil, kept where it is the largest so far; `from` the combination giving
+// it, whose name the caller copies once it has them all.
+void TakeColumnLoad(const Combination& c, const Reaction& r, ColumnLoad& col, const Combination*& from) {
   if (!(r.fy > 0) || !(r.fy > col.Pu)) return;
   col.Pu = r.fy;
-  col.combination = c.name;
+  from = &c;
   col.loadCase = c.number;
   col.reaction = r;
 }
@@ -64,12 +65,20 @@ class GroupDemands {
     col.shortSide = std::min(column.sideA, column.sideB);
     col.longSide = std::max(column.sideA, column.sideB);
     col.Pu = col.pedestalLoad = -kInfinite;
+    columnFrom_ = pedestalFrom_ = nullptr;
     for (std::size_t k = 0; k < sets_.factored.size(); ++k) Factored(s, sets_.factored[k], rows.factored[k], col);
-    if (col.Pu > 0) d_.columns.push_back(col);
+    if (col.Pu > 0) {
+      col.combination = columnFrom_->name;
+      if (pedestalFrom_) col.pedestalCombination = pedestalFrom_->name;
+      d_.columns.push_back(std::move(col));
+    }
     if (d_.stability) Stability(s, rows);
   }
 
-  LoadDemands Result() { return std::move(d_); }
+  LoadDemands Result() {
+    for (const auto& [field, name] : names_) *field = *name;
+    return std::move(d_);
+  }
 
  private:
   // C1 and C1b (IS 456 34.1.1): the footing's weight on the soil, biaxial eccentricity.
@@ -82,13 +91,19 @@ class GroupDemands {
     ContactDemand& kern = lateral ? d_.lateralContact : d_.gravityContact;
     if (!(Pt > 0)) {
       // The footing lifts off: no bearing, no contact.
-      if (kern.u < kInfinite) kern = {{s, c.name, c.number, r}, kInfinite, 0, 0, 0};
+      if (kern.u < kInfinite) {
+        kern = {{s, {}, c.number, r}, kInfinite, 0, 0, 0};
+        Name(kern.combination, &c.name);
+      }
       return;
     }
     const double ex = std::fabs(a.Mbz) / Pt, ez = std::fabs(a.Mbx) / Pt;
     const Bearing q = SquareBearing(B, Pt, ex, ez);
     const double u = 6 * (ex + ez) / B;
-    if (u > kern.u) kern = {{s, c.name, c.number, r}, u, q.contact, ex, ez};
+    if (u > kern.u) {
+      kern = {{s, {}, c.number, r}, u, q.contact, ex, ez};
+      Name(kern.combination, &c.name);
+    }
     const double increase = c.laterCase ? 25
                             : c.lateral ? (c.lateralClass == loads::LoadClass::Wind ? settings_.windIncrease
                                                                                      : settings_.seismicIncrease)
@@ -100,7 +115,7 @@ class GroupDemands {
     if (d_.bearing.support != 0 && !(share > d_.bearing.u)) return;
     BearingDemand& b = d_.bearing;
     b.support = s;
-    b.combination = c.name;
+    Name(b.combination, &c.name);
     b.loadCase = c.number;
     b.reaction = r;
     b.q = compared, b.qAll = qAll, b.u = share;
@@ -117,18 +132,18 @@ class GroupDemands {
       if (d_.tension++ == 0) d_.firstTension = {s, c.name, c.number, r};
       return;
     }
-    TakeColumnLoad(c, r, col);
+    TakeColumnLoad(c, r, col, columnFrom_);
     const double pedestal = Nu + c.deadFactor * settings_.concreteWeight * g_.P * g_.P * d_.pedestalHeight;
     if (pedestal > col.pedestalLoad) {
       col.pedestalLoad = pedestal;
-      col.pedestalCombination = c.name;
+      pedestalFrom_ = &c;
       col.pedestalCase = c.number;
     }
 
     const double B = g_.B, P = g_.P, d = g_.dUp, f = P / 2, arm = (B - P) / 2;
     const double weight = c.deadFactor * d_.W, Ng = Nu + weight;
     // The resultant of every factored combination must stay within the base.
-    const auto where = [&] { return Governs{s, c.name, c.number, r}; };
+    const auto where = [&] { return Named{{s, {}, c.number, r}, &c.name}; };
     if (d_.stability) Keep(d_.overturning, std::max(std::fabs(a.Mbx), std::fabs(a.Mbz)), Ng * B / 2, where);
     const double ex = std::fabs(a.Mbz) / Ng, ez = std::fabs(a.Mbx) / Ng;
     const double side = P + d;
@@ -152,10 +167,10 @@ class GroupDemands {
       Mu[0] = Mu[1] = Vu[0] = Vu[1] = punching = kInfinite;
       contact = 0;
     }
-    // The names are copied only for a demand that is kept.
     const auto keep = [&](SlabDemand& kept, double value, double M, int k) {
       if (kept.support != 0 && !(value > kept.value)) return;
-      kept = {where(), value, Nu, M, k == 0 ? 'x' : 'z', kern, contact, weight};
+      kept = {{s, {}, c.number, r}, value, Nu, M, k == 0 ? 'x' : 'z', kern, contact, weight};
+      Name(kept.combination, &c.name);
     };
     for (int k = 0; k < 2; ++k) {
       const double M = k == 0 ? a.Mbz : a.Mbx;
@@ -187,10 +202,29 @@ class GroupDemands {
 
   // `where` gives the Governs of a demand that is kept.
   template <class Where>
-  static void Keep(StabilityDemand& kept, double demand, double capacity, const Where& where) {
+  void Keep(StabilityDemand& kept, double demand, double capacity, const Where& where) {
     const double u = Ratio(demand, capacity);
     if (kept.support != 0 && !(u > kept.u)) return;
-    kept = {where(), demand, capacity, u};
+    Named at = where();
+    kept = {std::move(at.where), demand, capacity, u};
+    Name(kept.combination, at.name);
+  }
+
+  // A demand is kept anew many times over a group's combinations: the name
+  // of the combination giving it is copied once, at the end.
+  struct Named {
+    Governs where;             // without the name when `name` gives it
+    const std::string* name;   // null: the name is in `where`
+  };
+  void Name(std::string& field, const std::string* name) {
+    const auto at = std::find_if(names_.begin(), names_.end(), [&](const auto& n) { return n.first == &field; });
+    if (!name) {
+      if (at != names_.end()) names_.erase(at);
+    } else if (at != names_.end()) {
+      at->second = name;
+    } else {
+      names_.emplace_back(&field, name);
+    }
   }
 
   // C18: uplift and overturning under 0.9DL +- 1.5X with 0.9 of the
@@ -203,7 +237,7 @@ class GroupDemands {
       const Combination& c = sets_.uplift[k];
       const Reaction& r = rows.uplift[k];
       const BaseActions a = AtBase(r, d_.h);
-      const auto where = [&] { return Governs{s, c.name, c.number, r}; };
+      const auto where = [&] { return Named{{s, {}, c.number, r}, &c.name}; };
       Keep(d_.uplift, -a.N, 0.9 * W, where);  // the least margin, tension or not
       const double Nr = a.N + 0.9 * W;
       Keep(d_.overturning, std::max(std::fabs(a.Mbx), std::fabs(a.Mbz)), Nr > 0 ? Nr * B / 2 : 0, where);
@@ -213,7 +247,7 @@ class GroupDemands {
     const char* gravity = imposed ? "1.2DL + 1.4LL against 0.9DL" : "1.2DL against 0.9DL";
     const double overturning = std::max(std::fabs(1.2 * D.Mbx + 1.4 * L.Mbx), std::fabs(1.2 * D.Mbz + 1.4 * L.Mbz));
     Keep(d_.overturning, overturning, resisting > 0 ? resisting * B / 2 : 0,
-         [&] { return Governs{s, gravity, 0, {}}; });
+         [&] { return Named{{s, gravity, 0, {}}, nullptr}; });
     const double mu = settings_.friction;
     const Reaction service = [&] {
       Reaction r = dead;
@@ -221,7 +255,7 @@ class GroupDemands {
       return r;
     }();
     Keep(d_.sliding, 1.4 * std::hypot(service.fx, service.fz), resisting > 0 ? mu * resisting : 0,
-         [&] { return Governs{s, imposed ? "DL + LL, 0.9DL resisting" : "DL, 0.9DL resisting", 0, service}; });
+         [&] { return Named{{s, imposed ? "DL + LL, 0.9DL resisting" : "DL, 0.9DL resisting", 0, service}, nullptr}; });
     for (const loads::LateralCase& x : sets_.laterals) {
       const Reaction& X = file_.Row(s, x.index);
       for (const double sign : {1.0, -1.0}) {
@@ -230,7 +264,8 @@ class GroupDemands {
         Keep(d_.sliding, 1.4 * H, R > 0 ? mu * R : 0, [&] {
           Reaction both = dead;
           both.Add(X, sign);
-          return Governs{s, std::string("DL ") + (sign > 0 ? "+ " : "- ") + x.label + ", 0.9DL resisting", 0, both};
+          return Named{{s, std::string("DL ") + (sign > 0 ? "+ " : "- ") + x.label + ", 0.9DL resisting", 0, both},
+                       nullptr};
         });
       }
     }
@@ -242,6 +277,8 @@ class GroupDemands {
   double sbc_;
   const CheckSettings& settings_;
   LoadDemands d_;
+  std::vector<std::pair<std::string*, const std::string*>> names_;  // field, name
+  const Combination *columnFrom_ = nullptr, *pedestalFrom_ = nullptr;
 };
 
 }  // namespace
@@ -282,8 +319,10 @@ std::vector<ColumnLoad> ColumnLoads(const loads::LoadFile& file, const loads::Co
     col.shortSide = std::min(column.sideA, column.sideB);
     col.longSide = std::max(column.sideA, column.sideB);
     col.Pu = -kInfinite;
-    for (std::size_t k = 0; k < sets.factored.size(); ++k) TakeColumnLoad(sets.factored[k], rows.factored[k], col);
-    if (col.Pu > 0) out.push_back(std::move(col));
+    const Combination* from = nullptr;
+    for (std::size_t k = 0; k < sets.factored.size(); ++k)
+      TakeColumnLoad(sets.factored[k], rows.factored[k], col, from);
+    if (col.Pu > 0) col.combination = from->name, out.push_back(std::move(col));
   }
   return out;
 }
