@@ -37,14 +37,18 @@ void KnownOutcomes::For(const checks::CheckBasis& basis, const RevisionLimits& l
 std::optional<GroupRevision> KnownOutcomes::Revise(Model& model, int g, const checks::CheckBasis& basis,
                                                    const RevisionLimits& limits) {
   For(basis, limits);
-  if (!known_.empty())
-    if (const auto hit = known_.find(KeyOf(model, g)); hit != known_.end()) {
+  std::string key;
+  if (!known_.empty()) {
+    key = KeyOf(model, g);
+    if (const auto hit = known_.find(key); hit != known_.end()) {
       GroupRevision r = hit->second;
       r.group = g;
       return r;
     }
+  }
   std::optional<GroupRevision> r = ReviseGroup(model, g, basis, limits);
-  Keep(model, g, basis, limits, r);
+  // The model stands as the revision found it: the key is the same after.
+  if (r && r->outcome == Outcome::CannotBeRevised) known_.emplace(key.empty() ? KeyOf(model, g) : std::move(key), *r);
   return r;
 }
 
@@ -84,15 +88,20 @@ std::string KnownOutcomes::KeyOf(const Model& model, int g) const {
   const double side = std::max({static_cast<double>(group.Size), limits_.largestSide, limits_.largestPedestal + 0.1});
   const double reach = settings_.clearanceGap / 1000 + 1e-3;
   const std::vector<checks::FootingPlace> places = checks::FootingPlaces(model);
-  std::vector<const checks::FootingPlace*> own;
+  std::vector<const checks::FootingPlace*> own;  // by x, to try only those within reach along x
   for (const checks::FootingPlace& p : places)
-    if (std::find(supports.begin(), supports.end(), p.support) != supports.end()) own.push_back(&p);
+    if (std::find(supports.begin(), supports.end(), p.support) != supports.end() && std::isfinite(p.x))
+      own.push_back(&p);
+  std::sort(own.begin(), own.end(), [](const auto* a, const auto* b) { return a->x < b->x; });
+  const auto byX = [](const checks::FootingPlace* o, double x) { return o->x < x; };
   std::vector<checks::FootingPlace> near;
   for (const checks::FootingPlace& p : places) {
-    if (std::any_of(own.begin(), own.end(), [&](const checks::FootingPlace* o) {
-          return std::max(std::fabs(o->x - p.x), std::fabs(o->z - p.z)) - (side + p.side) / 2 < reach;
-        }))
-      Add(key, p), near.push_back(p);
+    const double within = (side + p.side) / 2 + reach + 1e-6;  // along x, a micrometre to spare
+    bool isNear = false;
+    for (auto o = std::lower_bound(own.begin(), own.end(), p.x - within, byX);
+         !isNear && o != own.end() && (*o)->x <= p.x + within; ++o)
+      isNear = std::max(std::fabs((*o)->x - p.x), std::fabs((*o)->z - p.z)) - (side + p.side) / 2 < reach;
+    if (isNear) Add(key, p), near.push_back(p);
   }
   // A footing farther off leaves more room than any side the revision tries.
   const Room room = RoomToGrow(near, supports);
