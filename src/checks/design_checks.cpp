@@ -88,10 +88,16 @@ class CheckMemo {
     return basis.file.get() == file_ && basis.settings == settings_ ? &made_ : nullptr;
   }
 
+  // A group's load demands by its columns and its shape: the same for the
+  // steps that change only its bars, and for a check with its words after
+  // one without (For must have answered first).
+  std::unordered_map<std::string, LoadDemands>& Demands() { return demands_; }
+
  private:
   const loads::LoadFile* file_;
   CheckSettings settings_;
   std::unordered_map<std::string, Checked> made_;
+  std::unordered_map<std::string, LoadDemands> demands_;
 };
 
 const Check* GroupCheck::Governing() const {
@@ -183,8 +189,23 @@ Checked CheckOne(const Model& model, int g, const CheckBasis& basis, const std::
   }
   if (loaded) {
     const GroupShape shape{in.B / 1000, in.P / 1000, in.D / 1000, (in.D - kCover - 1.5 * in.barDia) / 1000};
-    in.loads = GroupLoadDemands(*basis.file, basis.combinations, columns, shape, model.SBC, settings,
-                                basis.reactions.get());
+    const auto demands = [&] {
+      return GroupLoadDemands(*basis.file, basis.combinations, columns, shape, model.SBC, settings,
+                              basis.reactions.get());
+    };
+    if (memo) {
+      MemoKey k;
+      for (const double x : {shape.B, shape.P, shape.D, shape.dUp}) k.Add(x);
+      k.Add(model.SBC);
+      for (const SupportColumn& c : columns) k.Add(c.support), k.Add(c.sideA), k.Add(c.sideB);
+      auto& kept = basis.memo->Demands();
+      std::string shapeKey = k.Take();
+      auto at = kept.find(shapeKey);
+      if (at == kept.end()) at = kept.emplace(std::move(shapeKey), demands()).first;
+      in.loads = at->second;
+    } else {
+      in.loads = demands();
+    }
   }
 
   Checked c;
