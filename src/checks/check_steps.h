@@ -87,7 +87,7 @@ Check ColumnOnPedestalCheck(const std::vector<ColumnBearing>& loads, double fck,
                             bool words);
 
 // Only on the load basis: full contact, stability, and clearance (placed).
-Check ContactCheck(const LoadDemands& loads, double B);
+Check ContactCheck(const LoadDemands& loads, double B, bool words = true);
 std::vector<Check> StabilityChecks(const LoadDemands& loads, bool words = true);
 Check ClearanceCheck(const FootingInputs& in);
 

@@ -29,7 +29,7 @@ Check AsWarning(Check c) {
 
 Check EdgeDepthCheck(const FootingInputs& in) {
   Check c = Rated("C8", "depth at the edge", "IS 456 34.1.2", 150, in.D, "mm", 0, 150 / in.D, 150 / in.D);
-  c.working = {Working({"u = 150/D", "150/" + Fig(in.D, 0), Fig(150 / in.D, 4)})};
+  if (in.words) c.working = {Working({"u = 150/D", "150/" + Fig(in.D, 0), Fig(150 / in.D, 4)})};
   return c;
 }
 
@@ -37,6 +37,7 @@ Check CoverCheck(const FootingInputs& in, const Basis& b) {
   const double need = std::max(50.0, in.barDia);
   Check c = Rated("C9", "cover and effective depth", "IS 456 26.4.2.2, 26.4.1", need, kCover, "mm", 0,
                   need / kCover, need / kCover);
+  if (!in.words) return c;
   c.note = "d used " + DecimalText(b.dMethod, 1) + " mm (D - 60), lower layer " + DecimalText(b.dLow, 1) +
            " mm, upper layer " + DecimalText(b.dUp, 1) + " mm (code-strict utilisations)";
   c.working = {"states the cover: c = " + Fig(kCover, 0) + " mm, at least max(50, phi) = " + Fig(need, 0) + " mm",
@@ -52,6 +53,7 @@ Check MaxSpacingCheck(const FootingInputs& in, const Basis& b, Sheet& sheet) {
   sheet.push_back({"s c/c of the outer bars", s, "mm", 1});
   Check c = Rated("C10", "maximum bar spacing", "IS 456 26.3.3(b)(1)", s, limit(b.dUp), "mm", 1,
                   s / limit(b.dUp), s / limit(b.dMethod));
+  if (!in.words) return c;
   c.note = "s = (B - 2c - phi)/(n - 1); limit min(3d, 300 mm)";
   c.working = {Working({"s = (B - 2c - phi)/(n - 1)",
                         "(" + Fig(in.B, 0) + " - 2 x " + Fig(kCover, 0) + " - " + Fig(in.barDia, 0) + ")/(" +
@@ -69,13 +71,15 @@ Check MinSpacingCheck(const FootingInputs& in, Sheet& sheet) {
   // Bars that touch or overlap have no bound on the ratio: they fail.
   const double u = clear > 0 ? need / clear : 999;
   Check c = Rated("C11", "minimum bar spacing", "IS 456 26.3.2", need, clear, "mm", 1, u, u);
-  c.note = "clear spacing at least max(phi, aggregate + 5 mm)";
-  c.working = {Working({"clear = s - phi", Fig(clear + in.barDia, 1) + " - " + Fig(in.barDia, 0), Fig(clear, 1) + " mm"}) +
-               "; " + Working({"max(phi, 20 + 5)", Fig(need, 1) + " mm"}) + "; " +
-               Working({"u", Fig(need, 1) + "/" + Fig(clear, 1), Fig(need / clear, 4)})};
+  if (in.words) {
+    c.note = "clear spacing at least max(phi, aggregate + 5 mm)";
+    c.working = {Working({"clear = s - phi", Fig(clear + in.barDia, 1) + " - " + Fig(in.barDia, 0), Fig(clear, 1) + " mm"}) +
+                 "; " + Working({"max(phi, 20 + 5)", Fig(need, 1) + " mm"}) + "; " +
+                 Working({"u", Fig(need, 1) + "/" + Fig(clear, 1), Fig(need / clear, 4)})};
+  }
   // The design's own 125 mm rule is office practice, not the code.
   if (in.spacing < kOfficeMinSpacing) {
-    c.note += "; scheduled spacing " + DecimalText(in.spacing, 0) + " mm is below the office's 125 mm";
+    if (in.words) c.note += "; scheduled spacing " + DecimalText(in.spacing, 0) + " mm is below the office's 125 mm";
     return AsWarning(c);
   }
   return c;
@@ -84,7 +88,8 @@ Check MinSpacingCheck(const FootingInputs& in, Sheet& sheet) {
 Check BarSizeCheck(const FootingInputs& in) {
   Check c = Rated("C12", "maximum bar diameter", "IS 456 26.5.2.2", in.barDia, in.D / 8, "mm", 1,
                   in.barDia / (in.D / 8), in.barDia / (in.D / 8));
-  c.working = {Working({"u = phi/(D/8)", Fig(in.barDia, 0) + "/(" + Fig(in.D, 0) + "/8)", Fig(in.barDia / (in.D / 8), 4)})};
+  if (in.words)
+    c.working = {Working({"u = phi/(D/8)", Fig(in.barDia, 0) + "/(" + Fig(in.D, 0) + "/8)", Fig(in.barDia / (in.D / 8), 4)})};
   return c;
 }
 
@@ -95,22 +100,26 @@ Check DeclaredSteelCheck(const FootingInputs& in, const Basis& b) {
   Check c = Rated("C13", "steel provided against the declared area", "IS 456 34.3.1(a)", in.astDeclared,
                   bars, "mm2", 0, u, u);
   const int nMin = static_cast<int>(std::ceil(in.astDeclared / b.barArea - 1e-9));
-  c.note = IntText(in.bars) + " bars of " + DecimalText(b.barArea, 1) + " mm2, " + IntText(nMin) +
-           " needed for the declared area";
-  c.working = {Working({"n A_bar", IntText(in.bars) + " x " + Fig(b.barArea, 1), Fig(bars, 0) + " mm2"}) +
-               " against the declared " + Fig(in.astDeclared, 0) + " mm2 (compared, not rated)"};
+  if (in.words) {
+    c.note = IntText(in.bars) + " bars of " + DecimalText(b.barArea, 1) + " mm2, " + IntText(nMin) +
+             " needed for the declared area";
+    c.working = {Working({"n A_bar", IntText(in.bars) + " x " + Fig(b.barArea, 1), Fig(bars, 0) + " mm2"}) +
+                 " against the declared " + Fig(in.astDeclared, 0) + " mm2 (compared, not rated)"};
+  }
   if (c.status == Status::Fail) {
     c.status = Status::Warning;
     const int more = nMin - in.bars;
-    c.note += "; " + DecimalText(in.astDeclared - bars, 0) + " mm2 short: add " +
-              (more == 1 ? std::string("one bar") : IntText(more) + " bars");
+    if (in.words)
+      c.note += "; " + DecimalText(in.astDeclared - bars, 0) + " mm2 short: add " +
+                (more == 1 ? std::string("one bar") : IntText(more) + " bars");
   }
   // The schedule's convention: bar centres 60 mm from the edges.
   const double scheduleSpacing = (in.B - 2 * kMethodCover) / (in.bars - 1);
   if (std::fabs(scheduleSpacing - in.spacing) > 1) {
     c.status = Status::Warning;
-    c.note += "; " + IntText(in.bars) + " bars 60 mm from the edges are " + DecimalText(scheduleSpacing, 0) +
-              " mm apart, the schedule says " + DecimalText(in.spacing, 0) + " mm";
+    if (in.words)
+      c.note += "; " + IntText(in.bars) + " bars 60 mm from the edges are " + DecimalText(scheduleSpacing, 0) +
+                " mm apart, the schedule says " + DecimalText(in.spacing, 0) + " mm";
   }
   c.methodStatus = c.status;
   return c;

@@ -16,10 +16,11 @@ std::string InputFaults(const FootingInputs& in) {
   // The design step's own reason says it all; the zeros it left add nothing.
   if (!in.notDesigned.empty()) return in.notDesigned;
   std::string faults;
-  const auto fault = [&](bool bad, const std::string& text) {
+  // The words only for a fault found.
+  const auto fault = [&](bool bad, const auto& text) {
     if (!bad) return;
     if (!faults.empty()) faults += "; ";
-    faults += text;
+    faults += text();
   };
   const std::pair<const char*, double> fields[] = {
       {"B", in.B},     {"P", in.P},           {"D", in.D},
@@ -30,27 +31,30 @@ std::string InputFaults(const FootingInputs& in) {
   const auto mm = [](double x) { return DecimalText(x, 0) + " mm"; };
   for (const auto& [name, value] : fields) {
     if (!std::isfinite(value)) {
-      fault(true, std::string(name) + " is not a number");
+      fault(true, [&] { return std::string(name) + " is not a number"; });
       return faults;
     }
   }
-  fault(in.D <= 0, "depth D = " + mm(in.D) + " (not positive)");
-  fault(in.P <= 0, "pedestal P = " + mm(in.P) + " (not positive)");
-  fault(in.B <= 0, "footing side B = " + mm(in.B) + " (not positive)");
+  fault(in.D <= 0, [&] { return "depth D = " + mm(in.D) + " (not positive)"; });
+  fault(in.P <= 0, [&] { return "pedestal P = " + mm(in.P) + " (not positive)"; });
+  fault(in.B <= 0, [&] { return "footing side B = " + mm(in.B) + " (not positive)"; });
   fault(in.astDeclared <= 0 || in.astProvided <= 0 || in.barDia <= 0,
-        "steel " + DecimalText(in.astProvided, 0) + " mm2 of " + mm(in.barDia) + " bars (not positive)");
-  fault(in.bars < 2, "n = " + IntText(in.bars) + " bars (at least 2)");
-  fault(in.spacing <= 0, "spacing s = " + mm(in.spacing) + " (not positive)");
-  fault(in.P > 0 && in.P >= in.B, "pedestal " + mm(in.P) + " not smaller than the footing " + mm(in.B));
-  fault(in.columnA <= 0 || in.columnB <= 0, "column sides not positive");
+        [&] { return "steel " + DecimalText(in.astProvided, 0) + " mm2 of " + mm(in.barDia) + " bars (not positive)"; });
+  fault(in.bars < 2, [&] { return "n = " + IntText(in.bars) + " bars (at least 2)"; });
+  fault(in.spacing <= 0, [&] { return "spacing s = " + mm(in.spacing) + " (not positive)"; });
+  fault(in.P > 0 && in.P >= in.B,
+        [&] { return "pedestal " + mm(in.P) + " not smaller than the footing " + mm(in.B); });
+  fault(in.columnA <= 0 || in.columnB <= 0, [] { return std::string("column sides not positive"); });
   fault(in.P > 0 && std::max(in.columnA, in.columnB) > in.P,
-        "column " + mm(std::max(in.columnA, in.columnB)) + " wider than the pedestal");
+        [&] { return "column " + mm(std::max(in.columnA, in.columnB)) + " wider than the pedestal"; });
   fault(in.D > 0 && in.D <= std::max(kMethodCover, kCover + 2 * in.barDia),
-        "depth D = " + mm(in.D) + " leaves no effective depth");
-  fault(in.q <= 0, "no load case presses on the soil (uplift is not designed for)");
-  fault(in.sbc <= 0, "SBC not positive");
-  fault(in.fck < 20, "fck = " + DecimalText(in.fck, 1) + " (at least M20 for reinforced concrete, Table 5)");
-  fault(in.fy < 250 || in.fy > 600, "fy = " + DecimalText(in.fy, 1) + " (steel grades Fe 250 to Fe 600)");
+        [&] { return "depth D = " + mm(in.D) + " leaves no effective depth"; });
+  fault(in.q <= 0, [] { return std::string("no load case presses on the soil (uplift is not designed for)"); });
+  fault(in.sbc <= 0, [] { return std::string("SBC not positive"); });
+  fault(in.fck < 20,
+        [&] { return "fck = " + DecimalText(in.fck, 1) + " (at least M20 for reinforced concrete, Table 5)"; });
+  fault(in.fy < 250 || in.fy > 600,
+        [&] { return "fy = " + DecimalText(in.fy, 1) + " (steel grades Fe 250 to Fe 600)"; });
   return faults;
 }
 
@@ -178,7 +182,7 @@ FootingCheck CheckFooting(const FootingInputs& in) {
   }
   std::vector<Check>& all = out.checks;
   all.push_back(BearingCheck(in, sheet));
-  if (in.loads) all.push_back(ContactCheck(*in.loads, in.B));
+  if (in.loads) all.push_back(ContactCheck(*in.loads, in.B, in.words));
   all.push_back(BendingCheck(in, b, sheet));
   all.push_back(SteelCheck(in, b, sheet));
   all.push_back(MinSteelCheck(in, sheet));

@@ -22,7 +22,7 @@ std::string Kn(double x) { return DecimalText(x, 2); }
 
 }  // namespace
 
-Check ContactCheck(const LoadDemands& loads, double B) {
+Check ContactCheck(const LoadDemands& loads, double B, bool words) {
   const ContactDemand& gravity = loads.gravityContact;
   const ContactDemand& lateral = loads.lateralContact;
   const ContactDemand& shown = gravity.u > 1 || gravity.u >= lateral.u ? gravity : lateral;
@@ -30,8 +30,12 @@ Check ContactCheck(const LoadDemands& loads, double B) {
   Check c = NewCheck("C1b", "full contact (the resultant within the kern)",
                      "IS 456 34.1.1 (practice)", shown.u * kern, kern, "m", 3,
                      shown.u);
-  SetWhere(c, shown);
+  SetWhere(c, shown, words);
   if (shown.support == 0) return NotRun(c, "no service combination presses on the soil");
+  if (!words) {
+    if (gravity.u <= 1 && lateral.u > 1) c.status = Status::Warning;
+    return c;
+  }
   c.working = {Working({"u = 6 (e_x + e_z)/B", "6 x (" + Fig(shown.ex, 4) + " + " + Fig(shown.ez, 4) + ")/" + Fig(B / 1000, 3),
                         Fig(shown.u, 4)}) +
                " (the resultant within the kern: u at most 1)"};
@@ -112,12 +116,18 @@ Check ClearanceCheck(const FootingInputs& in) {
   const char* clause = "practice";
   if (!worst) {
     Check c = NewCheck("C20", name, clause, 0, 0, "", 0, 0);
-    c.note = "no footing within " + DecimalText(in.clearanceGap, 0) + " mm";
+    if (in.words) c.note = "no footing within " + DecimalText(in.clearanceGap, 0) + " mm";
     return c;
   }
   const double u = worst->distance > 0 ? worst->reach / worst->distance : std::numeric_limits<double>::infinity();
   Check c = NewCheck("C20", name, clause, worst->reach * 1000, worst->distance * 1000, "mm", 0, u);
   c.support = worst->support;
+  if (!in.words) {
+    c.status = std::any_of(in.neighbours.begin(), in.neighbours.end(), [](const auto& n) { return n.overlap; })
+                   ? Status::Fail
+                   : Status::Warning;
+    return c;
+  }
   c.working = {Working({"u = (B_i + B_j)/2 / larger centre distance along x or z",
                         Fig(worst->reach * 1000, 0) + "/" + Fig(worst->distance * 1000, 0), Fig(u, 4)}) +
                " (support " + IntText(worst->support) + " with " + IntText(worst->other) + ")"};
