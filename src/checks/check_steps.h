@@ -78,8 +78,12 @@ inline double OnPedestal(double fck, double P, double longSide) { return 0.45 * 
 struct ColumnBearing {
   double Pu = 0, shortSide = 0, longSide = 0;  // N, mm
   double pedestalPu = 0;                       // N
-  Governs column, pedestal;
+  const ColumnLoad* load = nullptr;            // where both govern; null: the design's own figure
   double Share(double fck, double P) const { return Pu / (shortSide * longSide) / OnPedestal(fck, P, longSide); }
+  Governs Column() const { return load ? Governs(*load) : Governs{}; }
+  Governs Pedestal() const {
+    return load ? Governs{load->support, load->pedestalCombination, load->pedestalCase, load->reaction} : Governs{};
+  }
 };
 // C15a for the column that bears hardest on a pedestal of side P (mm);
 // `loads` not empty.

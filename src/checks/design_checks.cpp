@@ -240,8 +240,8 @@ GroupCheck CheckGroup(const Model& model, int g, const CheckBasis& basis, const 
 std::optional<Check> ColumnOnPedestal(const Model& model, int g, const CheckBasis& basis, float pedestal) {
   const std::vector<SupportColumn> columns = ColumnsOf(model, SupportNumbers(model.FootGroups(g).Supports));
   std::vector<ColumnBearing> loads;
-  for (const ColumnLoad& c : ColumnLoads(*basis.file, basis.combinations, columns, basis.reactions.get()))
-    loads.push_back({c.Pu * 1e3, c.shortSide, c.longSide, 0, c, {}});
+  const std::vector<ColumnLoad> columnLoads = ColumnLoads(*basis.file, basis.combinations, columns, basis.reactions.get());
+  for (const ColumnLoad& c : columnLoads) loads.push_back({c.Pu * 1e3, c.shortSide, c.longSide, 0, &c});
   if (loads.empty()) return std::nullopt;
   const double P = std::round(pedestal * 1000.0);  // mm, as the group's inputs take it
   return ColumnOnPedestalCheck(loads, model.Fck, P, std::numeric_limits<double>::quiet_NaN(), false);

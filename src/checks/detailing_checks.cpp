@@ -187,7 +187,7 @@ Check ColumnOnPedestalCheck(const std::vector<ColumnBearing>& loads, double fck,
   const double sigmaA = a->Pu / (a->shortSide * a->longSide);
   Check c = Rated("C15a", "bearing, column on pedestal", "IS 456 34.4", sigmaA, OnPedestal(fck, P, a->longSide), "N/mm2", 3,
                   a->Share(fck, P), uMethod);
-  SetWhere(c, a->column, words);
+  SetWhere(c, a->Column(), words);
   return c;
 }
 
@@ -207,10 +207,9 @@ std::vector<Check> LoadTransferChecks(const FootingInputs& in, const Basis& b, S
   std::vector<ColumnBearing> loads;
   if (in.loads) {
     for (const ColumnLoad& c : in.loads->columns)
-      loads.push_back({c.Pu * 1e3, c.shortSide, c.longSide, c.pedestalLoad * 1e3, c,
-                       {c.support, c.pedestalCombination, c.pedestalCase, c.reaction}});
+      loads.push_back({c.Pu * 1e3, c.shortSide, c.longSide, c.pedestalLoad * 1e3, &c});
   } else {
-    loads.push_back({methodPu, shortSide, longSide, methodPu, {}, {}});
+    loads.push_back({methodPu, shortSide, longSide, methodPu, nullptr});
   }
   const auto worst = [&](auto share) {
     const ColumnBearing* w = nullptr;
@@ -256,7 +255,7 @@ std::vector<Check> LoadTransferChecks(const FootingInputs& in, const Basis& b, S
   const double sigmaB = p.Pu / (p.shortSide * p.longSide);
   Check plain = Rated("C15b", "bearing, column concrete without enhancement", clause, sigmaB, plainLimit, "N/mm2",
                       3, sigmaB / plainLimit, methodSigma / plainLimit);
-  SetWhere(plain, p.column, in.words);
+  SetWhere(plain, p.Column(), in.words);
   if (in.words) {
     plain.note = basis + ", " + DecimalText(p.Pu / 1e3, 2) + " kN on " + DecimalText(p.shortSide, 0) + " x " +
                  DecimalText(p.longSide, 0) + " mm";
@@ -279,7 +278,7 @@ std::vector<Check> LoadTransferChecks(const FootingInputs& in, const Basis& b, S
   const double sigmaF = f.pedestalPu / (in.P * in.P);
   rows.push_back(Rated("C15c", "bearing, pedestal on footing", clause, sigmaF, onFooting, "N/mm2", 3,
                        sigmaF / onFooting, methodSigmaP / onFooting));
-  SetWhere(rows.back(), f.pedestal, in.words);
+  SetWhere(rows.back(), f.Pedestal(), in.words);
   if (!in.words) return rows;
   rows.back().note = basis + (in.loads ? " with the pedestal's weight" : "") + "; A1 spread at 1V:2H to " +
                      DecimalText(spread, 0) + " mm";

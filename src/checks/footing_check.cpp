@@ -181,6 +181,7 @@ FootingCheck CheckFooting(const FootingInputs& in) {
     sheet.push_back({"h_p pedestal above the footing", in.loads->pedestalHeight, "m", 3});
   }
   std::vector<Check>& all = out.checks;
+  all.reserve(24);
   all.push_back(BearingCheck(in, sheet));
   if (in.loads) all.push_back(ContactCheck(*in.loads, in.B, in.words));
   all.push_back(BendingCheck(in, b, sheet));
