@@ -50,9 +50,11 @@ int RunCli(std::vector<std::string> args) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-void Process(benchmark::State& state, const std::vector<std::string>& outputs) {
+void Process(benchmark::State& state, const std::vector<std::string>& outputs,
+             const std::vector<std::string>& switches = {}) {
   const fs::path folder = ScratchFolder();
   std::vector<std::string> args{(folder / "capacity.ANL").string(), "--sbc", "200"};
+  args.insert(args.end(), switches.begin(), switches.end());
   for (const std::string& option : outputs) {
     args.push_back(option);
     args.push_back((folder / ("out" + option)).string());
@@ -65,6 +67,14 @@ void Process(benchmark::State& state, const std::vector<std::string>& outputs) {
 // Reading and design only: what the drawing adds is the difference.
 void BM_ProcessDesign(benchmark::State& state) { Process(state, {}); }
 BENCHMARK(BM_ProcessDesign)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
+
+// What the revision adds to the run above: the failing groups revised, the
+// clashing ones combined, and the checks of the design as it leaves; with
+// --max-types 5 the groups merged first.
+void BM_ProcessRevise(benchmark::State& state) { Process(state, {}, {"--revise"}); }
+BENCHMARK(BM_ProcessRevise)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
+void BM_ProcessReviseAndMerge(benchmark::State& state) { Process(state, {}, {"--revise", "--max-types", "5"}); }
+BENCHMARK(BM_ProcessReviseAndMerge)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
 
 void BM_ProcessExactDrawing(benchmark::State& state) { Process(state, {"--dxf"}); }
 BENCHMARK(BM_ProcessExactDrawing)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);

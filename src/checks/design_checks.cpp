@@ -75,28 +75,19 @@ std::shared_ptr<const loads::LoadFile> LoadsOf(const Model& model) {
 
 class CheckMemo {
  public:
-  // A group's check and its bottom mesh for the bar bending schedule.
-  struct Checked {
-    GroupCheck group;
-    bbs::MeshBars mesh;
-  };
-
   CheckMemo(const loads::LoadFile* file, const CheckSettings& settings) : file_(file), settings_(settings) {}
 
-  // Null when the basis is no longer the one the checks were made on.
-  std::unordered_map<std::string, Checked>* For(const CheckBasis& basis) {
-    return basis.file.get() == file_ && basis.settings == settings_ ? &made_ : nullptr;
-  }
-
   // A group's load demands by its columns and its shape: the same for the
-  // steps that change only its bars, and for a check with its words after
-  // one without (For must have answered first).
-  std::unordered_map<std::string, LoadDemands>& Demands() { return demands_; }
+  // steps that change only its bars, and for the worded check of a group
+  // after its check without words. Null when the basis is no longer the one
+  // they were summed on.
+  std::unordered_map<std::string, LoadDemands>* For(const CheckBasis& basis) {
+    return basis.file.get() == file_ && basis.settings == settings_ ? &demands_ : nullptr;
+  }
 
  private:
   const loads::LoadFile* file_;
   CheckSettings settings_;
-  std::unordered_map<std::string, Checked> made_;
   std::unordered_map<std::string, LoadDemands> demands_;
 };
 
@@ -115,53 +106,11 @@ CheckBasis MakeCheckBasis(const Model& model, const CheckSettings& settings, boo
 
 namespace {
 
-using Checked = CheckMemo::Checked;
-
-// Everything a group's check reads, as bytes: the group's number (its
-// mark), the design's inputs, the columns, the SBC and the neighbours as
-// placed, and whether in words. The load basis is the memo's own.
-class MemoKey {
- public:
-  template <class T>
-  void Add(const T& value) {
-    bytes_.append(reinterpret_cast<const char*>(&value), sizeof value);
-  }
-  void Add(const std::string& text) {
-    Add(text.size());
-    bytes_ += text;
-  }
-  std::string Take() { return std::move(bytes_); }
-
- private:
-  std::string bytes_;
+// A group's check and its bottom mesh for the bar bending schedule.
+struct Checked {
+  GroupCheck group;
+  bbs::MeshBars mesh;
 };
-
-// Every input of a group's check is in its key, or a kept check would answer
-// for inputs it never saw: a field added to the inputs changes these sizes,
-// and the build stops here until the field has joined the key.
-static_assert(sizeof(FootingInputs) == 1744 && sizeof(FootingInputs::Neighbour) == 40,
-              "a new input of the checks must join KeyOf");
-
-std::string KeyOf(int g, const GroupSource& src, int designSupport, const std::vector<SupportColumn>& columns,
-                  double sbc) {
-  const FootingInputs& in = src.inputs;
-  MemoKey k;
-  for (const double x : {in.B, in.P, in.D, in.columnA, in.columnB, in.barDia, in.spacing, in.astDeclared,
-                         in.astProvided, in.fck, in.fy, in.q, in.sbc, in.bearingQ, in.columnLoad, in.clearanceGap, sbc})
-    k.Add(x);
-  for (const int i : {g, designSupport, in.bars, in.loadCase, in.bearingCase, in.bearingCaseNumber, src.loadCase,
-                      src.bearingSupport, src.bearingLoadCase, src.columnSupport})
-    k.Add(i);
-  k.Add(in.notDesigned);
-  k.Add(in.words);
-  k.Add(src.supports.size());
-  for (const int s : src.supports) k.Add(s);
-  for (const SupportColumn& c : columns) k.Add(c.support), k.Add(c.sideA), k.Add(c.sideB);
-  k.Add(in.neighbours.size());
-  for (const FootingInputs::Neighbour& n : in.neighbours)
-    k.Add(n.support), k.Add(n.other), k.Add(n.gap), k.Add(n.overlap), k.Add(n.reach), k.Add(n.distance);
-  return k.Take();
-}
 
 std::vector<SupportColumn> ColumnsOf(const Model& model, const std::vector<int>& supports) {
   std::vector<SupportColumn> columns;
@@ -181,27 +130,21 @@ Checked CheckOne(const Model& model, int g, const CheckBasis& basis, const std::
   in.clearanceGap = settings.clearanceGap;
   const bool loaded = in.notDesigned.empty() && in.B > in.P && in.P > 0 && in.D > 0;
   const std::vector<SupportColumn> columns = loaded ? ColumnsOf(model, src.supports) : std::vector<SupportColumn>{};
-  std::unordered_map<std::string, Checked>* memo = basis.memo ? basis.memo->For(basis) : nullptr;
-  std::string key;
-  if (memo) {
-    key = KeyOf(g, src, model.FootGroups(g).GovSupport, columns, model.SBC);
-    if (const auto hit = memo->find(key); hit != memo->end()) return hit->second;
-  }
   if (loaded) {
     const GroupShape shape{in.B / 1000, in.P / 1000, in.D / 1000, (in.D - kCover - 1.5 * in.barDia) / 1000};
     const auto demands = [&] {
       return GroupLoadDemands(*basis.file, basis.combinations, columns, shape, model.SBC, settings,
                               basis.reactions.get());
     };
-    if (memo) {
-      MemoKey k;
-      for (const double x : {shape.B, shape.P, shape.D, shape.dUp}) k.Add(x);
-      k.Add(model.SBC);
-      for (const SupportColumn& c : columns) k.Add(c.support), k.Add(c.sideA), k.Add(c.sideB);
-      auto& kept = basis.memo->Demands();
-      std::string shapeKey = k.Take();
-      auto at = kept.find(shapeKey);
-      if (at == kept.end()) at = kept.emplace(std::move(shapeKey), demands()).first;
+    if (auto* kept = basis.memo ? basis.memo->For(basis) : nullptr) {
+      // Everything the demands read beside the basis, as bytes.
+      std::string key;
+      const auto add = [&](const auto& value) { key.append(reinterpret_cast<const char*>(&value), sizeof value); };
+      for (const double x : {shape.B, shape.P, shape.D, shape.dUp}) add(x);
+      add(model.SBC);
+      for (const SupportColumn& c : columns) add(c.support), add(c.sideA), add(c.sideB);
+      auto at = kept->find(key);
+      if (at == kept->end()) at = kept->emplace(std::move(key), demands()).first;
       in.loads = at->second;
     } else {
       in.loads = demands();
@@ -226,7 +169,6 @@ Checked CheckOne(const Model& model, int g, const CheckBasis& basis, const std::
   }
   c.mesh = {g, group.mark, q.count, q.note.empty(), in.B, in.D, static_cast<int>(in.barDia), in.bars,
             group.check.bendLeg};
-  if (memo) memo->emplace(std::move(key), c);
   return c;
 }
 

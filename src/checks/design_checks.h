@@ -89,10 +89,8 @@ DesignChecks CheckDesign(const Model& model, const CheckSettings& settings = {})
 // "designed footings only (23 of 27)": what the totals count.
 std::string DesignedFootingsText(const DesignChecks& checks);
 
-// The checks of groups made on one basis, by everything a group's check
-// reads (its design, columns, loads, place among the footings): a revision
-// judges a group again at sizes it has judged before, and the design as it
-// leaves holds groups the revision never changed.
+// The load demands of groups summed on one basis, by their columns and
+// shape: a revision judges a group again and again at one shape.
 class CheckMemo;
 
 // What the checks of every group of one design share: the load cases, the
