@@ -29,9 +29,9 @@ std::string InputFaults(const FootingInputs& in) {
       {"fy", in.fy},   {"q", in.q},           {"SBC", in.sbc},
       {"column side", in.columnA},            {"column side", in.columnB}};
   const auto mm = [](double x) { return DecimalText(x, 0) + " mm"; };
-  for (const auto& [name, value] : fields) {
-    if (!std::isfinite(value)) {
-      fault(true, [&] { return std::string(name) + " is not a number"; });
+  for (const auto& field : fields) {
+    if (!std::isfinite(field.second)) {
+      fault(true, [&] { return std::string(field.first) + " is not a number"; });
       return faults;
     }
   }
