@@ -27,6 +27,24 @@ double Ratio(double demand, double capacity) { return capacity > 0 ? demand / ca
 // The column's load N_u under a factored combination that presses on the
 // soil, kept where it is the largest so far; `from` the combination giving
 // it, whose name the caller copies once it has them all.
+// Support s's reactions: from the table kept, or summed into `own`.
+const SupportReactions& RowsAt(const loads::LoadFile& file, const loads::CombinationSets& sets, int s,
+                               const ReactionTable* table, SupportReactions& own) {
+  if (table) return table->At(file, sets, s);
+  own = ReactionsAt(file, sets, s);
+  return own;
+}
+
+// A column's load before any combination is taken.
+ColumnLoad NoColumnLoad(const SupportColumn& column) {
+  ColumnLoad col;
+  col.support = column.support;
+  col.shortSide = std::min(column.sideA, column.sideB);
+  col.longSide = std::max(column.sideA, column.sideB);
+  col.Pu = -kInfinite;
+  return col;
+}
+
 void TakeColumnLoad(const Combination& c, const Reaction& r, ColumnLoad& col, const Combination*& from) {
   if (!(r.fy > 0) || !(r.fy > col.Pu)) return;
   col.Pu = r.fy;
@@ -57,14 +75,10 @@ class GroupDemands {
     const int s = column.support;
     if (s < 1 || s > file_.supports) return;
     SupportReactions own;
-    if (!table) own = ReactionsAt(file_, sets_, s);
-    const SupportReactions& rows = table ? table->At(file_, sets_, s) : own;
+    const SupportReactions& rows = RowsAt(file_, sets_, s, table, own);
     for (std::size_t k = 0; k < sets_.service.size(); ++k) Service(s, sets_.service[k], rows.service[k]);
-    ColumnLoad col;
-    col.support = s;
-    col.shortSide = std::min(column.sideA, column.sideB);
-    col.longSide = std::max(column.sideA, column.sideB);
-    col.Pu = col.pedestalLoad = -kInfinite;
+    ColumnLoad col = NoColumnLoad(column);
+    col.pedestalLoad = -kInfinite;
     columnFrom_ = pedestalFrom_ = nullptr;
     for (std::size_t k = 0; k < sets_.factored.size(); ++k) Factored(s, sets_.factored[k], rows.factored[k], col);
     if (col.Pu > 0) {
@@ -312,13 +326,8 @@ std::vector<ColumnLoad> ColumnLoads(const loads::LoadFile& file, const loads::Co
     const int s = column.support;
     if (s < 1 || s > file.supports) continue;
     SupportReactions own;
-    if (!reactions) own = ReactionsAt(file, sets, s);
-    const SupportReactions& rows = reactions ? reactions->At(file, sets, s) : own;
-    ColumnLoad col;
-    col.support = s;
-    col.shortSide = std::min(column.sideA, column.sideB);
-    col.longSide = std::max(column.sideA, column.sideB);
-    col.Pu = -kInfinite;
+    const SupportReactions& rows = RowsAt(file, sets, s, reactions, own);
+    ColumnLoad col = NoColumnLoad(column);
     const Combination* from = nullptr;
     for (std::size_t k = 0; k < sets.factored.size(); ++k)
       TakeColumnLoad(sets.factored[k], rows.factored[k], col, from);

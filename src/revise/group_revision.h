@@ -73,6 +73,8 @@ class KnownOutcomes {
 
  private:
   void For(const checks::CheckBasis& basis, const RevisionLimits& limits);
+  // Keeps a "cannot be revised" outcome; `key`: KeyOf(model, g) if made already.
+  void Remember(const Model& model, int g, const std::optional<GroupRevision>& r, std::string key);
   std::string KeyOf(const Model& model, int g) const;
 
   // What the outcomes were found on; another basis or other limits start afresh.

@@ -47,16 +47,19 @@ std::optional<GroupRevision> KnownOutcomes::Revise(Model& model, int g, const ch
     }
   }
   std::optional<GroupRevision> r = ReviseGroup(model, g, basis, limits);
-  // The model stands as the revision found it: the key is the same after.
-  if (r && r->outcome == Outcome::CannotBeRevised) known_.emplace(key.empty() ? KeyOf(model, g) : std::move(key), *r);
+  Remember(model, g, r, std::move(key));
   return r;
 }
 
 void KnownOutcomes::Keep(const Model& model, int g, const checks::CheckBasis& basis, const RevisionLimits& limits,
                          const std::optional<GroupRevision>& r) {
   For(basis, limits);
+  Remember(model, g, r, {});
+}
+
+void KnownOutcomes::Remember(const Model& model, int g, const std::optional<GroupRevision>& r, std::string key) {
   // The model stands as the revision found it: the key is the same after.
-  if (r && r->outcome == Outcome::CannotBeRevised) known_.emplace(KeyOf(model, g), *r);
+  if (r && r->outcome == Outcome::CannotBeRevised) known_.emplace(key.empty() ? KeyOf(model, g) : std::move(key), *r);
 }
 
 std::string KnownOutcomes::KeyOf(const Model& model, int g) const {
